@@ -1,0 +1,16 @@
+#include "platform/ErrorTrap.h"
+
+namespace lumari {
+
+void ErrorTrap::Report(const RuntimeError& error) const
+{
+    runtime_.MsgBox(MessageText(error.description(), name_, kind_), mb::Critical);
+}
+
+QString ErrorTrap::MessageText(const QString& description, const QString& name, Kind kind)
+{
+    return QStringLiteral("Error \"%1\" in %2() %3")
+        .arg(description, name, kind == Kind::Function ? QStringLiteral("function") : QStringLiteral("routine"));
+}
+
+}  // namespace lumari

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Runtime.h"
+#include "platform/RuntimeError.h"
+
+#include <QString>
+#include <new>
+#include <utility>
+
+namespace lumari {
+
+// A routine's error trap: runs each step, and on a run-time error shows the
+// common error box and lets the routine go on with its next step.
+class ErrorTrap {
+public:
+    enum class Kind { Routine, Function };
+
+    ErrorTrap(Runtime& runtime, QString name, Kind kind = Kind::Routine)
+        : runtime_(runtime), name_(std::move(name)), kind_(kind)
+    {
+    }
+
+    // Runs one step; true when it ended without error.
+    template <typename Step>
+    bool operator()(Step&& step)
+    {
+        try {
+            std::forward<Step>(step)();
+            return true;
+        } catch (const RuntimeError& e) {
+            Report(e);
+        } catch (const std::bad_alloc&) {
+            Report(RuntimeError(err::OutOfMemory));
+        }
+        return false;
+    }
+
+    void Report(const RuntimeError& error) const;
+
+    // Error "<description>" in <Name>() routine (or function).
+    static QString MessageText(const QString& description, const QString& name, Kind kind = Kind::Routine);
+
+private:
+    Runtime& runtime_;
+    QString name_;
+    Kind kind_;
+};
+
+}  // namespace lumari

@@ -1,0 +1,38 @@
+#include "platform/PictureLoader.h"
+
+#include "platform/RuntimeError.h"
+
+#include <QFileInfo>
+#include <QImageIOHandler>
+#include <QImageReader>
+
+namespace lumari {
+
+QImage DecodePicture(const QString& path, const QSize& shownSize)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) throw RuntimeError(err::FileNotFound);
+    if (info.isDir()) throw RuntimeError(err::PathFileAccessError);
+    if (!info.isReadable()) throw RuntimeError(err::PermissionDenied);
+
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    if (shownSize.isValid() && !shownSize.isEmpty()) {
+        const QSize stored = reader.size();
+        // The scaled size is given in the file's stored orientation.
+        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        const QSize wanted = turned ? shownSize.transposed() : shownSize;
+        if (stored.isValid() && stored.width() * qint64(stored.height()) > wanted.width() * qint64(wanted.height()))
+            reader.setScaledSize(wanted);
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        if (reader.error() == QImageReader::FileNotFoundError) throw RuntimeError(err::FileNotFound);
+        throw RuntimeError(err::InvalidPicture);
+    }
+    return image;
+}
+
+}  // namespace lumari

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace lumari {
+
+// The program's random generator. Reseeding mixes the clock into the current
+// state instead of replacing it, so draws made within one clock tick still
+// differ.
+class Random {
+public:
+    using Clock = std::function<std::uint64_t()>;
+
+    explicit Random(std::uint64_t seed = 0x853c49e6748fea9bULL, Clock clock = SystemClock);
+
+    void Randomize();
+    // Uniform in [0, 1), single precision.
+    float Next();
+
+    static std::uint64_t SystemClock();
+
+private:
+    std::uint64_t state_;
+    Clock clock_;
+};
+
+}  // namespace lumari

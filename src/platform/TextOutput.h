@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace lumari {
+
+// One file open for output at a time, written as 8-bit text.
+class TextOutput {
+public:
+    ~TextOutput();
+    // Creates or empties the file.
+    void Open(const QString& path);
+    // Writes the text followed by CR LF; error 52 when no file is open.
+    void Print(const QString& text);
+    // Closing when nothing is open does nothing.
+    void Close();
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace lumari

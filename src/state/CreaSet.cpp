@@ -1,0 +1,7 @@
+#include "state/CreaSet.h"
+
+namespace lumari {
+
+void CreaSet(Runtime&, const QString&) {}
+
+}  // namespace lumari

@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     lumari::Module1 module1;
     // The options window is the start-up window; the program ends when the
     // last window closes.
-    lumari::frmApertura::Start(runtime, module1);
+    // Without a picture in the default set the start-up refuses to run and
+    // no window is left: the program ends at once.
+    if (!lumari::frmApertura::Start(runtime, module1)) return 0;
     return app.exec();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace lumari {
+
+class ErrorTrap;
+class Runtime;
+
+// The options window lists at most this many sets, and as many sounds.
+constexpr int kMaxListedNames = 1000;
+
+// Walks a directory listing from its first result to its end and keeps the
+// entries that accept() takes, in listing order, up to kMaxListedNames; the
+// rest of a longer listing is left out. Each runtime call is a step of the
+// caller's trap: a failing accept() is reported and the entry judged on.
+QStringList CollectListing(Runtime& runtime, ErrorTrap& trap, const QString& pattern, int attributes,
+                           const std::function<bool(const QString& entry)>& accept);
+
+// Bubble sort in passes while a pass swapped anything; a neighbour pair is
+// swapped only when greater() holds, so equal names keep their order.
+void BubbleSort(QStringList& names, const std::function<bool(const QString&, const QString&)>& greater);
+
+}  // namespace lumari

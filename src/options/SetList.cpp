@@ -1,0 +1,29 @@
+#include "options/SetList.h"
+
+#include "options/NameTable.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Runtime.h"
+
+namespace lumari {
+
+QStringList ListImageSets(Runtime& runtime, ErrorTrap& trap)
+{
+    QString base;
+    trap([&] { base = runtime.AppPath() + QStringLiteral("\\"); });
+    QStringList folders = CollectListing(runtime, trap, base, attr::Directory, [&](const QString& entry) {
+        if (entry == QStringLiteral(".") || entry == QStringLiteral("..")) return false;
+        int bits = attr::Directory;  // unreadable attributes: the entry counts as a folder
+        trap([&] { bits = runtime.GetAttr(base + entry); });
+        if ((bits & attr::Directory) == 0) return false;
+        return entry.left(4).toUpper() == QStringLiteral("SET_");
+    });
+    for (QString& folder : folders) folder = folder.mid(4);
+    return folders;
+}
+
+void SortSetNames(QStringList& names)
+{
+    BubbleSort(names, [](const QString& a, const QString& b) { return a.toUpper() > b.toUpper(); });
+}
+
+}  // namespace lumari

@@ -1,21 +1,200 @@
 #include "game/frmMain.h"
 
+#include "game/Answer.h"
+#include "game/Catalogue.h"
+#include "game/CoherenceCheck.h"
+#include "game/ImageBox.h"
 #include "platform/AppInfo.h"
+#include "platform/Geometry.h"
+#include "platform/Runtime.h"
+#include "results/frmAbout.h"
+#include "state/Module1.h"
+#include "state/Resources.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 
 namespace lumari {
+namespace {
+
+// Designed geometry, in twips.
+constexpr int kClientWidth = 15135;
+constexpr int kClientHeight = 10140;
+constexpr std::array<int, kPlaceholderSlots> kDesignedSymbolLeft = {720, 4155, 7605, 11040};
+constexpr int kSymbolLabelTop = 6240;
+constexpr int kSymbolLabelHeight = 375;
+constexpr int kSymbolTop = 6720;
+constexpr int kSymbolSize = 3015;
+
+// Left edges of the image and of the placeholders in use, by their count.
+struct RowLayout {
+    int image;
+    std::array<int, kPlaceholderSlots> symbols;
+};
+constexpr RowLayout kRowTwo = {720, {720, 6675, 0, 0}};
+constexpr RowLayout kRowThree = {1080, {720, 4160, 7600, 0}};
+constexpr RowLayout kRowFour = {2880, {720, 4160, 7600, 11040}};
+
+const RowLayout* RowFor(std::int32_t placeholders)
+{
+    switch (placeholders) {
+    case 2: return &kRowTwo;
+    case 3: return &kRowThree;
+    case 4: return &kRowFour;
+    default: return nullptr;  // one placeholder keeps the designed edges
+    }
+}
+
+void SetLeftTwips(QWidget* widget, int left) { widget->move(TwipsToPixels(left), widget->y()); }
+
+QLabel* MakeLabel(QWidget* parent, double pointSize)
+{
+    auto* label = new QLabel(QStringLiteral("Label1"), parent);
+    label->setTextFormat(Qt::PlainText);  // file names are never markup
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFont(DialogFont(pointSize));
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+}  // namespace
 
 frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent)
     : QWidget(parent), runtime_(runtime), module1_(module1)
 {
     setWindowTitle(kAppTitle);
+    setWindowIcon(ProgramIcon());
+    setFont(DialogFont());
+    // Resizable, but nothing is laid out again: every control keeps its place.
+    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+
+    // Created in tab order: the button is the only control that takes focus.
+    cmdCambia_ = new QPushButton(QStringLiteral("Change set"), this);
+    cmdCambia_->setObjectName(QStringLiteral("cmdCambia"));
+    cmdCambia_->setAutoDefault(false);
+    PlaceTwips(cmdCambia_, 12120, 840, 1935, 495);
+
+    lblImmagine_ = MakeLabel(this, 24);
+    lblImmagine_->setObjectName(QStringLiteral("lblImmagine"));
+    PlaceTwips(lblImmagine_, 720, 120, 9015, 615);
+
+    for (int i = 0; i < kPlaceholderSlots; ++i) {
+        QLabel* label = MakeLabel(this, 13.5);
+        label->setObjectName(QStringLiteral("lblSimbolo%1").arg(i));
+        PlaceTwips(label, kDesignedSymbolLeft[std::size_t(i)], kSymbolLabelTop, kSymbolSize, kSymbolLabelHeight);
+        label->hide();
+        lblSimbolo_[std::size_t(i)] = label;
+    }
+
+    Immagine_ = new ImageBox(this);
+    Immagine_->setObjectName(QStringLiteral("Immagine"));
+    PlaceTwips(Immagine_, 720, 840, 9000, 4500);
+
+    for (int i = 0; i < kPlaceholderSlots; ++i) {
+        auto* box = new ImageBox(this);
+        box->setObjectName(QStringLiteral("Simbolo%1").arg(i));
+        PlaceTwips(box, kDesignedSymbolLeft[std::size_t(i)], kSymbolTop, kSymbolSize, kSymbolSize);
+        box->setCursor(HandCursor());  // shown only while the placeholder is visible
+        box->hide();
+        connect(box, &ImageBox::clicked, this, [this, i] { Simbolo_Click(i); });
+        Simbolo_[std::size_t(i)] = box;
+    }
+
+    connect(cmdCambia_, &QPushButton::clicked, this, [this] { cmdCambia_Click(); });
 }
 
 frmMain* frmMain::Start(Runtime& runtime, Module1& module1)
 {
     auto* window = new frmMain(runtime, module1);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<frmMain> alive(window);
+    // The start-up's message boxes come before the window appears.
+    window->Form_Load();
+    if (!alive || window->unloaded_) return alive.data();
     window->show();
+    window->cmdCambia_->setFocus();
     return window;
 }
+
+void frmMain::Form_Load()
+{
+    const std::int32_t count = module1_.MaxPlaceholders;
+    const int used = PlaceholdersInUse(count);
+
+    for (int i = 0; i < used; ++i) {
+        lblSimbolo_[std::size_t(i)]->show();
+        Simbolo_[std::size_t(i)]->show();
+        lblSimbolo_[std::size_t(i)]->setText(QString());
+    }
+    lblImmagine_->setText(QString());
+
+    if (const RowLayout* row = RowFor(count)) {
+        SetLeftTwips(Immagine_, row->image);
+        for (int i = 0; i < used; ++i) SetLeftTwips(Simbolo_[std::size_t(i)], row->symbols[std::size_t(i)]);
+    }
+    lblImmagine_->move(Immagine_->x(), lblImmagine_->y());
+    for (int i = 0; i < used; ++i)
+        lblSimbolo_[std::size_t(i)]->move(Simbolo_[std::size_t(i)]->x(), lblSimbolo_[std::size_t(i)]->y());
+
+    CaricaImmagini(runtime_, module1_, game_.images);
+    module1_.SessionShown = 0;
+    module1_.SessionCorrect = 0;
+    CaricaSimboli(runtime_, module1_, game_.symbols);
+    ControllaCoerenza(runtime_, game_.images, game_.symbols);
+    Cambia();
+
+    // The window's own pointer, wherever a control shows none of its own; the
+    // button keeps the ordinary arrow.
+    setCursor(Qt::CrossCursor);
+    cmdCambia_->setCursor(Qt::ArrowCursor);
+}
+
+void frmMain::Cambia() { lumari::Cambia(runtime_, module1_, game_, *this); }
+
+void frmMain::Simbolo_Click(int index)
+{
+    lumari::Simbolo_Click(runtime_, module1_, game_.round, index, [this] { Cambia(); });
+}
+
+void frmMain::cmdCambia_Click() { Cambia(); }
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    // One results window per game, however the close is asked for.
+    if (unloaded_) return;
+    unloaded_ = true;
+    frmAbout::Start(runtime_, module1_);
+}
+
+ImageBox* frmMain::PictureOf(int target) const
+{
+    return target == kImageTarget ? Immagine_ : Simbolo_.at(std::size_t(target));
+}
+
+QLabel* frmMain::CaptionOf(int target) const
+{
+    return target == kImageTarget ? lblImmagine_ : lblSimbolo_.at(std::size_t(target));
+}
+
+void frmMain::ShowPicture(int target, const QString& path)
+{
+    ImageBox* box = PictureOf(target);
+    // Decoded at the size it is shown; a failure throws and the old picture stays.
+    box->setImage(runtime_.LoadPicture(path, box->devicePixelSize()));
+}
+
+void frmMain::ClearPicture(int target) { PictureOf(target)->clearImage(); }
+
+void frmMain::SetCaption(int target, const QString& text) { CaptionOf(target)->setText(text); }
+
+void frmMain::CloseGame() { close(); }
 
 }  // namespace lumari

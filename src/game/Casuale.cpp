@@ -1,0 +1,28 @@
+#include "game/Casuale.h"
+
+#include "platform/ErrorTrap.h"
+#include "platform/Runtime.h"
+#include "platform/RuntimeError.h"
+
+#include <cmath>
+#include <limits>
+
+namespace lumari {
+
+std::int32_t Casuale(Runtime& runtime, std::int32_t maxNumber)
+{
+    ErrorTrap trap(runtime, QStringLiteral("Casuale"), ErrorTrap::Kind::Function);
+    std::int32_t result = 0;
+    float r = 0.0f;
+    trap([&] { runtime.Randomize(); });
+    trap([&] { r = runtime.RandomNext(); });
+    trap([&] {
+        const double value = std::floor(double(r) * double(maxNumber) + 1.0);
+        if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
+            throw RuntimeError(err::Overflow);
+        result = static_cast<std::int32_t>(value);
+    });
+    return result;
+}
+
+}  // namespace lumari

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace lumari {
+
+class Runtime;
+
+// A whole number from 1 to maxNumber, each about equally likely; the generator
+// is reseeded from the clock first. 0 when the calculation fails (reported
+// through the error trap of the function Casuale).
+std::int32_t Casuale(Runtime& runtime, std::int32_t maxNumber);
+
+}  // namespace lumari

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lumari {
+
+class Runtime;
+class Catalogue;
+
+// The names of `names` that have no counterpart in `others`, letter case
+// ignored, in their own order (duplicates kept). Linear time.
+QStringList WithoutCounterpart(const QStringList& names, const QStringList& others);
+
+// The message of a list of missing names: the heading, then each name on a
+// line of its own (CR LF before each); "" when nothing is missing.
+QString MissingReport(const QString& heading, const QStringList& missing);
+
+// Checks that every image has a symbol and every symbol an image, tells the
+// user, and rewrites the log "LumariCheck.log" beside the executable. Every
+// step is trapped as ControllaCoerenza: a log that cannot be written is
+// reported and the checks still happen.
+void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols);
+
+}  // namespace lumari

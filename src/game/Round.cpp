@@ -1,0 +1,158 @@
+#include "game/Round.h"
+
+#include "game/Casuale.h"
+#include "platform/Conversions.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Runtime.h"
+#include "platform/RuntimeError.h"
+#include "state/Module1.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace lumari {
+namespace {
+
+// True when a symbol name may not go into a placeholder: it equals, letter
+// case ignored, a tag of a placeholder in use (the empty tags included).
+bool Rejected(const QString& upperName, const std::array<QString, kPlaceholderSlots>& tags, int placeholders)
+{
+    for (int j = 0; j < placeholders; ++j)
+        if (upperName == tags[std::size_t(j)].toUpper()) return true;
+    return false;
+}
+
+// Whether some symbol name is not yet among the tags, letter case ignored.
+bool AnyNameLeft(const QSet<QString>& distinctUpper, const std::array<QString, kPlaceholderSlots>& tags,
+                 int placeholders)
+{
+    QSet<QString> taken;
+    for (int j = 0; j < placeholders; ++j) {
+        const QString upper = tags[std::size_t(j)].toUpper();
+        if (distinctUpper.contains(upper)) taken.insert(upper);
+    }
+    return distinctUpper.size() > taken.size();
+}
+
+QString NotEnoughDistinctText(int placeholders)
+{
+    return QStringLiteral("Not enough symbols with different names (letter case ignored) to fill %1 symbols "
+                          "placeholders")
+        .arg(placeholders);
+}
+
+}  // namespace
+
+int PlaceholdersInUse(std::int32_t maxPlaceholders)
+{
+    return int(std::clamp<std::int32_t>(maxPlaceholders, 1, kPlaceholderSlots));
+}
+
+QString LabelText(const QString& name)
+{
+    QString text = name;
+    text.remove(QStringLiteral(".jpg"), Qt::CaseSensitive);
+    return text.toUpper();
+}
+
+RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
+                    int placeholders)
+{
+    RoundPlan plan;
+    plan.imageSlot = Casuale(runtime, images.Count());
+    trap([&] { plan.imageName = images.At(plan.imageSlot); });
+    plan.rightPosition = Casuale(runtime, placeholders) - 1;
+    trap([&] {
+        if (plan.rightPosition < 0 || plan.rightPosition >= placeholders)
+            throw RuntimeError(err::SubscriptOutOfRange);
+        plan.tags[std::size_t(plan.rightPosition)] = plan.imageName;
+    });
+
+    // A symbol folder may hold names that differ only in letter case: the
+    // draw below can only end while a different name is left.
+    QSet<QString> distinctUpper;
+    const std::int32_t symbolCount = std::min(symbols.Count(), std::int32_t(Catalogue::kLastSlot));
+    for (std::int32_t n = 1; n <= symbolCount; ++n) distinctUpper.insert(symbols.At(n).toUpper());
+    distinctUpper.remove(QString());  // an empty name is never accepted: the slot's own tag is empty
+
+    for (int i = 0; i < placeholders; ++i) {
+        if (!plan.tags[std::size_t(i)].isEmpty()) continue;
+        if (!AnyNameLeft(distinctUpper, plan.tags, placeholders)) {
+            plan.stoppedAt = i;
+            break;
+        }
+        QString name;
+        do {
+            const std::int32_t n = Casuale(runtime, symbols.Count());
+            name.clear();
+            trap([&] { name = symbols.At(n); });
+        } while (Rejected(name.toUpper(), plan.tags, placeholders));
+        plan.tags[std::size_t(i)] = name;
+    }
+    return plan;
+}
+
+void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view)
+{
+    ErrorTrap trap(runtime, QStringLiteral("Cambia"));
+    const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
+    const bool labels = module1.ShowLabels == kTrue;
+    RoundState& round = game.round;
+
+    if (game.symbols.Count() < placeholders) {
+        runtime.MsgBox(QStringLiteral("Not enough symbols in Simbols folder to fill %1 symbols placeholders")
+                           .arg(placeholders),
+                       mb::Critical);
+        return;
+    }
+    if (game.images.Count() == 0) {
+        runtime.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
+        view.CloseGame();
+        return;
+    }
+
+    // The random draws come first; they are applied below in the round's order.
+    const RoundPlan plan = DrawRound(runtime, trap, game.images, game.symbols, placeholders);
+    const QString setFolder = runtime.AppPath() + QStringLiteral("\\Set_") + module1.ImagesSet;
+    const QString imagesFolder = setFolder + QStringLiteral("\\Images\\");
+    const QString symbolsFolder = setFolder + QStringLiteral("\\Symbols\\");
+
+    trap([&] { module1.SessionShown = AddInt32(module1.SessionShown, 1); });
+    round.firstAnswerPending = true;
+
+    // The image; a picture that cannot be loaded leaves the old one, and the
+    // tag and caption are set all the same.
+    trap([&] { view.ShowPicture(kImageTarget, imagesFolder + plan.imageName); });
+    round.imageTag = plan.imageName;
+    if (labels) view.SetCaption(kImageTarget, LabelText(plan.imageName));
+
+    // The image's own symbol, in the drawn position.
+    for (int i = 0; i < placeholders; ++i) round.symbolTags[std::size_t(i)].clear();
+    const int p = plan.rightPosition;
+    if (p >= 0 && p < placeholders) {
+        round.symbolTags[std::size_t(p)] = plan.imageName;
+        trap([&] { view.ShowPicture(p, symbolsFolder + plan.imageName); });
+        if (labels) view.SetCaption(p, LabelText(plan.imageName));
+    }
+
+    // The wrong symbols.
+    for (int i = 0; i < placeholders; ++i) {
+        if (!plan.DrawnWrong(i)) continue;
+        if (plan.stoppedAt >= 0 && i >= plan.stoppedAt) {
+            if (i == plan.stoppedAt) trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
+            // Left empty rather than showing a symbol of an earlier round.
+            view.ClearPicture(i);
+            if (labels) view.SetCaption(i, QString());
+            continue;
+        }
+        const QString& name = plan.tags[std::size_t(i)];
+        round.symbolTags[std::size_t(i)] = name;
+        trap([&] { view.ShowPicture(i, symbolsFolder + name); });
+        if (labels) view.SetCaption(i, LabelText(name));
+    }
+
+    if (module1.WayToWork == kControlledRandom) trap([&] { game.images.Remove(plan.imageSlot); });
+}
+
+}  // namespace lumari

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "game/Catalogue.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace lumari {
+
+class Runtime;
+class ErrorTrap;
+struct Module1;
+
+// The window has four placeholders; the options choose how many take part.
+constexpr int kPlaceholderSlots = 4;
+// The target of a picture or caption that is the image rather than a placeholder.
+constexpr int kImageTarget = -1;
+
+// The placeholders in use for a chosen count: 1 to 4 (a count the options
+// window never gives is taken as the nearest of these).
+int PlaceholdersInUse(std::int32_t maxPlaceholders);
+
+// The caption of a file name: every ".jpg" (exact case) taken out, then upper
+// case. cat.jpg -> CAT, Dog.JPG -> DOG.JPG, a.jpg.jpg -> A.
+QString LabelText(const QString& name);
+
+// The round on show: what the answers are judged by.
+struct RoundState {
+    QString imageTag;                                  // the image's file name
+    std::array<QString, kPlaceholderSlots> symbolTags; // the symbol shown in each placeholder
+    bool firstAnswerPending = false;                   // no answer given yet in this round
+};
+
+// Everything the game window works from: the two catalogues and the round.
+struct GameState {
+    Catalogue images;
+    Catalogue symbols;
+    RoundState round;
+};
+
+// The draws of one round, made before anything of it is shown, so that the
+// pictures it needs are known in advance.
+struct RoundPlan {
+    std::int32_t imageSlot = 0;    // slot of the image in the image catalogue
+    QString imageName;
+    int rightPosition = 0;         // placeholder of the image's own symbol
+    std::array<QString, kPlaceholderSlots> tags;  // the tag of every placeholder in use
+    // First placeholder for which no symbol name was left that differs, letter
+    // case ignored, from those already placed; -1 when every placeholder is filled.
+    int stoppedAt = -1;
+
+    // The placeholder gets a wrong symbol drawn from the symbol catalogue
+    // (every one but the right one, and that one too when the image has no name).
+    bool DrawnWrong(int position) const { return position != rightPosition || imageName.isEmpty(); }
+};
+
+// Draws the image, the right position and the wrong symbols, in that order,
+// with Casuale. Slot errors are reported through the given trap.
+RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
+                    int placeholders);
+
+// What a round needs of the window: pictures and captions. ShowPicture throws
+// a run-time error when the picture cannot be loaded, keeping the old one.
+class RoundView {
+public:
+    virtual ~RoundView() = default;
+    virtual void ShowPicture(int target, const QString& path) = 0;
+    virtual void ClearPicture(int target) = 0;
+    virtual void SetCaption(int target, const QString& text) = 0;
+    // Closes the game window (the results follow).
+    virtual void CloseGame() = 0;
+};
+
+// Starts a new round: refuses when there are too few symbols, ends the game
+// when a set without repetitions is used up, else counts the round, shows the
+// image and its symbol in a random placeholder, fills the others with distinct
+// wrong symbols and, without repetitions, takes the image out of the catalogue.
+void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view);
+
+}  // namespace lumari

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+
 namespace lumari {
 
 class Runtime;
@@ -19,7 +22,24 @@ public:
     // when closed.
     static frmAbout* Start(Runtime& runtime, Module1& module1);
 
+    // Fills the texts and folds the session into the stored totals.
+    void Form_Load();
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QLabel* lblEsito = nullptr;
+    QLabel* lblStatistiche = nullptr;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void cmdOK_Click();
+
     Runtime& runtime_;
     Module1& module1_;
 };

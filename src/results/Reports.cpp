@@ -1,0 +1,130 @@
+#include "results/Reports.h"
+
+#include "platform/AppInfo.h"
+#include "platform/Conversions.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Runtime.h"
+#include "state/Module1.h"
+#include "state/SettingsKeys.h"
+
+#include <QLocale>
+
+namespace lumari {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Reads one stored total; a damaged text is reported and the total stays 0.
+void ReadTotal(Runtime& runtime, ErrorTrap& trap, const QString& key, std::int32_t& total)
+{
+    trap([&] { total = TextToInt32(runtime.GetSetting(keys::kApp, keys::kStatistics, key, keys::kCountDefault)); });
+}
+
+// correct + wrong; nothing when the sum overflows (reported). A report whose
+// answered count is unknown still lists the counts it can.
+std::optional<std::int32_t> Answered(ErrorTrap& trap, std::int32_t correct, std::int32_t wrong)
+{
+    std::optional<std::int32_t> answered;
+    trap([&] { answered = AddInt32(correct, wrong); });
+    return answered;
+}
+
+bool HasAnswers(const std::optional<std::int32_t>& answered) { return !answered || *answered > 0; }
+
+// The four count lines of a report. A line whose arithmetic overflows is
+// reported and left out; the others still appear.
+void AppendCounts(QStringList& lines, ErrorTrap& trap, std::int32_t shown, std::int32_t correct, std::int32_t wrong,
+                  const std::optional<std::int32_t>& answered)
+{
+    if (answered) {
+        lines << QStringLiteral("Shown: %1 (answered: %2)").arg(shown).arg(*answered);
+    }
+    lines << QStringLiteral("Correct answers: %1").arg(correct);
+    lines << QStringLiteral("Wrong answers: %1").arg(wrong);
+    if (answered) {
+        trap([&] { lines << QStringLiteral("% of success: ") + SuccessRate(correct, *answered) + u'%'; });
+    }
+}
+
+// Adds the session's count to one total and stores the sum. On overflow the
+// stored text and the total stay as they were.
+void Fold(Runtime& runtime, ErrorTrap& trap, const QString& key, std::int32_t& total, std::int32_t count)
+{
+    trap([&] {
+        const std::int32_t sum = AddInt32(total, count);
+        runtime.SaveSetting(keys::kApp, keys::kStatistics, key, QString::number(sum));
+        total = sum;
+    });
+}
+
+}  // namespace
+
+QString SuccessRate(std::int32_t correct, std::int32_t answered)
+{
+    const double rate = double(MulInt32(correct, 100)) / double(answered);
+    return FormatShortest(RoundHalfEven(rate, 2), QLocale());
+}
+
+QString VersionText()
+{
+    return QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
+QString CreditsText()
+{
+    const QStringList lines{
+        QStringLiteral("Developed by %1, %2").arg(keys::kAuthorValue, keys::kYearValue),
+        QStringLiteral("Contact: %1 - %2").arg(keys::kContactValue, keys::kWebsiteValue),
+        QString(),
+        QStringLiteral("Sound routine thanks to www.example.org/vbsound"),
+    };
+    return lines.join(kCrLf);
+}
+
+ResultsTexts LoadResults(Runtime& runtime, const Module1& module1)
+{
+    ErrorTrap trap(runtime, QStringLiteral("Form_Load"));
+    ResultsTexts texts;
+
+    StatTotals totals;
+    ReadTotal(runtime, trap, keys::kShown, totals.shown);
+    ReadTotal(runtime, trap, keys::kCorrectAnswers, totals.correct);
+    ReadTotal(runtime, trap, keys::kWrongAnswers, totals.wrong);
+
+    texts.credits = CreditsText();
+    texts.caption = QStringLiteral("About ") + kAppTitle;
+    texts.version = VersionText();
+    texts.title = kAppTitle;
+
+    // The session, and its folding into the stored totals.
+    QStringList session{QStringLiteral("This session results:")};
+    const auto sessionAnswered = Answered(trap, module1.SessionCorrect, module1.SessionWrong);
+    if (!HasAnswers(sessionAnswered)) {
+        session << QStringLiteral("*** No answers given ***");
+    } else {
+        AppendCounts(session, trap, module1.SessionShown, module1.SessionCorrect, module1.SessionWrong,
+                     sessionAnswered);
+        Fold(runtime, trap, keys::kShown, totals.shown, module1.SessionShown);
+        Fold(runtime, trap, keys::kCorrectAnswers, totals.correct, module1.SessionCorrect);
+        Fold(runtime, trap, keys::kWrongAnswers, totals.wrong, module1.SessionWrong);
+    }
+    texts.session = session.join(kCrLf);
+
+    // The totals as they now stand; "Used" is shown exactly as stored.
+    QStringList statistics{QStringLiteral("Statistical results:")};
+    trap([&] {
+        statistics << QStringLiteral("Program used ") +
+                          runtime.GetSetting(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault) +
+                          QStringLiteral(" times");
+    });
+    const auto totalAnswered = Answered(trap, totals.correct, totals.wrong);
+    if (!HasAnswers(totalAnswered)) {
+        statistics << QStringLiteral("*** No stats available ***");
+    } else {
+        AppendCounts(statistics, trap, totals.shown, totals.correct, totals.wrong, totalAnswered);
+    }
+    texts.statistics = statistics.join(kCrLf);
+    return texts;
+}
+
+}  // namespace lumari

@@ -41,7 +41,9 @@ QString DirListing::First(const QString& pattern, int attributes)
             if (MatchesPattern(dot, spec)) entries_ << dot;
     }
     for (const QString& name : names) {
-        if (name.startsWith(u'.') || !MatchesPattern(name, spec)) continue;
+        // A backslash in a name on disk could never be named back: it is a separator
+        // in every path the program builds.
+        if (name.startsWith(u'.') || name.contains(u'\\') || !MatchesPattern(name, spec)) continue;
         const QFileInfo info(dir, name);  // follows links; a broken link is neither
         if (info.isFile() || (withFolders && info.isDir())) entries_ << name;
     }

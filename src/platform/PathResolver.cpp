@@ -66,10 +66,10 @@ QString ResolvePath(const QString& path)
     return root + out.join(u'/');
 }
 
-bool MatchesPattern(const QString& name, const QString& pattern)
+namespace {
+
+bool Glob(const QString& n, const QString& p)
 {
-    const QString n = name.toCaseFolded();
-    const QString p = pattern.toCaseFolded();
     // Iterative glob match with backtracking on the last "*".
     qsizetype ni = 0, pi = 0, starP = -1, starN = 0;
     while (ni < n.size()) {
@@ -88,6 +88,18 @@ bool MatchesPattern(const QString& name, const QString& pattern)
     }
     while (pi < p.size() && p[pi] == u'*') ++pi;
     return pi == p.size();
+}
+
+}  // namespace
+
+bool MatchesPattern(const QString& name, const QString& pattern)
+{
+    const QString n = name.toCaseFolded();
+    const QString p = pattern.toCaseFolded();
+    if (Glob(n, p)) return true;
+    // As on the classic file system, a pattern ending in ".*" also takes a
+    // name without any extension: "*.*" lists every file.
+    return p.endsWith(QStringLiteral(".*")) && !n.contains(u'.') && Glob(n, p.left(p.size() - 2));
 }
 
 }  // namespace lumari

@@ -14,7 +14,7 @@ QString ResolvePath(const QString& path);
 QString NormalizeSeparators(const QString& path);
 
 // Wildcard match of a file name ("*" any run, "?" one character), ignoring
-// letter case.
+// letter case; a pattern ending in ".*" also takes a name without extension.
 bool MatchesPattern(const QString& name, const QString& pattern);
 
 }  // namespace lumari

@@ -13,14 +13,20 @@ QImage DecodePicture(const QString& path, const QSize& shownSize)
     const QFileInfo info(path);
     if (!info.exists()) throw RuntimeError(err::FileNotFound);
     if (info.isDir()) throw RuntimeError(err::PathFileAccessError);
+    // A pipe or device would block the reader or never end.
+    if (!info.isFile()) throw RuntimeError(err::PathFileAccessError);
     if (!info.isReadable()) throw RuntimeError(err::PermissionDenied);
 
     QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    // The limit is checked on the stored size too: a decoder scaling a huge
+    // progressive picture still keeps all of its coefficients in memory.
+    if (stored.isValid() && stored.width() * qint64(stored.height()) * 4 > qint64(kPictureAllocationLimitMb) << 20)
+        throw RuntimeError(err::InvalidPicture);
     if (shownSize.isValid() && !shownSize.isEmpty()) {
-        const QSize stored = reader.size();
         // The scaled size is given in the file's stored orientation.
         const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
         const QSize wanted = turned ? shownSize.transposed() : shownSize;

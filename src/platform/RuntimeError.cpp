@@ -13,6 +13,7 @@ QString ErrorDescription(int number)
     case err::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
     case err::DivisionByZero: return QStringLiteral("Division by zero");
     case err::TypeMismatch: return QStringLiteral("Type mismatch");
+    case err::DllLoadError: return QStringLiteral("Error in loading DLL");
     case err::BadFileNameOrNumber: return QStringLiteral("Bad file name or number");
     case err::FileNotFound: return QStringLiteral("File not found");
     case err::DeviceIoError: return QStringLiteral("Device I/O error");

@@ -13,6 +13,7 @@ constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
+constexpr int DllLoadError = 48;
 constexpr int BadFileNameOrNumber = 52;
 constexpr int FileNotFound = 53;
 constexpr int DeviceIoError = 57;

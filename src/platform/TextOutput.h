@@ -4,7 +4,11 @@
 
 namespace lumari {
 
-// One file open for output at a time, written as 8-bit text.
+// Text as the 8-bit Windows-1252 code page holds it, whatever the machine's
+// locale; a character outside it becomes "?".
+QByteArray ToAnsi(const QString& text);
+
+// One file open for output at a time, written as 8-bit text (ToAnsi).
 class TextOutput {
 public:
     ~TextOutput();

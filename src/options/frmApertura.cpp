@@ -199,6 +199,13 @@ void frmApertura::ConnectEvents()
     connect(cmdOpenSet, &QPushButton::clicked, this, [this] { cmdOpenSet_Click(); });
     connect(cmdPlayOk, &QPushButton::clicked, this, [this] { cmdPlayOk_Click(); });
     connect(cmdPlayWrong, &QPushButton::clicked, this, [this] { cmdPlayWrong_Click(); });
+    // The option buttons share one Tab stop: the selected one.
+    for (QRadioButton* option : {opt1, opt2}) {
+        connect(option, &QRadioButton::toggled, this, [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
+    opt2->setFocusPolicy(Qt::ClickFocus);
 }
 
 frmApertura* frmApertura::Start(Runtime& runtime, Module1& module1)

@@ -13,10 +13,10 @@ std::int32_t Casuale(Runtime& runtime, std::int32_t maxNumber)
 {
     ErrorTrap trap(runtime, QStringLiteral("Casuale"), ErrorTrap::Kind::Function);
     std::int32_t result = 0;
-    float r = 0.0f;
     trap([&] { runtime.Randomize(); });
-    trap([&] { r = runtime.RandomNext(); });
+    // Drawing and scaling are one step: a failing draw leaves the result 0.
     trap([&] {
+        const float r = runtime.RandomNext();
         const double value = std::floor(double(r) * double(maxNumber) + 1.0);
         if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
             throw RuntimeError(err::Overflow);

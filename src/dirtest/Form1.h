@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace lumari {
 
 class Runtime;
@@ -12,6 +14,15 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(Runtime& runtime, QWidget* parent = nullptr);
+
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+    // Walks the entries of the program's folder, reading each one's
+    // attributes; nothing is shown or kept.
+    void Command1_Click();
+    // Creates the sets "1" to "20"; each failure is reported by CreaSet.
+    void Command2_Click();
 
 private:
     Runtime& runtime_;

@@ -74,7 +74,7 @@ QString CreditsText()
 {
     const QStringList lines{
         QStringLiteral("Developed by %1, %2").arg(keys::kAuthorValue, keys::kYearValue),
-        QStringLiteral("Contact: %1 - %2").arg(keys::kContactValue, keys::kWebsiteValue),
+        QStringLiteral("%1 - %2").arg(keys::kContactValue, keys::kWebsiteValue),
         QString(),
         QStringLiteral("Sound routine thanks to www.example.org/vbsound"),
     };

@@ -125,10 +125,10 @@ TEST_F(frmAboutTest, ShowsTheLoadedTexts)
     EXPECT_TRUE(w->lblStatistiche->text().startsWith("Statistical results:\r\nProgram used 0 times\r\n"));
 }
 
-TEST_F(frmAboutTest, SixLinesFitInTheReportLabels)
+TEST_F(frmAboutTest, TextsFitTheirLabels)
 {
-    frmAbout* w = Open();
-    for (QLabel* label : {w->lblEsito, w->lblStatistiche}) {
+    frmAbout* w = Open();  // the statistics report has six lines
+    for (QLabel* label : {w->lblDescription, w->lblDisclaimer, w->lblEsito, w->lblStatistiche}) {
         const int needed = label->heightForWidth(label->width());
         EXPECT_LE(needed, label->height()) << label->objectName().toStdString() << "\n"
                                            << label->text().toStdString();

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -135,35 +136,33 @@ TEST_F(frmAboutTest, TextsFitTheirLabels)
     }
 }
 
-TEST_F(frmAboutTest, EnterClosesFromTheButton)
+// OK is the default and the cancel button: Enter, Esc and a click close the
+// window wherever the focus is, without any report.
+TEST_F(frmAboutTest, EnterEscAndOkClose)
 {
-    frmAbout* w = Open();
-    QTest::keyClick(w->cmdOK, Qt::Key_Return);
-    EXPECT_TRUE(Gone());
-}
-
-TEST_F(frmAboutTest, EscClosesWhereverTheFocusIs)
-{
-    frmAbout* w = Open();
-    w->lblEsito->setFocusPolicy(Qt::StrongFocus);
-    w->lblEsito->setFocus();
-    QTest::keyClick(w->lblEsito, Qt::Key_Escape);
-    EXPECT_TRUE(Gone());
-}
-
-TEST_F(frmAboutTest, EnterClosesWhereverTheFocusIs)
-{
-    frmAbout* w = Open();
-    w->cmdOK->clearFocus();
-    QTest::keyClick(w, Qt::Key_Enter);
-    EXPECT_TRUE(Gone());
-}
-
-TEST_F(frmAboutTest, OkClickCloses)
-{
-    frmAbout* w = Open();
-    QTest::mouseClick(w->cmdOK, Qt::LeftButton);
-    EXPECT_TRUE(Gone());
+    struct Way {
+        const char* name;
+        std::function<void(frmAbout*)> press;
+    };
+    const Way ways[] = {
+        {"Enter on OK", [](frmAbout* w) { QTest::keyClick(w->cmdOK, Qt::Key_Return); }},
+        {"keypad Enter elsewhere",
+         [](frmAbout* w) {
+             w->cmdOK->clearFocus();
+             QTest::keyClick(w, Qt::Key_Enter);
+         }},
+        {"Esc on a label",
+         [](frmAbout* w) {
+             w->lblEsito->setFocusPolicy(Qt::StrongFocus);
+             w->lblEsito->setFocus();
+             QTest::keyClick(w->lblEsito, Qt::Key_Escape);
+         }},
+        {"click", [](frmAbout* w) { QTest::mouseClick(w->cmdOK, Qt::LeftButton); }},
+    };
+    for (const Way& way : ways) {
+        way.press(Open());
+        EXPECT_TRUE(Gone()) << way.name;
+    }
     EXPECT_TRUE(runtime.boxes.empty());
 }
 

@@ -35,6 +35,8 @@ bool AnyNameLeft(const QSet<QString>& distinctUpper, const std::array<QString, k
     return distinctUpper.size() > taken.size();
 }
 
+constexpr int kDrawsPerSymbol = 1000;
+
 QString NotEnoughDistinctText(int placeholders)
 {
     return QStringLiteral("Not enough symbols with different names (letter case ignored) to fill %1 symbols "
@@ -82,12 +84,21 @@ RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, 
             plan.stoppedAt = i;
             break;
         }
+        // With a name left, each draw finds one with a chance of at least
+        // 1 in SymbolCount; the bound only stops a generator that has failed.
+        const std::int64_t maxDraws = std::int64_t(kDrawsPerSymbol) * std::max<std::int32_t>(symbolCount, 1);
         QString name;
+        std::int64_t draws = 0;
         do {
+            if (++draws > maxDraws) break;
             const std::int32_t n = Casuale(runtime, symbols.Count());
             name.clear();
             trap([&] { name = symbols.At(n); });
         } while (Rejected(name.toUpper(), plan.tags, placeholders));
+        if (draws > maxDraws) {
+            plan.stoppedAt = i;
+            break;
+        }
         plan.tags[std::size_t(i)] = name;
     }
     return plan;

@@ -145,10 +145,8 @@ void frmMain::Form_Load()
     ControllaCoerenza(runtime_, game_.images, game_.symbols);
     Cambia();
 
-    // The window's own pointer, wherever a control shows none of its own; the
-    // button keeps the ordinary arrow.
+    // The window's own pointer: a crosshair everywhere but over the placeholders.
     setCursor(Qt::CrossCursor);
-    cmdCambia_->setCursor(Qt::ArrowCursor);
 }
 
 void frmMain::Cambia() { lumari::Cambia(runtime_, module1_, game_, *this); }

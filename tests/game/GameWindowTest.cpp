@@ -102,6 +102,7 @@ TEST_F(GameTest, WindowAsDesigned)
     EXPECT_EQ(window->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(window->Immagine()->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(window->lblSimbolo(0)->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(window->cmdCambia()->cursor().shape(), Qt::CrossCursor);
 
     // No two controls overlap.
     const QList<QWidget*> controls = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);

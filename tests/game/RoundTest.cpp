@@ -151,6 +151,33 @@ TEST_F(GameTest, ManySeededRoundsKeepTheRulesAndDrawUniformly)
     EXPECT_GT(wrongs["F.JPG"], wrongs["C.JPG"]);
 }
 
+TEST_F(GameTest, TwoSymbolsForTwoPlaceholdersAreBothShownEveryRound)
+{
+    MakeSet({"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"});
+    StartGame();
+    for (int n = 0; n < 30; ++n) {
+        QStringList tags = {window->game().round.symbolTags[0], window->game().round.symbolTags[1]};
+        tags.sort();
+        ASSERT_EQ(tags, QStringList({"a.jpg", "b.jpg"})) << "round " << n;
+        Skip();
+    }
+    EXPECT_TRUE(runtime.boxes.empty());
+}
+
+TEST_F(GameTest, OnePlaceholderAlwaysHoldsTheImagesOwnSymbol)
+{
+    module1.MaxPlaceholders = 1;
+    MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
+    StartGame();
+    for (int n = 0; n < 10; ++n) {
+        ASSERT_EQ(RightPosition(), 0);
+        ClickSymbol(0);
+    }
+    EXPECT_EQ(module1.SessionCorrect, 10);
+    EXPECT_EQ(module1.SessionWrong, 0);
+    EXPECT_EQ(module1.SessionShown, 11);
+}
+
 TEST_F(GameTest, ControlledRandomShowsEachImageOnceThenEndsTheSet)
 {
     module1.WayToWork = kControlledRandom;

@@ -13,12 +13,13 @@ need Xvfb xdotool xwininfo import convert /usr/bin/python3
 WORK=$(mktemp -d)
 trap cleanup EXIT
 cp -r "$APP_DIR" "$WORK/app"
-# A set whose right symbol can be told by its colour: the image is red, its
-# symbol red, the other symbol blue.
+# A coherent set whose right symbol can be told by its colour: each image
+# has the colour of its symbol.
 mkdir -p "$WORK/app/Set_e2e/Images" "$WORK/app/Set_e2e/Symbols"
-convert -size 320x160 xc:red "$WORK/app/Set_e2e/Images/red.jpg"
-convert -size 200x200 xc:red "$WORK/app/Set_e2e/Symbols/red.jpg"
-convert -size 200x200 xc:blue "$WORK/app/Set_e2e/Symbols/blue.jpg"
+for colour in red blue; do
+  convert -size 320x160 xc:$colour "$WORK/app/Set_e2e/Images/$colour.jpg"
+  convert -size 200x200 xc:$colour "$WORK/app/Set_e2e/Symbols/$colour.jpg"
+done
 
 export XDG_CONFIG_HOME="$WORK/config"
 mkdir -p "$XDG_CONFIG_HOME"
@@ -41,25 +42,27 @@ sleep 0.5
 read -r gx gy gw gh < <(window_geometry "$game")
 [ "$gw $gh" = "1009 676" ] || fail "game window client area is ${gw}x${gh}, not 1009x676"
 
-# Two placeholders: left edges 720 and 6675 twips, top 6720, 3015 square.
+# Two placeholders: left edges 720 and 6675 twips, top 6720, 3015 square;
+# the image at 720, 840, 9000 x 4500.
 centre_y=$((448 + 100))
-right=""; wrong=""
-for cx in 148 545; do
-  colour=$(pixel "$game" "$cx" "$centre_y")
-  IFS=, read -r r g b <<<"$colour"
-  if [ "$r" -gt 180 ] && [ "$b" -lt 80 ]; then right=$cx; elif [ "$b" -gt 180 ] && [ "$r" -lt 80 ]; then wrong=$cx; fi
-done
-[ -n "$right" ] && [ -n "$wrong" ] || fail "could not tell the placeholders apart by colour"
+is_red() { IFS=, read -r r g b <<<"$1"; [ "$r" -gt 180 ] && [ "$b" -lt 80 ]; }
+# Prints the x of the placeholder whose colour matches the image (or not).
+placeholder() {
+  local want=$1 image cx
+  image=$(pixel "$game" 348 206)
+  for cx in 148 545; do
+    local same=no
+    if is_red "$image"; then is_red "$(pixel "$game" "$cx" "$centre_y")" && same=yes
+    else is_red "$(pixel "$game" "$cx" "$centre_y")" || same=yes; fi
+    [ "$same" = "$want" ] && { echo "$cx"; return 0; }
+  done
+  return 1
+}
 
+right=$(placeholder yes) || fail "no placeholder matches the image"
 xdotool mousemove $((gx + right)) $((gy + centre_y)) click 1   # right: a new round
 sleep 0.5
-# The same image comes again (one image in the set); find the blue one anew.
-wrong=""
-for cx in 148 545; do
-  IFS=, read -r r g b <<<"$(pixel "$game" "$cx" "$centre_y")"
-  [ "$b" -gt 180 ] && [ "$r" -lt 80 ] && wrong=$cx
-done
-[ -n "$wrong" ] || fail "no blue placeholder in the second round"
+wrong=$(placeholder no) || fail "no placeholder differs from the image"
 xdotool mousemove $((gx + wrong)) $((gy + centre_y)) click 1   # wrong: counted once
 sleep 0.3
 

@@ -151,7 +151,8 @@ void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view
     for (int i = 0; i < placeholders; ++i) {
         if (!plan.DrawnWrong(i)) continue;
         if (plan.stoppedAt >= 0 && i >= plan.stoppedAt) {
-            if (i == plan.stoppedAt) trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
+            if (i == plan.stoppedAt)
+                trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
             // Left empty rather than showing a symbol of an earlier round.
             view.ClearPicture(i);
             if (labels) view.SetCaption(i, QString());

@@ -103,7 +103,8 @@ TEST_F(CatalogueLoading, FilesBeyondTheThousandthAreReportedOnceEachAndNotStored
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPG");
-    for (int i = 1; i <= 1002; ++i) app.WriteFile(QStringLiteral("Set_demo/Symbols/s%1.jpg").arg(i, 4, 10, QChar('0')), jpeg);
+    for (int i = 1; i <= 1002; ++i)
+        app.WriteFile(QStringLiteral("Set_demo/Symbols/s%1.jpg").arg(i, 4, 10, QChar('0')), jpeg);
 
     CaricaSimboli(runtime, module1, symbols);
 

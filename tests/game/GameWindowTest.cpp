@@ -91,7 +91,8 @@ TEST_F(GameTest, WindowAsDesigned)
 
     // The button is the only control that takes focus, and has it.
     for (QWidget* child : window->findChildren<QWidget*>())
-        EXPECT_EQ(child->focusPolicy() != Qt::NoFocus, child == window->cmdCambia()) << child->objectName().toStdString();
+        EXPECT_EQ(child->focusPolicy() != Qt::NoFocus, child == window->cmdCambia())
+            << child->objectName().toStdString();
     EXPECT_EQ(window->focusWidget(), window->cmdCambia());
 
     // Pointers: the hand over placeholders, the crosshair over the rest of the window.
@@ -144,7 +145,8 @@ TEST_F(GameTest, PicturesFillTheirBoxesAndAreDecodedAtTheShownSize)
         const QImage shown = box->grab().toImage();
         const QColor expected = box == symbol ? QColor(Qt::red) : QColor(Qt::blue);
         const int w = shown.width(), h = shown.height();
-        for (QPoint p : {QPoint(2, 2), QPoint(w - 3, 2), QPoint(2, h - 3), QPoint(w - 3, h - 3), QPoint(w / 2, h / 2)}) {
+        const QPoint corners[] = {{2, 2}, {w - 3, 2}, {2, h - 3}, {w - 3, h - 3}, {w / 2, h / 2}};
+        for (QPoint p : corners) {
             const QColor c = shown.pixelColor(p);
             EXPECT_LT(std::abs(c.red() - expected.red()) + std::abs(c.green() - expected.green()) +
                           std::abs(c.blue() - expected.blue()),

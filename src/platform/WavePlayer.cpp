@@ -1,42 +1,54 @@
 #include "platform/WavePlayer.h"
 
 #include "platform/RuntimeError.h"
+#include "platform/WavFile.h"
 
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QMediaDevices>
 
 #include <exception>
 
 namespace lumari {
 
 WavePlayer::WavePlayer() = default;
-WavePlayer::~WavePlayer() = default;
+
+WavePlayer::~WavePlayer() { Stop(); }
+
+void WavePlayer::Stop()
+{
+    if (sink_) sink_->stop();
+    sink_.reset();
+    buffer_.reset();
+    samples_.clear();
+}
 
 void WavePlayer::Play(const QString& resolvedPath)
 {
-    if (!effect_) {
-        try {
-            effect_ = std::make_unique<QSoundEffect>();
-        } catch (const std::exception&) {
-            throw RuntimeError(err::DllLoadError);
-        }
-    }
     // Whatever comes next, the sound still playing ends here.
-    effect_->stop();
-    const QFileInfo file(resolvedPath);
-    if (!file.isFile()) return;
-    const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
-    if (effect_->source() != source || effect_->status() == QSoundEffect::Error ||
-        file.lastModified() != loadedModified_ || file.size() != loadedSize_) {
-        effect_->setSource(QUrl());
-        effect_->setSource(source);
-        loadedModified_ = file.lastModified();
-        loadedSize_ = file.size();
+    Stop();
+    const QFileInfo info(resolvedPath);
+    if (!info.isFile() || info.size() > kMaxWavBytes) return;
+    QFile file(resolvedPath);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    std::optional<WavSound> sound = ReadWav(file.read(kMaxWavBytes + 1));
+    if (!sound || sound->samples.isEmpty()) return;
+
+    try {
+        const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+        if (output.isNull()) return;  // no audio output on this machine
+        samples_ = std::move(sound->samples);
+        buffer_ = std::make_unique<QBuffer>(&samples_);
+        buffer_->open(QIODevice::ReadOnly);
+        sink_ = std::make_unique<QAudioSink>(output, sound->format);
+        sink_->start(buffer_.get());
+    } catch (const std::exception&) {
+        Stop();
+        throw RuntimeError(err::DllLoadError);
     }
-    // From the start, at once when loaded or as soon as loading ends; a file
-    // that does not decode never starts.
-    effect_->play();
 }
 
 }  // namespace lumari

@@ -1,31 +1,36 @@
 #pragma once
 
-#include <QDateTime>
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace lumari {
 
-// Plays one WAV file at a time in the background through Qt Multimedia. The
-// player is created on first use; a new sound cuts off the one playing and
-// starts from its beginning, the same file included.
+// Plays one WAV file at a time in the background on the default audio output.
+// Each call reads and checks the file itself (ReadWav) and gives the audio
+// output only well-formed samples: Qt 6.4's sample cache behind QSoundEffect
+// never finishes loading an empty or cut-short file, and the next sound then
+// hangs the program.
 class WavePlayer {
 public:
     WavePlayer();
     ~WavePlayer();
-    // Returns at once; a missing, empty or damaged file, or a machine without
-    // audio output, is silence. Error 48 only when the sound service itself
-    // cannot be set up.
+    // Cuts off the sound playing and starts this one from its beginning, the
+    // same file included; returns at once. A missing, empty, damaged or
+    // oversized file, or a machine without audio output, is silence. Error 48
+    // only when the audio output itself cannot be set up.
     void Play(const QString& resolvedPath);
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
-    // The file as it was when last loaded: a file changed on disk since is read again.
-    QDateTime loadedModified_;
-    qint64 loadedSize_ = -1;
+    void Stop();
+
+    QByteArray samples_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QAudioSink> sink_;  // after the buffer: destroyed before it
 };
 
 }  // namespace lumari

@@ -2,9 +2,11 @@
 
 #include "platform/RuntimeError.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace lumari {
@@ -33,6 +35,40 @@ QString RawValue(const QString& fileName, const QString& section, const QString&
     return found;
 }
 
+// Whether a settings file holds anything the INI reader would drop: a NUL
+// byte, text that is not UTF-8, or a line that is neither blank, a comment, a
+// "[section]" nor a "key=value". The reader's own error status cannot be
+// trusted here: it is lost once the parsed file sits in Qt's cache.
+bool LooksDamaged(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.exists()) return false;
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    const QByteArray bytes = file.readAll();
+    if (bytes.contains('\0')) return true;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError()) return true;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#') || line.contains(u'=')) continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) continue;
+        return true;
+    }
+    return false;
+}
+
+// Keeps the bytes of a settings file that could not be read beside it, since
+// the next write replaces the file with only what could be read. False when
+// no copy could be made.
+bool KeepDamagedCopy(const QString& fileName)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = fileName + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(copy); ++n) copy = fileName + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    return QFile::copy(fileName, copy);
+}
+
 }  // namespace
 
 QString SettingsStore::FilePath(const QString& app)
@@ -58,6 +94,8 @@ QString SettingsStore::Get(const QString& app, const QString& section, const QSt
 void SettingsStore::Save(const QString& app, const QString& section, const QString& key, const QString& value)
 {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, app);
+    if (LooksDamaged(settings.fileName()) && !KeepDamagedCopy(settings.fileName()))
+        throw RuntimeError(err::PathFileAccessError);
     // A hand-edited list-looking value would be written back as a list: keep it as the text it was.
     for (const QString& path : settings.allKeys()) {
         const qsizetype slash = path.indexOf(u'/');
@@ -66,7 +104,8 @@ void SettingsStore::Save(const QString& app, const QString& section, const QStri
     }
     settings.setValue(KeyPath(section, key), value);
     settings.sync();
-    if (settings.status() != QSettings::NoError) {
+    // A format error here is the one met reading the file, already dealt with.
+    if (settings.status() == QSettings::AccessError) {
         const QFileInfo file(settings.fileName());
         const QFileInfo folder(file.absolutePath());
         const bool denied = (file.exists() && !file.isWritable()) || (folder.exists() && !folder.isWritable());

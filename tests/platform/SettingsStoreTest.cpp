@@ -42,6 +42,11 @@ TEST_F(SettingsStoreTest, AwkwardTextsComeBackUnchanged)
     };
     int n = 0;
     for (const QString& text : texts) Save(QStringLiteral("Key%1").arg(n++), text);
+    // The file the store wrote reads as sound: nothing was set aside as damaged.
+    Save("Again", "x");
+    EXPECT_TRUE(QDir(QFileInfo(SettingsFilePath()).absolutePath())
+                    .entryList({"K.Orvel-Lumari.ini.damaged-*"}, QDir::Files)
+                    .isEmpty());
     // Read back by a fresh runtime, as the next run would.
     QtRuntime next(app.path());
     n = 0;
@@ -88,6 +93,28 @@ TEST_F(SettingsStoreTest, HandEditedValuesReadAsOneText)
     Save(keys::kWayToWork, "2");
     EXPECT_EQ(Get(keys::kImagesSet), "a,b");
     EXPECT_EQ(Get(keys::kWayToWork), "2");
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsKeptBeforeTheFirstWrite)
+{
+    const QByteArray damaged("[Statistics]\nCorrectAnswers=4711\n\x00\xff\xfe years of counts \x01", 44);
+    WriteSettingsFile(damaged);
+    EXPECT_EQ(Get(keys::kImagesSet), "<default>");  // what cannot be read takes the default
+    Save(keys::kImagesSet, "Animals");
+    EXPECT_EQ(Get(keys::kImagesSet), "Animals");
+    const QFileInfoList copies = QDir(QFileInfo(SettingsFilePath()).absolutePath())
+                                     .entryInfoList({"K.Orvel-Lumari.ini.damaged-*"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    QFile copy(copies[0].filePath());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
+    // The repaired file is read normally and copied no more.
+    Save(keys::kSoundOk, "ok.wav");
+    EXPECT_EQ(QDir(QFileInfo(SettingsFilePath()).absolutePath())
+                  .entryList({"K.Orvel-Lumari.ini.damaged-*"}, QDir::Files)
+                  .size(),
+              1);
+    QFile::remove(copies[0].filePath());
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteIsARunTimeError)

@@ -41,12 +41,15 @@ void TextOutput::Open(const QString& path)
 {
     Close();
     const QByteArray native = QFile::encodeName(ResolvePath(path));
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Without blocking: a pipe of that name with no reader fails instead of
+    // hanging the program.
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0) {
         const int e = errno;
         // A folder of that name cannot be written as a file.
         throw e == EISDIR ? RuntimeError(err::PathFileAccessError) : ErrorFromErrno(e);
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     fd_ = fd;
 }
 

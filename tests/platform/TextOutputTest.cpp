@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace lumari {
 namespace {
@@ -63,6 +64,9 @@ TEST(TextOutput, FailuresAreRunTimeErrors)
     EXPECT_EQ(ErrorOf([&] { rt.FileOpenOutput(app.path() + "\\Folder.log"); }), err::PathFileAccessError);
     EXPECT_EQ(ErrorOf([&] { rt.FilePrint("still nothing open"); }), err::BadFileNameOrNumber);
     EXPECT_EQ(ErrorOf([&] { rt.FileOpenOutput(app.path() + "\\Missing\\x.log"); }), err::PathNotFound);
+    // A pipe that nobody reads: an error, not a program waiting for ever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(app("pipe.log")).constData(), 0600), 0);
+    EXPECT_EQ(ErrorOf([&] { rt.FileOpenOutput(app.path() + "\\pipe.log"); }), err::PathFileAccessError);
 }
 
 TEST(TextOutput, WindowsCodePage)

@@ -53,16 +53,6 @@ TEST(SortOrder, SoundsByCharacterCodeWithCaseCounting)
     }
 }
 
-TEST(SortOrder, BubbleSortSwapsOnlyWhenGreater)
-{
-    QStringList names = {"3", "1", "2", "1"};
-    BubbleSort(names, [](const QString& a, const QString& b) { return a > b; });
-    EXPECT_EQ(names, (QStringList{"1", "1", "2", "3"}));
-    QStringList none;
-    BubbleSort(none, [](const QString&, const QString&) { return true; });
-    EXPECT_TRUE(none.isEmpty());
-}
-
 class SetListTest : public OptionsTest {};
 
 TEST_F(SetListTest, OnlyFoldersBeginningWithSetInAnyCaseAreListed)
@@ -74,15 +64,6 @@ TEST_F(SetListTest, OnlyFoldersBeginningWithSetInAnyCaseAreListed)
     Load();
     EXPECT_EQ(Entries(window->cboImagesSet), (QStringList{"", "A", "b", "c", "default"}));
     EXPECT_TRUE(Boxes().isEmpty());
-}
-
-TEST_F(SetListTest, ListingWithoutTheWindowGivesNamesInTheirOwnCase)
-{
-    app.MakeFolder(QStringLiteral("SET_Mixed"));
-    ErrorTrap trap(runtime, QStringLiteral("CaricaSetImmagini"));
-    QStringList names = ListImageSets(runtime, trap);
-    names.sort();
-    EXPECT_EQ(names, (QStringList{"Mixed", "default"}));
 }
 
 TEST_F(SetListTest, StoredSetSelectsItsEntryIgnoringCaseAndImagesSetFollows)

@@ -45,7 +45,7 @@ case "${1:-}" in
   test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build build -DLUMARI_TESTS=ON
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -8,8 +8,10 @@ need() {
   for tool in "$@"; do command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"; done
 }
 
-# Starts Xvfb on a free display (no window manager) and exports DISPLAY.
+# Starts Xvfb on a free display (no window manager) and exports DISPLAY; the
+# program then runs on the real X server whatever platform the caller chose.
 start_xvfb() {
+  export QT_QPA_PLATFORM=xcb
   local n
   for n in $(seq 90 140); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue

@@ -55,8 +55,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int l,
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
 {
     auto* button = Named(new QPushButton(text, parent), name);
-    // No default button: Enter never starts anything from another control.
-    button->setAutoDefault(false);
+    // No default button: Enter presses only the button that has the focus,
+    // as on the classic desktop, and never one from another control.
+    button->setAutoDefault(true);
     button->setDefault(false);
     PlaceTwips(button, l, t, w, h);
     return button;

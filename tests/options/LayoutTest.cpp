@@ -275,7 +275,6 @@ TEST_F(LayoutTest, EnterOnAListOrCheckBoxStartsNothingAndNoButtonIsDefault)
     Shown();
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         SCOPED_TRACE(button->objectName().toStdString());
-        EXPECT_FALSE(button->autoDefault());
         EXPECT_FALSE(button->isDefault());
     }
     for (QWidget* control : std::initializer_list<QWidget*>{window->cboImagesSet, window->cboSimboli,
@@ -291,6 +290,17 @@ TEST_F(LayoutTest, EnterOnAListOrCheckBoxStartsNothingAndNoButtonIsDefault)
     EXPECT_TRUE(runtime.writes.isEmpty());
     EXPECT_TRUE(runtime.boxes.empty());
     EXPECT_TRUE(window->chkMostraNomi->isChecked());
+}
+
+TEST_F(LayoutTest, EnterPressesTheFocusedButtonOnly)
+{
+    Shown();
+    runtime.msgBoxAnswers.push_back(mb::No);
+    window->cmdCancellaStatistiche->setFocus();
+    QTest::keyClick(window->cmdCancellaStatistiche, Qt::Key_Return);
+    ASSERT_EQ(runtime.boxes.size(), 1u);
+    EXPECT_EQ(runtime.boxes[0].title, QStringLiteral("Confirm stats reset"));
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(LayoutTest, ListsCannotBeTypedInto)

@@ -282,7 +282,7 @@ TEST_F(GameTest, MissingSymbolFileIsReportedOnceAndItsPlaceholderStillJudgesRigh
 TEST_F(GameTest, DamagedPictureIsReportedAndTheOldPictureStays)
 {
     MakeSet({"good.jpg"}, {"good.jpg", "bad.jpg"});
-    app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 this is not really a JPEG", 32));
+    app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 this is not really a JPEG"));
     app.WriteFile("Set_test/Images/png.jpg", [] {
         QByteArray bytes;
         QBuffer buffer(&bytes);

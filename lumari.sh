@@ -7,8 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
   fonts-liberation xdg-utils
 )
 TEST_PACKAGES=(
@@ -27,7 +26,7 @@ install_missing() {
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 build() {
@@ -46,6 +45,11 @@ case "${1:-}" in
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     build build -DLUMARI_TESTS=ON
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer:
+    # any report fails its test.
+    build build-sanitize -DLUMARI_TESTS=ON -DLUMARI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -16,8 +16,8 @@ QString DirListing::First(const QString& pattern, int attributes)
     const QString normalized = NormalizeSeparators(pattern);
     const qsizetype slash = normalized.lastIndexOf(u'/');
     const QString folderPart = slash < 0 ? QString() : normalized.left(slash);
-    QString spec = slash < 0 ? normalized : normalized.mid(slash + 1);
-    if (spec.isEmpty()) spec = QStringLiteral("*");
+    QString filePattern = slash < 0 ? normalized : normalized.mid(slash + 1);
+    if (filePattern.isEmpty()) filePattern = QStringLiteral("*");
 
     const QString folder = folderPart.isEmpty() ? (slash == 0 ? QStringLiteral("/") : QStringLiteral("."))
                                                 : ResolvePath(folderPart);
@@ -38,12 +38,12 @@ QString DirListing::First(const QString& pattern, int attributes)
 
     if (withFolders && QFileInfo(folder).isDir()) {
         for (const QString& dot : {QStringLiteral("."), QStringLiteral("..")})
-            if (MatchesPattern(dot, spec)) entries_ << dot;
+            if (MatchesPattern(dot, filePattern)) entries_ << dot;
     }
     for (const QString& name : names) {
         // A backslash in a name on disk could never be named back: it is a separator
         // in every path the program builds.
-        if (name.startsWith(u'.') || name.contains(u'\\') || !MatchesPattern(name, spec)) continue;
+        if (name.startsWith(u'.') || name.contains(u'\\') || !MatchesPattern(name, filePattern)) continue;
         const QFileInfo info(dir, name);  // follows links; a broken link is neither
         if (info.isFile() || (withFolders && info.isDir())) entries_ << name;
     }

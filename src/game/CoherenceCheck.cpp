@@ -25,6 +25,18 @@ QStringList WithoutCounterpart(const QStringList& names, const QStringList& othe
     return missing;
 }
 
+QStringList WithoutCounterpartByScan(const QStringList& names, const QStringList& others)
+{
+    QStringList missing;
+    for (const QString& name : names) {
+        bool found = false;
+        for (const QString& other : others)
+            if (name.toUpper() == other.toUpper()) found = true;  // every one, as described: no early stop
+        if (!found) missing << name;
+    }
+    return missing;
+}
+
 QString MissingReport(const QString& heading, const QStringList& missing)
 {
     if (missing.isEmpty()) return QString();
@@ -33,7 +45,8 @@ QString MissingReport(const QString& heading, const QStringList& missing)
     return text;
 }
 
-void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols)
+void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols,
+                       CounterpartMatcher matcher)
 {
     ErrorTrap trap(runtime, QStringLiteral("ControllaCoerenza"));
     QString report;
@@ -44,7 +57,7 @@ void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogu
 
     trap([&] {
         report = MissingReport(QStringLiteral("These images have no correspondant symbol:"),
-                               WithoutCounterpart(images.Names(), symbols.Names()));
+                               matcher(images.Names(), symbols.Names()));
     });
     if (!report.isEmpty()) {
         trap([&] { runtime.MsgBox(report, mb::Critical, QStringLiteral("WARNING !!!")); });
@@ -58,7 +71,7 @@ void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogu
     report.clear();
     trap([&] {
         report = MissingReport(QStringLiteral("These symbols have no correspondant image:"),
-                               WithoutCounterpart(symbols.Names(), images.Names()));
+                               matcher(symbols.Names(), images.Names()));
     });
     if (!report.isEmpty()) {
         trap([&] { runtime.MsgBox(report, mb::Information, QStringLiteral("Information")); });

@@ -12,6 +12,14 @@ class Catalogue;
 // ignored, in their own order (duplicates kept). Linear time.
 QStringList WithoutCounterpart(const QStringList& names, const QStringList& others);
 
+// The same result by comparing every name with every other, as the check
+// was first written: kept to measure the linear way against, and as its
+// reference.
+QStringList WithoutCounterpartByScan(const QStringList& names, const QStringList& others);
+
+// How the check finds the names without a counterpart.
+using CounterpartMatcher = QStringList (*)(const QStringList& names, const QStringList& others);
+
 // The message of a list of missing names: the heading, then each name on a
 // line of its own (CR LF before each); "" when nothing is missing.
 QString MissingReport(const QString& heading, const QStringList& missing);
@@ -20,6 +28,7 @@ QString MissingReport(const QString& heading, const QStringList& missing);
 // user, and rewrites the log "LumariCheck.log" beside the executable. Every
 // step is trapped as ControllaCoerenza: a log that cannot be written is
 // reported and the checks still happen.
-void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols);
+void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols,
+                       CounterpartMatcher matcher = WithoutCounterpart);
 
 }  // namespace lumari

@@ -104,7 +104,58 @@ RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, 
     return plan;
 }
 
-void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view)
+bool RoundCanBeDrawn(const Module1& module1, const GameState& game)
+{
+    return game.symbols.Count() >= PlaceholdersInUse(module1.MaxPlaceholders) && game.images.Count() != 0;
+}
+
+DrawnRound DrawRoundAhead(Runtime& runtime, const Module1& module1, const GameState& game)
+{
+    HeldReports held(runtime);
+    ErrorTrap trap(held, QStringLiteral("Cambia"));
+    DrawnRound drawn;
+    drawn.plan = DrawRound(held, trap, game.images, game.symbols, PlaceholdersInUse(module1.MaxPlaceholders));
+    drawn.reports = held.boxes();
+    return drawn;
+}
+
+namespace {
+
+QString SetFolder(const QString& appPath, const Module1& module1)
+{
+    return appPath + QStringLiteral("\\Set_") + module1.ImagesSet;
+}
+QString ImagePath(const QString& setFolder, const QString& name)
+{
+    return setFolder + QStringLiteral("\\Images\\") + name;
+}
+QString SymbolPath(const QString& setFolder, const QString& name)
+{
+    return setFolder + QStringLiteral("\\Symbols\\") + name;
+}
+
+// Placeholders left empty because no different symbol name was left.
+bool LeftEmpty(const RoundPlan& plan, int position)
+{
+    return plan.DrawnWrong(position) && plan.stoppedAt >= 0 && position >= plan.stoppedAt;
+}
+
+}  // namespace
+
+std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, const QString& appPath, const Module1& module1)
+{
+    const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
+    const QString setFolder = SetFolder(appPath, module1);
+    std::vector<RoundPicture> pictures{{kImageTarget, ImagePath(setFolder, plan.imageName)}};
+    const int p = plan.rightPosition;
+    if (p >= 0 && p < placeholders) pictures.push_back({p, SymbolPath(setFolder, plan.imageName)});
+    for (int i = 0; i < placeholders; ++i)
+        if (plan.DrawnWrong(i) && !LeftEmpty(plan, i))
+            pictures.push_back({i, SymbolPath(setFolder, plan.tags[std::size_t(i)])});
+    return pictures;
+}
+
+void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view, const DrawnRound* drawn)
 {
     ErrorTrap trap(runtime, QStringLiteral("Cambia"));
     const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
@@ -124,17 +175,22 @@ void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view
     }
 
     // The random draws come first; they are applied below in the round's order.
-    const RoundPlan plan = DrawRound(runtime, trap, game.images, game.symbols, placeholders);
-    const QString setFolder = runtime.AppPath() + QStringLiteral("\\Set_") + module1.ImagesSet;
-    const QString imagesFolder = setFolder + QStringLiteral("\\Images\\");
-    const QString symbolsFolder = setFolder + QStringLiteral("\\Symbols\\");
+    // A round drawn ahead was drawn from this same state; its reports come now.
+    RoundPlan plan;
+    if (drawn) {
+        ShowHeld(runtime, drawn->reports);
+        plan = drawn->plan;
+    } else {
+        plan = DrawRound(runtime, trap, game.images, game.symbols, placeholders);
+    }
+    const QString setFolder = SetFolder(runtime.AppPath(), module1);
 
     trap([&] { module1.SessionShown = AddInt32(module1.SessionShown, 1); });
     round.firstAnswerPending = true;
 
     // The image; a picture that cannot be loaded leaves the old one, and the
     // tag and caption are set all the same.
-    trap([&] { view.ShowPicture(kImageTarget, imagesFolder + plan.imageName); });
+    trap([&] { view.ShowPicture(kImageTarget, ImagePath(setFolder, plan.imageName)); });
     round.imageTag = plan.imageName;
     if (labels) view.SetCaption(kImageTarget, LabelText(plan.imageName));
 
@@ -143,14 +199,14 @@ void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view
     const int p = plan.rightPosition;
     if (p >= 0 && p < placeholders) {
         round.symbolTags[std::size_t(p)] = plan.imageName;
-        trap([&] { view.ShowPicture(p, symbolsFolder + plan.imageName); });
+        trap([&] { view.ShowPicture(p, SymbolPath(setFolder, plan.imageName)); });
         if (labels) view.SetCaption(p, LabelText(plan.imageName));
     }
 
     // The wrong symbols.
     for (int i = 0; i < placeholders; ++i) {
         if (!plan.DrawnWrong(i)) continue;
-        if (plan.stoppedAt >= 0 && i >= plan.stoppedAt) {
+        if (LeftEmpty(plan, i)) {
             if (i == plan.stoppedAt)
                 trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
             // Left empty rather than showing a symbol of an earlier round.
@@ -160,7 +216,7 @@ void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view
         }
         const QString& name = plan.tags[std::size_t(i)];
         round.symbolTags[std::size_t(i)] = name;
-        trap([&] { view.ShowPicture(i, symbolsFolder + name); });
+        trap([&] { view.ShowPicture(i, SymbolPath(setFolder, name)); });
         if (labels) view.SetCaption(i, LabelText(name));
     }
 

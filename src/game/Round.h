@@ -1,11 +1,13 @@
 #pragma once
 
 #include "game/Catalogue.h"
+#include "game/HeldReports.h"
 
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace lumari {
 
@@ -61,6 +63,31 @@ struct RoundPlan {
 RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
                     int placeholders);
 
+// A round drawn before its turn: its draws, and the reports the draws made,
+// which are shown with the round.
+struct DrawnRound {
+    RoundPlan plan;
+    std::vector<HeldBox> reports;
+};
+
+// Whether Cambia would draw a round now, rather than refuse for want of
+// symbols or end a set without repetitions.
+bool RoundCanBeDrawn(const Module1& module1, const GameState& game);
+
+// Draws the round that Cambia would draw now, with the same random numbers,
+// holding its reports for the moment it is shown. Changes no catalogue: in
+// controlled random mode the image leaves the catalogue when it is shown.
+DrawnRound DrawRoundAhead(Runtime& runtime, const Module1& module1, const GameState& game);
+
+// A picture a round shows, as Cambia loads it.
+struct RoundPicture {
+    int target = kImageTarget;
+    QString path;
+};
+
+// The pictures of a drawn round, in the order Cambia shows them.
+std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, const QString& appPath, const Module1& module1);
+
 // What a round needs of the window: pictures and captions. ShowPicture throws
 // a run-time error when the picture cannot be loaded, keeping the old one.
 class RoundView {
@@ -77,6 +104,9 @@ public:
 // when a set without repetitions is used up, else counts the round, shows the
 // image and its symbol in a random placeholder, fills the others with distinct
 // wrong symbols and, without repetitions, takes the image out of the catalogue.
-void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view);
+// With a round drawn ahead, its draws and held reports take the place of the
+// draws made here; the refusals are checked first all the same.
+void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view,
+            const DrawnRound* drawn = nullptr);
 
 }  // namespace lumari

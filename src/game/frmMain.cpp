@@ -6,6 +6,7 @@
 #include "game/ImageBox.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
+#include "platform/PathResolver.h"
 #include "platform/Runtime.h"
 #include "results/frmAbout.h"
 #include "state/Module1.h"
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+
+#include <utility>
 
 namespace lumari {
 namespace {
@@ -61,8 +64,8 @@ QLabel* MakeLabel(QWidget* parent, double pointSize)
 
 }  // namespace
 
-frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent)
-    : QWidget(parent), runtime_(runtime), module1_(module1)
+frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent, PictureLoading loading)
+    : QWidget(parent), runtime_(runtime), module1_(module1), loading_(loading)
 {
     setWindowTitle(kAppTitle);
     setWindowIcon(ProgramIcon());
@@ -105,9 +108,9 @@ frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent)
     connect(cmdCambia_, &QPushButton::clicked, this, [this] { cmdCambia_Click(); });
 }
 
-frmMain* frmMain::Start(Runtime& runtime, Module1& module1)
+frmMain* frmMain::Start(Runtime& runtime, Module1& module1, PictureLoading loading)
 {
-    auto* window = new frmMain(runtime, module1);
+    auto* window = new frmMain(runtime, module1, nullptr, loading);
     window->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<frmMain> alive(window);
     // The start-up's message boxes come before the window appears.
@@ -149,7 +152,39 @@ void frmMain::Form_Load()
     setCursor(Qt::CrossCursor);
 }
 
-void frmMain::Cambia() { lumari::Cambia(runtime_, module1_, game_, *this); }
+void frmMain::Cambia()
+{
+    if (loading_ == PictureLoading::Plain) {
+        lumari::Cambia(runtime_, module1_, game_, *this);
+        return;
+    }
+    // The round drawn ahead, or (first round) one drawn now; never half a round on show.
+    std::optional<PreparedRound> round = std::exchange(next_, std::nullopt);
+    if (!round && RoundCanBeDrawn(module1_, game_)) round = Prepare();
+    if (round) round->pictures->Wait();
+    showing_ = round ? round->pictures.get() : nullptr;
+    lumari::Cambia(runtime_, module1_, game_, *this, round ? &round->drawn : nullptr);
+    showing_ = nullptr;
+    if (round) pipeline_.Keep(*round->pictures);
+
+    // The next round is drawn from the state this one left, so it is the one
+    // Cambia would draw at the next answer; its reports wait until it is shown.
+    if (!unloaded_ && RoundCanBeDrawn(module1_, game_)) next_ = Prepare();
+}
+
+frmMain::PreparedRound frmMain::Prepare()
+{
+    PreparedRound round;
+    round.drawn = DrawRoundAhead(runtime_, module1_, game_);
+    std::vector<PictureRequest> requests;
+    for (const RoundPicture& picture : PicturesOf(round.drawn.plan, runtime_.AppPath(), module1_)) {
+        const ImageBox* box = PictureOf(picture.target);
+        requests.push_back({picture.target, picture.path, ResolvePath(picture.path), box->devicePixelSize(),
+                            picture.target != kImageTarget});
+    }
+    round.pictures = pipeline_.Start(requests);
+    return round;
+}
 
 void frmMain::Simbolo_Click(int index)
 {
@@ -185,7 +220,17 @@ QLabel* frmMain::CaptionOf(int target) const
 void frmMain::ShowPicture(int target, const QString& path)
 {
     ImageBox* box = PictureOf(target);
-    // Decoded at the size it is shown; a failure throws and the old picture stays.
+    // A failure throws and the old picture stays.
+    if (loading_ == PictureLoading::Plain) {
+        const QImage full = runtime_.LoadPicture(path);
+        box->setImage(full.scaled(box->devicePixelSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return;
+    }
+    if (const PictureBatch::Result* prepared = showing_ ? showing_->Find(target, path) : nullptr) {
+        if (prepared->error) throw *prepared->error;
+        box->setImage(prepared->image);
+        return;
+    }
     box->setImage(runtime_.LoadPicture(path, box->devicePixelSize()));
 }
 

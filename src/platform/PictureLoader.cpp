@@ -17,7 +17,12 @@ QImage DecodePicture(const QString& path, const QSize& shownSize)
     if (!info.isFile()) throw RuntimeError(err::PathFileAccessError);
     if (!info.isReadable()) throw RuntimeError(err::PermissionDenied);
 
-    QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
+    // Set once: the limit is shared by every reader, and pictures are decoded on several threads.
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
+        return true;
+    }();
+    Q_UNUSED(limited);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);

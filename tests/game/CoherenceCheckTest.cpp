@@ -182,5 +182,22 @@ TEST(WithoutCounterpart, KeepsOrderAndDuplicatesOnLargeLists)
     EXPECT_EQ(WithoutCounterpart({"a.jpg", "a.jpg", "b.jpg"}, {"B.JPG"}), QStringList({"a.jpg", "a.jpg"}));
 }
 
+TEST(WithoutCounterpart, AgreesWithTheScanOfEveryPair)
+{
+    // Names drawn from a small alphabet, so that case twins, duplicates,
+    // names that upper-case alike (straße / STRASSE) and empty names all occur.
+    const QStringList parts = {"a", "A", "b", "straße", "STRASSE", "é", "É", ".jpg", ".JPG", ""};
+    quint32 state = 12345;
+    auto next = [&] { return (state = state * 1103515245u + 12345u) >> 16; };
+    for (int round = 0; round < 200; ++round) {
+        QStringList names, others;
+        for (QStringList* list : {&names, &others})
+            for (int n = int(next() % 12); n > 0; --n)
+                *list << parts[int(next() % parts.size())] + parts[int(next() % parts.size())];
+        ASSERT_EQ(WithoutCounterpart(names, others), WithoutCounterpartByScan(names, others))
+            << names.join(',').toStdString() << " / " << others.join(',').toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace lumari::test

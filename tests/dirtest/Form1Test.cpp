@@ -1,5 +1,5 @@
-// The directory test window on a real program folder: its layout, the walk
-// that changes nothing, and the twenty numbered sets.
+// The directory test window on a real program folder: the walk that changes
+// nothing, and the twenty numbered sets.
 #include "dirtest/Form1.h"
 
 #include "support/TestFiles.h"
@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,9 +15,7 @@
 namespace lumari {
 namespace {
 
-using test::AppFolder;
-using test::TestRuntime;
-
+// Every path below a folder, relative to it, sorted.
 QStringList Tree(const QString& root)
 {
     QStringList paths;
@@ -29,91 +26,58 @@ QStringList Tree(const QString& root)
     return paths;
 }
 
-// Records the entries whose attributes the walk reads; can remove one entry
-// just before its attributes are read, as if another program deleted it.
-class WalkRuntime : public TestRuntime {
-public:
-    using TestRuntime::TestRuntime;
-    int GetAttr(const QString& path) override
-    {
-        read << path;
-        if (!removeBeforeReading.isEmpty() && path.endsWith(removeBeforeReading))
-            QDir(AppPath()).remove(removeBeforeReading);
-        return TestRuntime::GetAttr(path);
-    }
-    QStringList read;
-    QString removeBeforeReading;
-};
-
-TEST(Form1, DesignedLayout)
-{
-    AppFolder app;
-    TestRuntime runtime(app.path());
-    Form1 form(runtime);
-    form.show();
-    EXPECT_EQ(form.windowTitle(), "Form1");
-    EXPECT_EQ(form.size(), QSize(312, 206));  // 4680 x 3090 twips
-    EXPECT_NE(form.minimumSize(), form.maximumSize());
-    EXPECT_FALSE(form.testAttribute(Qt::WA_SetWindowIcon));
-    EXPECT_EQ(form.Command1->text(), "Controla le dir esistenti");
-    EXPECT_EQ(form.Command1->geometry(), QRect(16, 16, 145, 49));
-    EXPECT_EQ(form.Command2->text(), "Crea una dir");
-    EXPECT_EQ(form.Command2->geometry(), QRect(16, 80, 145, 41));
-    EXPECT_EQ(form.Command1->nextInFocusChain(), form.Command2);
-}
-
 TEST(Form1, SecondClickOnCreaUnaDirReportsEverySetAsExisting)
 {
-    AppFolder app;
-    TestRuntime runtime(app.path());
+    test::AppFolder app;
+    test::TestRuntime runtime(app.path());
     Form1 form(runtime);
-    QTest::mouseClick(form.Command2, Qt::LeftButton);
-    EXPECT_TRUE(runtime.boxes.empty());
-    QStringList expected;
+    QStringList folders, reports;
     for (int n = 1; n <= 20; ++n) {
-        const QString set = QStringLiteral("Set_%1").arg(n);
-        expected << set << set + "/Images" << set + "/Symbols";
+        folders << QStringLiteral("Set_%1").arg(n) << QStringLiteral("Set_%1/Images").arg(n)
+                << QStringLiteral("Set_%1/Symbols").arg(n);
+        reports << QStringLiteral("Cannot create set \"%1\". Set already exists").arg(n);
     }
-    expected.sort();
-    EXPECT_EQ(Tree(app.path()), expected);
+    folders.sort();
 
+    ASSERT_EQ(form.Command2->text(), "Crea una dir");
     QTest::mouseClick(form.Command2, Qt::LeftButton);
-    QStringList reports;
-    for (int n = 1; n <= 20; ++n) reports << QStringLiteral("Cannot create set \"%1\". Set already exists").arg(n);
+    EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_EQ(Tree(app.path()), folders);
+    QTest::mouseClick(form.Command2, Qt::LeftButton);
     EXPECT_EQ(runtime.BoxTexts(), reports);
-    EXPECT_EQ(Tree(app.path()), expected);
+    EXPECT_EQ(Tree(app.path()), folders);
 }
 
-TEST(Form1, WalkReadsEveryEntryAndChangesNothing)
+// The walk reads the attributes of every entry of the program's folder, not
+// below it, and shows and changes nothing, even when an entry is removed by
+// another program before its attributes are read.
+TEST(Form1, WalkReadsEveryEntryAndHasNoVisibleEffect)
 {
-    AppFolder app;
+    struct WalkRuntime : test::TestRuntime {
+        using TestRuntime::TestRuntime;
+        int GetAttr(const QString& path) override
+        {
+            read << path;
+            if (path.endsWith("b.txt")) QDir(AppPath()).remove("b.txt");
+            return TestRuntime::GetAttr(path);
+        }
+        QStringList read;
+    };
+    test::AppFolder app;
     app.MakeSet("Set_default", {"a.jpg"}, {"a.jpg"});
-    app.WriteFile("lumari", "program");
-    app.WriteFile("LumariCheck.log", "log");
-    WalkRuntime runtime(app.path());
-    Form1 form(runtime);
-    const QStringList before = Tree(app.path());
-
-    QTest::mouseClick(form.Command1, Qt::LeftButton);
-    EXPECT_EQ(runtime.read.size(), 3);  // not "." nor ".."
-    EXPECT_TRUE(runtime.boxes.empty());
-    EXPECT_EQ(Tree(app.path()), before);
-}
-
-TEST(Form1, WalkGoesOnPastAnEntryRemovedMeanwhile)
-{
-    AppFolder app;
-    app.WriteFile("a.txt", "a");
     app.WriteFile("b.txt", "b");
-    app.WriteFile("c.txt", "c");
+    app.WriteFile("lumari", "program");
     WalkRuntime runtime(app.path());
-    runtime.removeBeforeReading = "b.txt";
     Form1 form(runtime);
+    QStringList after = Tree(app.path());
+    after.removeOne("b.txt");
 
+    ASSERT_EQ(form.Command1->text(), "Controla le dir esistenti");
     QTest::mouseClick(form.Command1, Qt::LeftButton);
-    EXPECT_EQ(runtime.read.size(), 3);
-    EXPECT_TRUE(runtime.read.last().endsWith("c.txt"));
+    EXPECT_EQ(runtime.read.size(), 3);  // neither "." nor ".."
+    EXPECT_TRUE(runtime.read.last().endsWith("Set_default"));  // listed after b.txt
     EXPECT_TRUE(runtime.boxes.empty());
+    EXPECT_EQ(Tree(app.path()), after);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "results/frmAbout.h"
 
 #include "state/Module1.h"
+#include "state/SettingsKeys.h"
 #include "support/TestFiles.h"
 #include "support/TestRuntime.h"
 
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -21,23 +21,13 @@
 namespace lumari {
 namespace {
 
-using test::AppFolder;
-using test::TestRuntime;
-
 class frmAboutTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        test::ClearSettings();
-        module1.SessionShown = 10;
-        module1.SessionCorrect = 6;
-        module1.SessionWrong = 2;
-    }
+    void SetUp() override { test::ClearSettings(); }
     void TearDown() override
     {
         if (window) window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        test::ClearSettings();
+        EXPECT_TRUE(Gone());
     }
 
     frmAbout* Open()
@@ -54,85 +44,58 @@ protected:
         return window.isNull();
     }
 
-    AppFolder app;
-    TestRuntime runtime{app.path()};
-    Module1 module1;
+    test::AppFolder app;
+    test::TestRuntime runtime{app.path()};
+    Module1 module1{.SessionShown = 10, .SessionCorrect = 6, .SessionWrong = 2};
     QPointer<frmAbout> window;
 };
 
-TEST_F(frmAboutTest, DesignedGeometryAndLook)
+TEST_F(frmAboutTest, OpensAsDesignedWithTheLoadedTexts)
 {
     frmAbout* w = Open();
-    EXPECT_EQ(w->size(), QSize(382, 340));  // 5730 x 5100 twips
+    EXPECT_EQ(w->geometry(), QRect(156, 129, 382, 340));  // 5730 x 5100 twips at 2340, 1935
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
-    EXPECT_EQ(w->geometry().topLeft(), QPoint(156, 129));  // client area at 2340, 1935 twips
-    const Qt::WindowFlags flags = w->windowFlags();
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                  Qt::WindowCloseButtonHint),
+              Qt::WindowCloseButtonHint);
     EXPECT_FALSE(w->windowIcon().isNull());
-
-    struct Placed {
-        QWidget* widget;
-        QRect rect;
-    };
-    for (const Placed& p : {Placed{w->picIcon, {16, 16, 32, 32}}, Placed{w->lblTitle, {70, 16, 259, 32}},
-                            Placed{w->lblVersion, {70, 52, 259, 15}}, Placed{w->lblDescription, {72, 75, 259, 70}},
-                            Placed{w->lblDisclaimer, {17, 175, 258, 39}}, Placed{w->cmdOK, {283, 192, 84, 23}},
-                            Placed{w->lblEsito, {8, 240, 171, 86}}, Placed{w->lblStatistiche, {200, 240, 171, 86}}}) {
-        EXPECT_EQ(p.widget->geometry(), p.rect) << p.widget->objectName().toStdString();
-    }
-
     EXPECT_EQ(w->picIcon->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(w->lblStatistiche->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    for (QLabel* black : {w->lblTitle, w->lblDescription, w->lblDisclaimer, w->lblEsito})
-        EXPECT_EQ(black->palette().color(QPalette::WindowText), QColor(Qt::black)) << black->objectName().toStdString();
-    for (QLabel* label : {w->lblTitle, w->lblVersion, w->lblDescription, w->lblDisclaimer, w->lblEsito,
-                          w->lblStatistiche})
-        EXPECT_TRUE(label->wordWrap()) << label->objectName().toStdString();
-    EXPECT_TRUE(w->lblDisclaimer->text().contains("non-commercial"));
-    EXPECT_EQ(w->cmdOK->text(), "OK");
-    EXPECT_TRUE(w->cmdOK->isDefault());
-    EXPECT_TRUE(w->cmdOK->hasFocus());
-}
+    EXPECT_TRUE(w->cmdOK->isDefault() && w->cmdOK->hasFocus() && w->cmdOK->text() == "OK");
+    for (const auto& [widget, rect] : {std::pair<QWidget*, QRect>{w->picIcon, {16, 16, 32, 32}},
+                                       {w->lblTitle, {70, 16, 259, 32}},       {w->lblVersion, {70, 52, 259, 15}},
+                                       {w->lblDescription, {72, 75, 259, 70}}, {w->lblDisclaimer, {17, 175, 258, 39}},
+                                       {w->cmdOK, {283, 192, 84, 23}},         {w->lblEsito, {8, 240, 171, 86}},
+                                       {w->lblStatistiche, {200, 240, 171, 86}}})
+        EXPECT_EQ(widget->geometry(), rect) << widget->objectName().toStdString();
 
-TEST_F(frmAboutTest, EtchedSeparatorsAsPositioned)
-{
-    const QImage image = Open()->grab().toImage();
+    // The etched separators: grey over the first row of the white line at
+    // 2400 twips; at 3360 twips the white line one pixel below the grey.
+    const QImage image = w->grab().toImage();
     const QColor grey(128, 128, 128), white(Qt::white);
-    // Height 2400 twips: the grey line over the first row of the white one.
-    EXPECT_EQ(image.pixelColor(6, 160), grey);
-    EXPECT_EQ(image.pixelColor(377, 160), grey);
-    EXPECT_EQ(image.pixelColor(7, 161), white);
-    EXPECT_EQ(image.pixelColor(377, 161), white);
+    for (const QPoint& at : {QPoint(6, 160), QPoint(377, 160), QPoint(8, 224), QPoint(379, 224)})
+        EXPECT_EQ(image.pixelColor(at), grey) << at.x() << "," << at.y();
+    for (const QPoint& at : {QPoint(7, 161), QPoint(377, 161), QPoint(9, 225), QPoint(9, 226)})
+        EXPECT_EQ(image.pixelColor(at), white) << at.x() << "," << at.y();
     EXPECT_NE(image.pixelColor(6, 161), white);
     EXPECT_NE(image.pixelColor(378, 160), grey);
-    // Height 3360 twips: grey, then the white line one pixel lower.
-    EXPECT_EQ(image.pixelColor(8, 224), grey);
-    EXPECT_EQ(image.pixelColor(379, 224), grey);
-    EXPECT_EQ(image.pixelColor(9, 225), white);
-    EXPECT_EQ(image.pixelColor(9, 226), white);
     EXPECT_NE(image.pixelColor(9, 227), white);
-}
 
-TEST_F(frmAboutTest, ShowsTheLoadedTexts)
-{
-    frmAbout* w = Open();
     EXPECT_EQ(w->windowTitle(), "About Lumari !");
     EXPECT_EQ(w->lblTitle->text(), "Lumari !");
     EXPECT_EQ(w->lblVersion->text(), "Version 3.0.0");
-    EXPECT_TRUE(w->lblDescription->text().contains("K. Orvel"));
+    const QStringList credits = w->lblDescription->text().split("\r\n");
+    ASSERT_EQ(credits.size(), 4);
+    EXPECT_TRUE(credits[0].contains("K. Orvel") && credits[0].contains("2008")) << credits[0].toStdString();
+    EXPECT_TRUE(credits[1].contains(keys::kContactValue) && credits[1].contains(keys::kWebsiteValue));
+    EXPECT_TRUE(credits[2].isEmpty());
+    EXPECT_TRUE(credits[3].contains("example.org") && credits[3].contains("sound")) << credits[3].toStdString();
     EXPECT_TRUE(w->lblEsito->text().endsWith("% of success: 75%"));
     EXPECT_TRUE(w->lblStatistiche->text().startsWith("Statistical results:\r\nProgram used 0 times\r\n"));
-}
-
-TEST_F(frmAboutTest, TextsFitTheirLabels)
-{
-    frmAbout* w = Open();  // the statistics report has six lines
+    // Every text fits its label, the six-line statistics report included.
     for (QLabel* label : {w->lblDescription, w->lblDisclaimer, w->lblEsito, w->lblStatistiche}) {
-        const int needed = label->heightForWidth(label->width());
-        EXPECT_LE(needed, label->height()) << label->objectName().toStdString() << "\n"
-                                           << label->text().toStdString();
+        EXPECT_TRUE(label->wordWrap()) << label->objectName().toStdString();
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << label->text().toStdString();
     }
 }
 
@@ -140,50 +103,34 @@ TEST_F(frmAboutTest, TextsFitTheirLabels)
 // window wherever the focus is, without any report.
 TEST_F(frmAboutTest, EnterEscAndOkClose)
 {
-    struct Way {
-        const char* name;
-        std::function<void(frmAbout*)> press;
-    };
-    const Way ways[] = {
+    const std::pair<const char*, std::function<void(frmAbout*)>> ways[] = {
         {"Enter on OK", [](frmAbout* w) { QTest::keyClick(w->cmdOK, Qt::Key_Return); }},
-        {"keypad Enter elsewhere",
-         [](frmAbout* w) {
-             w->cmdOK->clearFocus();
-             QTest::keyClick(w, Qt::Key_Enter);
-         }},
-        {"Esc on a label",
-         [](frmAbout* w) {
+        {"keypad Enter elsewhere", [](frmAbout* w) { w->cmdOK->clearFocus(); QTest::keyClick(w, Qt::Key_Enter); }},
+        {"Esc on a label", [](frmAbout* w) {
              w->lblEsito->setFocusPolicy(Qt::StrongFocus);
              w->lblEsito->setFocus();
              QTest::keyClick(w->lblEsito, Qt::Key_Escape);
          }},
         {"click", [](frmAbout* w) { QTest::mouseClick(w->cmdOK, Qt::LeftButton); }},
     };
-    for (const Way& way : ways) {
-        way.press(Open());
-        EXPECT_TRUE(Gone()) << way.name;
+    for (const auto& [name, press] : ways) {
+        press(Open());
+        EXPECT_TRUE(Gone()) << name;
     }
     EXPECT_TRUE(runtime.boxes.empty());
 }
 
-// Closing the results window, the last one of a run, ends the program with
-// exit status 0.
+// The results window is the last one of a run: closing it ends the program
+// with exit status 0.
 TEST_F(frmAboutTest, ClosingTheLastWindowEndsTheProgram)
 {
-    ASSERT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
-                std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                             [](QWidget* w) { return w->isVisible(); }));
     window = frmAbout::Start(runtime, module1);
     QTimer::singleShot(0, window, [this] {
         (void)QTest::qWaitForWindowActive(window);
         QTest::keyClick(window, Qt::Key_Escape);
     });
-    QTimer hangGuard;  // only stops a broken build from hanging the test run
-    hangGuard.setSingleShot(true);
-    QObject::connect(&hangGuard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    hangGuard.start(60000);
+    QTimer::singleShot(60000, window, [] { QCoreApplication::exit(99); });  // stops a broken build from hanging
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(Gone());
 }
 
 }  // namespace

@@ -16,8 +16,6 @@
 namespace lumari {
 namespace {
 
-using test::TestRuntime;
-
 // Every path below a folder, relative to it, sorted.
 QStringList Tree(const QString& root)
 {
@@ -29,135 +27,95 @@ QStringList Tree(const QString& root)
     return paths;
 }
 
-QString ErrorBox(const char* description)
+QStringList OneErrorBox(const char* description)
 {
-    return QStringLiteral("Error \"%1\" in CreaSet() routine").arg(QLatin1String(description));
+    return {QStringLiteral("Error \"%1\" in CreaSet() routine").arg(QLatin1String(description))};
 }
 
 // The program's folder lives inside a folder of the test's own, so that
 // anything created beside it shows.
 class CreaSetTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(outer.isValid());
-        ASSERT_TRUE(QDir(outer.path()).mkdir("app"));
-    }
-
-    QString App() const { return outer.path() + "/app"; }
-    void Make(const QString& relative) { ASSERT_TRUE(QDir(App()).mkpath(relative)); }
+    void SetUp() override { ASSERT_TRUE(QDir(outer.path()).mkdir("app")); }
+    void Make(const QString& relative) { ASSERT_TRUE(QDir(app).mkpath(relative)); }
 
     QTemporaryDir outer;
-    TestRuntime runtime{outer.path() + "/app"};
+    QString app = outer.path() + "/app";
+    test::TestRuntime runtime{app};
 };
 
-TEST_F(CreaSetTest, NewNameCreatesTheThreeFoldersSilently)
+TEST_F(CreaSetTest, NewNamesIncludingBlanksCreateTheThreeFoldersSilently)
 {
     CreaSet(runtime, "Birds");
-    EXPECT_EQ(Tree(App()), (QStringList{"Set_Birds", "Set_Birds/Images", "Set_Birds/Symbols"}));
-    EXPECT_TRUE(runtime.boxes.empty());
-}
-
-TEST_F(CreaSetTest, NameOfBlanksIsCreatedAsTyped)
-{
     CreaSet(runtime, "  ");
-    EXPECT_EQ(Tree(App()), (QStringList{"Set_  ", "Set_  /Images", "Set_  /Symbols"}));
+    EXPECT_EQ(Tree(app), (QStringList{"Set_  ", "Set_  /Images", "Set_  /Symbols", "Set_Birds", "Set_Birds/Images",
+                                      "Set_Birds/Symbols"}));
     EXPECT_TRUE(runtime.boxes.empty());
 }
 
-TEST_F(CreaSetTest, ExistingSetInAnyCaseIsReportedWithTheNameAsTyped)
+// An existing set in any letter case, even one left without its Images
+// folder, stops at the first step with the name as typed.
+TEST_F(CreaSetTest, ExistingSetIsReportedAndLeftAsItWas)
 {
     Make("Set_Birds/Images");
     Make("Set_Birds/Symbols");
-    for (const QString typed : {"Birds", "BIRDS", "birds"}) {
-        runtime.boxes.clear();
-        CreaSet(runtime, typed);
-        ASSERT_EQ(runtime.boxes.size(), 1u) << typed.toStdString();
-        EXPECT_EQ(runtime.boxes[0].prompt, "Cannot create set \"" + typed + "\". Set already exists");
-        EXPECT_EQ(runtime.boxes[0].style, 16);
-        EXPECT_EQ(runtime.boxes[0].title, "");
-        EXPECT_EQ(Tree(App()), (QStringList{"Set_Birds", "Set_Birds/Images", "Set_Birds/Symbols"}));
-    }
-}
-
-TEST_F(CreaSetTest, SetFolderWithoutImagesStillStopsAtTheFirstStep)
-{
     Make("Set_half");
-    CreaSet(runtime, "half");
-    EXPECT_EQ(runtime.BoxTexts(), QStringList{"Cannot create set \"half\". Set already exists"});
-    EXPECT_EQ(Tree(App()), QStringList{"Set_half"});
+    const QStringList before = Tree(app);
+    QStringList reports;
+    for (const char* typed : {"Birds", "bIRDS", "half"}) {
+        CreaSet(runtime, typed);
+        reports << QStringLiteral("Cannot create set \"%1\". Set already exists").arg(QLatin1String(typed));
+    }
+    EXPECT_EQ(runtime.BoxTexts(), reports);
+    for (const test::ShownBox& box : runtime.boxes) EXPECT_TRUE(box.style == 16 && box.title.isEmpty());
+    EXPECT_EQ(Tree(app), before);
 }
 
-TEST_F(CreaSetTest, CreatesInOrderAndStopsAtTheFirstFailingStep)
+// Something takes the Images name right after Set_x is made: Set_x stays,
+// Symbols is never attempted, and the failure reads as an existing set.
+TEST_F(CreaSetTest, StopsAtTheFirstFailingStep)
 {
-    // Something takes the Images name right after the set folder is made:
-    // the set folder stays, Symbols is never attempted.
-    struct Recording : TestRuntime {
+    struct ImagesTaken : test::TestRuntime {
         using TestRuntime::TestRuntime;
-        QStringList calls;
         void CreateFolder(const QString& path) override
         {
-            calls << path;
             TestRuntime::CreateFolder(path);
-            if (path.endsWith("Set_x")) {
-                QFile taken(QString(path).replace(u'\\', u'/') + "/Images");
-                taken.open(QIODevice::WriteOnly);
-            }
+            if (path.endsWith("Set_x")) QFile(AppPath() + "/Set_x/Images").open(QIODevice::WriteOnly);
         }
-    } recording(App());
-    CreaSet(recording, "x");
-    EXPECT_EQ(recording.calls, (QStringList{App() + "\\Set_x", App() + "\\Set_x\\Images"}));
-    EXPECT_EQ(recording.BoxTexts(), QStringList{"Cannot create set \"x\". Set already exists"});
-    EXPECT_EQ(Tree(App()), (QStringList{"Set_x", "Set_x/Images"}));
-    EXPECT_TRUE(QFileInfo(App() + "/Set_x/Images").isFile());
-
-    recording.calls.clear();
-    CreaSet(recording, "y");
-    EXPECT_EQ(recording.calls.size(), 3);
-    EXPECT_TRUE(recording.calls.last().endsWith("Set_y\\Symbols"));
+    } imagesTaken(app);
+    CreaSet(imagesTaken, "x");
+    EXPECT_EQ(imagesTaken.BoxTexts(), QStringList{"Cannot create set \"x\". Set already exists"});
+    EXPECT_EQ(Tree(app), (QStringList{"Set_x", "Set_x/Images"}));
+    EXPECT_TRUE(QFileInfo(app + "/Set_x/Images").isFile());
 }
 
 TEST_F(CreaSetTest, ReadOnlyProgramFolderGivesTheSystemsReason)
 {
-    ASSERT_TRUE(QFile::setPermissions(App(), QFile::ReadOwner | QFile::ExeOwner));
-    QFile probe(App() + "/probe");
-    if (probe.open(QIODevice::WriteOnly)) {  // e.g. running as root
-        probe.close();
-        probe.remove();
-        QFile::setPermissions(App(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        GTEST_SKIP() << "a read-only folder still takes writes here";
-    }
+    ASSERT_TRUE(QFile::setPermissions(app, QFile::ReadOwner | QFile::ExeOwner));
+    if (QDir(app).mkdir("probe")) GTEST_SKIP() << "a read-only folder still takes writes here (root?)";
     CreaSet(runtime, "Birds");
-    QFile::setPermissions(App(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(runtime.BoxTexts(), QStringList{ErrorBox("Permission denied")});
-    EXPECT_EQ(runtime.boxes[0].style, 16);
-    EXPECT_TRUE(Tree(App()).isEmpty());
+    QFile::setPermissions(app, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(runtime.BoxTexts(), OneErrorBox("Permission denied"));
+    EXPECT_TRUE(Tree(app).isEmpty());
 }
 
-// Names that would reach into another folder or out of the program's folder:
-// one report each, nothing created anywhere.
+// Names that would reach into another folder or out of the program's folder
+// fail as they would where "\" separates folders: one report each, nothing
+// created anywhere.
 TEST_F(CreaSetTest, UnsafeNamesCreateNothingAnywhere)
 {
-    Make("Set_a");  // even with the parent there, a name with a separator is no set name
+    Make("Set_a");  // even with the first part there, a name with a separator is no set name
     QTemporaryDir elsewhere;
-    const QString absolute = elsewhere.path() + "/abs";
-    struct Case {
-        QString name;
-        const char* reason;
-    };
-    const Case cases[] = {{"a\\b", "Path not found"},  {"a/b", "Path not found"},     {"../x", "Path not found"},
-                          {"x/../../y", "Path not found"}, {"a/../../y", "Path not found"}, {"a\\..\\..\\z", "Path not found"},
-                          {"..", "Bad file name or number"}, {".", "Bad file name or number"},
-                          {absolute, "Path not found"}};
-    for (const Case& c : cases) {
+    const std::pair<QString, const char*> cases[] = {
+        {"a\\b", "Path not found"},      {"a/b", "Path not found"},         {"../x", "Path not found"},
+        {"x/../../y", "Path not found"}, {"a/../../y", "Path not found"},   {"a\\..\\..\\z", "Path not found"},
+        {"..", "Bad file name or number"}, {elsewhere.path() + "/abs", "Path not found"}};
+    for (const auto& [name, reason] : cases) {
         runtime.boxes.clear();
-        CreaSet(runtime, c.name);
-        EXPECT_EQ(runtime.BoxTexts(), QStringList{ErrorBox(c.reason)}) << c.name.toStdString();
-        EXPECT_EQ(Tree(App()), QStringList{"Set_a"}) << c.name.toStdString();
-        EXPECT_EQ(QDir(outer.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{"app"})
-            << c.name.toStdString();
-        EXPECT_TRUE(Tree(elsewhere.path()).isEmpty()) << c.name.toStdString();
+        CreaSet(runtime, name);
+        EXPECT_EQ(runtime.BoxTexts(), OneErrorBox(reason)) << name.toStdString();
+        EXPECT_EQ(Tree(outer.path()), (QStringList{"app", "app/Set_a"})) << name.toStdString();
+        EXPECT_TRUE(Tree(elsewhere.path()).isEmpty()) << name.toStdString();
     }
 }
 

@@ -1,16 +1,12 @@
 // The real message and input boxes, answered by the test while they are open.
-#include "platform/AppInfo.h"
-#include "platform/ErrorTrap.h"
 #include "platform/QtRuntime.h"
 #include "support/TestFiles.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -36,126 +32,57 @@ void WhenOpen(std::function<void(Box*)> handler)
     timer->start();
 }
 
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+class Dialogs : public ::testing::Test {
+protected:
+    test::AppFolder app;
+    QtRuntime rt{app.path()};
 };
 
-SeenBox ShowAndAnswer(QtRuntime& rt, const QString& prompt, int style, const QString& title,
-                      QMessageBox::StandardButton answer, int* result)
+TEST_F(Dialogs, MessageBoxStylesIconsButtonsAndCaption)
 {
-    SeenBox seen;
-    WhenOpen<QMessageBox>([&](QMessageBox* box) {
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.format = box->textFormat();
-        seen.buttons = box->standardButtons();
-        seen.defaultButton = box->standardButton(box->defaultButton());
-        box->button(answer)->click();
-    });
-    *result = rt.MsgBox(prompt, style, title);
-    return seen;
-}
-
-TEST(MessageBox, StylesIconsButtonsAndCaption)
-{
-    test::AppFolder app;
-    QtRuntime rt(app.path());
     struct Case {
         int style;
         QString title;
         QMessageBox::StandardButton press;
         QMessageBox::Icon icon;
-        QMessageBox::StandardButtons buttons;
         QString caption;
         int result;
     } cases[] = {
-        {mb::OkOnly, "", QMessageBox::Ok, QMessageBox::NoIcon, QMessageBox::Ok, kAppTitle, mb::Ok},
-        {mb::Critical, "", QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok, "Lumari !", mb::Ok},
-        {mb::Critical, "WARNING !!!", QMessageBox::Ok, QMessageBox::Critical, QMessageBox::Ok, "WARNING !!!", mb::Ok},
-        {mb::Information, "Information", QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok, "Information",
-         mb::Ok},
-        {mb::YesNo, "Confirm stats reset", QMessageBox::Yes, QMessageBox::NoIcon,
-         QMessageBox::Yes | QMessageBox::No, "Confirm stats reset", mb::Yes},
-        {mb::YesNo, "", QMessageBox::No, QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No, "Lumari !", mb::No},
+        {mb::OkOnly, "", QMessageBox::Ok, QMessageBox::NoIcon, "Lumari !", mb::Ok},
+        {mb::Critical, "", QMessageBox::Ok, QMessageBox::Critical, "Lumari !", mb::Ok},
+        {mb::Information, "Information", QMessageBox::Ok, QMessageBox::Information, "Information", mb::Ok},
+        {mb::YesNo, "Confirm stats reset", QMessageBox::Yes, QMessageBox::NoIcon, "Confirm stats reset", mb::Yes},
+        {mb::YesNo, "", QMessageBox::No, QMessageBox::NoIcon, "Lumari !", mb::No},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.style) + " " + c.title.toStdString());
-        int result = 0;
-        const SeenBox seen = ShowAndAnswer(rt, "line one\r\nline two", c.style, c.title, c.press, &result);
-        EXPECT_EQ(seen.title, c.caption);
-        EXPECT_EQ(seen.icon, c.icon);
-        EXPECT_EQ(seen.buttons, c.buttons);
-        EXPECT_EQ(seen.defaultButton, c.style == mb::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
-        EXPECT_EQ(seen.text, "line one\nline two");
-        EXPECT_EQ(result, c.result);
+        bool seen = false;
+        WhenOpen<QMessageBox>([&](QMessageBox* box) {
+            seen = true;
+            EXPECT_EQ(box->windowTitle(), c.caption);
+            EXPECT_EQ(box->icon(), c.icon);
+            const bool yesNo = c.style == mb::YesNo;
+            EXPECT_EQ(box->standardButtons(), yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+            EXPECT_EQ(box->standardButton(box->defaultButton()), yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+            // Names from disk show as they are, never as markup; CR LF is one line break.
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->text(), "<b>bold</b> &amp; <img src=x>.jpg\nline two");
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(rt.MsgBox("<b>bold</b> &amp; <img src=x>.jpg\r\nline two", c.style, c.title), c.result);
+        EXPECT_TRUE(seen);
     }
 }
 
-TEST(MessageBox, NamesFromDiskShowAsPlainText)
+TEST_F(Dialogs, InputBoxGivesTheTextTypedOrEmptyOnCancel)
 {
-    test::AppFolder app;
-    QtRuntime rt(app.path());
-    int result = 0;
-    const QString name = "<b>bold</b> &amp; <img src=x>.jpg";
-    const SeenBox seen = ShowAndAnswer(rt, name, mb::Critical, "", QMessageBox::Ok, &result);
-    EXPECT_EQ(seen.format, Qt::PlainText);
-    EXPECT_EQ(seen.text, name);
-}
-
-TEST(MessageBox, EnterTakesTheDefaultYes)
-{
-    test::AppFolder app;
-    QtRuntime rt(app.path());
-    WhenOpen<QMessageBox>([](QMessageBox* box) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(box, &press);
-    });
-    EXPECT_EQ(rt.MsgBox("Clear?", mb::YesNo, "Confirm stats reset"), mb::Yes);
-}
-
-TEST(MessageBox, TheErrorTrapShowsTheCommonBox)
-{
-    test::AppFolder app;
-    QtRuntime rt(app.path());
-    SeenBox seen;
-    WhenOpen<QMessageBox>([&](QMessageBox* box) {
-        seen.title = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        seen.buttons = box->standardButtons();
-        box->button(QMessageBox::Ok)->click();
-    });
-    bool nextStepRan = false;
-    ErrorTrap trap(rt, "Casuale", ErrorTrap::Kind::Function);
-    trap([] { throw RuntimeError(err::SubscriptOutOfRange); });
-    trap([&] { nextStepRan = true; });
-    EXPECT_EQ(seen.title, "Lumari !");
-    EXPECT_EQ(seen.text, "Error \"Subscript out of range\" in Casuale() function");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
-    EXPECT_TRUE(nextStepRan);
-}
-
-TEST(InputBox, TextTypedOrEmptyOnCancel)
-{
-    test::AppFolder app;
-    QtRuntime rt(app.path());
-    QString seenTitle, seenLabel;
     WhenOpen<QInputDialog>([&](QInputDialog* d) {
-        seenTitle = d->windowTitle();
-        seenLabel = d->labelText();
+        EXPECT_EQ(d->windowTitle(), "New set");
+        EXPECT_EQ(d->labelText(), "Name of the new set:\nno blanks");
         d->findChild<QLineEdit*>()->setText("  Animals ");
         d->accept();
     });
     EXPECT_EQ(rt.InputBox("Name of the new set:\r\nno blanks", "New set"), "  Animals ");
-    EXPECT_EQ(seenTitle, "New set");
-    EXPECT_EQ(seenLabel, "Name of the new set:\nno blanks");
-
     WhenOpen<QInputDialog>([](QInputDialog* d) {
         d->findChild<QLineEdit*>()->setText("typed then cancelled");
         d->reject();

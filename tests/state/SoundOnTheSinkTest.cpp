@@ -1,12 +1,11 @@
 // Real audio, end to end: the test starts its own PulseAudio server with a
 // null sink, records the sink's monitor with parec, and runs the sound-making
 // scenario (SoundTest.cpp) in a process of its own attached to that server.
-// Skipped only where pulseaudio or parec is not installed at all.
+// Skipped only where PulseAudio or its tools are not installed at all.
 #include "SoundWaves.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -25,75 +24,69 @@ namespace {
 
 constexpr int kWindow = test::kSoundRate / 100;  // 10 ms of samples
 constexpr double kSilence = 150;                  // RMS below this is nothing heard
-constexpr double kFull = 32767;
+
+// The RMS of a sine wave at the given fraction of full scale.
+double SineLevel(double amplitude) { return amplitude * 32767 / std::sqrt(2.0); }
 
 class SoundOnTheSink : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        pulseaudio = QStandardPaths::findExecutable("pulseaudio");
-        parec = QStandardPaths::findExecutable("parec");
-        if (pulseaudio.isEmpty() || parec.isEmpty()) GTEST_SKIP() << "pulseaudio or parec is not installed";
-        ASSERT_TRUE(home.isValid());
+        for (const char* tool : {"pulseaudio", "parec", "pactl"})
+            if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is not installed";
         QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        socket = home.filePath("native");
-        env = QProcessEnvironment::systemEnvironment();
+        const QString socket = home.filePath("native");
         env.insert("HOME", home.path());
         env.insert("XDG_RUNTIME_DIR", home.path());
         env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         env.insert("PULSE_SERVER", "unix:" + socket);
         env.remove("DISPLAY");  // no session bus or X11 properties to look for
-
         server.setProcessEnvironment(env);
         server.setProcessChannelMode(QProcess::MergedChannels);
         // -n: no default script; the server needs only the sink and its socket.
-        // Running as root is allowed for a server that is not the system one.
-        server.start(pulseaudio, {"--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=false",
-                                  "--disable-shm=yes", "--log-target=stderr",
-                                  "--load=module-null-sink sink_name=lumari_test rate=44100 channels=1",
-                                  "--load=module-native-protocol-unix socket=" + socket + " auth-anonymous=1"});
-        ASSERT_TRUE(server.waitForStarted(10000)) << "pulseaudio did not start";
-        const QDeadlineTimer ready(20000);
-        while (!Answers() && !ready.hasExpired() && server.state() == QProcess::Running) QTest::qWait(100);
-        ASSERT_TRUE(Answers()) << "the test's PulseAudio server did not come up:\n"
-                               << server.readAll().toStdString();
+        server.start("pulseaudio", {"--daemonize=no", "--exit-idle-time=-1", "-n", "--use-pid-file=false",
+                                    "--disable-shm=yes", "--log-target=stderr",
+                                    "--load=module-null-sink sink_name=lumari_test rate=44100 channels=1",
+                                    "--load=module-native-protocol-unix socket=" + socket + " auth-anonymous=1"});
+        for (const QDeadlineTimer ready(20000); !ready.hasExpired() && server.state() != QProcess::NotRunning;
+             QTest::qWait(100)) {
+            QProcess info;
+            info.setProcessEnvironment(env);
+            if (!QFileInfo::exists(socket)) continue;
+            info.start("pactl", {"info"});
+            if (info.waitForFinished(5000) && info.exitCode() == 0) return;
+        }
+        FAIL() << "the test's PulseAudio server did not come up:\n" << server.readAll().toStdString();
     }
 
     void TearDown() override
     {
         for (QProcess* p : {&recorder, &server}) {
-            if (p->state() == QProcess::NotRunning) continue;
             p->terminate();
             if (!p->waitForFinished(5000)) p->kill();
             p->waitForFinished(5000);
         }
     }
 
-    bool Answers()
+    // Reads what the recorder has for a while.
+    void Collect(int times, int ms)
     {
-        if (!QFileInfo::exists(socket)) return false;
-        QProcess info;
-        info.setProcessEnvironment(env);
-        info.start(QStandardPaths::findExecutable("pactl").isEmpty() ? parec : QStringLiteral("pactl"),
-                   QStandardPaths::findExecutable("pactl").isEmpty() ? QStringList{"--version"}
-                                                                      : QStringList{"info"});
-        return info.waitForFinished(5000) && info.exitCode() == 0;
+        for (int i = 0; i < times; ++i) {
+            recorder.waitForReadyRead(ms);
+            raw += recorder.readAllStandardOutput();
+        }
     }
 
     // Everything that reaches the sink while the scenario plays, as RMS levels of 10 ms windows.
     std::vector<double> Record(const QString& scenario)
     {
         recorder.setProcessEnvironment(env);
-        recorder.start(parec, {"-d", "lumari_test.monitor", "--format=s16le", "--channels=1", "--rate=44100",
-                               "--raw", "--latency-msec=20"});
-        EXPECT_TRUE(recorder.waitForStarted(10000));
+        recorder.start("parec", {"-d", "lumari_test.monitor", "--format=s16le", "--channels=1", "--rate=44100",
+                                 "--raw", "--latency-msec=20"});
         // The monitor streams even in silence: the first bytes mean the recording runs.
-        QByteArray raw;
-        const QDeadlineTimer started(20000);
-        while (raw.size() < 4 * kWindow && !started.hasExpired() && recorder.state() == QProcess::Running) {
-            recorder.waitForReadyRead(100);
-            raw += recorder.readAllStandardOutput();
-        }
+        for (const QDeadlineTimer started(20000); raw.size() < 4 * kWindow && !started.hasExpired() &&
+                                                  recorder.state() != QProcess::NotRunning;)
+            Collect(1, 100);
         EXPECT_GE(raw.size(), 4 * kWindow) << "parec recorded nothing";
         raw.clear();  // the silence before the scenario starts
 
@@ -104,26 +97,15 @@ protected:
         player.setProcessEnvironment(playerEnv);
         player.setProcessChannelMode(QProcess::MergedChannels);
         player.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=SoundScenario.Plays"});
-        while (player.state() != QProcess::NotRunning) {
-            player.waitForFinished(50);
-            recorder.waitForReadyRead(10);
-            raw += recorder.readAllStandardOutput();
-        }
-        const QByteArray playerOutput = player.readAll();
-        EXPECT_EQ(player.exitCode(), 0) << playerOutput.toStdString();
-        EXPECT_TRUE(playerOutput.contains("[  PASSED  ] 1 test")) << playerOutput.toStdString();
-        // What was still on its way to the sink.
-        for (int i = 0; i < 5; ++i) {
-            recorder.waitForReadyRead(100);
-            raw += recorder.readAllStandardOutput();
-        }
-        recorder.terminate();
-        recorder.waitForFinished(5000);
+        while (!player.waitForFinished(50) && player.state() != QProcess::NotRunning) Collect(1, 10);
+        const std::string playerOutput = player.readAll().toStdString();
+        EXPECT_EQ(player.exitCode(), 0) << playerOutput;
+        EXPECT_NE(playerOutput.find("[  PASSED  ] 1 test"), std::string::npos) << playerOutput;
+        Collect(5, 100);  // what was still on its way to the sink
 
         std::vector<double> levels;
         const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
-        const qsizetype count = raw.size() / 2;
-        for (qsizetype w = 0; w + kWindow <= count; w += kWindow) {
+        for (qsizetype w = 0; w + kWindow <= raw.size() / 2; w += kWindow) {
             double sum = 0;
             for (int i = 0; i < kWindow; ++i) sum += double(samples[w + i]) * samples[w + i];
             levels.push_back(std::sqrt(sum / kWindow));
@@ -131,16 +113,15 @@ protected:
         return levels;
     }
 
-    QString pulseaudio, parec, socket;
     QTemporaryDir home;
-    QProcessEnvironment env;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QProcess server, recorder;
+    QByteArray raw;
 };
 
-// Windows heard, first to last.
+// Windows heard, first to last, and the silent windows between them.
 struct Heard {
-    qsizetype first = -1, last = -1;
-    qsizetype silentInside = 0;  // silent windows between the first and the last
+    qsizetype first = -1, last = -1, silentInside = 0;
 };
 
 Heard Span(const std::vector<double>& levels)
@@ -151,21 +132,15 @@ Heard Span(const std::vector<double>& levels)
         if (h.first < 0) h.first = i;
         h.last = i;
     }
-    for (qsizetype i = h.first; h.first >= 0 && i <= h.last; ++i)
-        if (levels[i] < kSilence) ++h.silentInside;
+    for (qsizetype i = h.first; h.first >= 0 && i <= h.last; ++i) h.silentInside += levels[i] < kSilence;
     return h;
 }
 
 double Peak(const std::vector<double>& levels, qsizetype from = 0, qsizetype to = -1)
 {
     if (to < 0) to = qsizetype(levels.size());
-    double peak = 0;
-    for (qsizetype i = std::max<qsizetype>(from, 0); i < to; ++i) peak = std::max(peak, levels[i]);
-    return peak;
+    return from < to ? *std::max_element(levels.begin() + std::max<qsizetype>(from, 0), levels.begin() + to) : 0;
 }
-
-// The RMS of a sine wave at the given fraction of full scale.
-double SineLevel(double amplitude) { return amplitude * kFull / std::sqrt(2.0); }
 
 TEST_F(SoundOnTheSink, TheRightAnswerSoundIsHeard)
 {
@@ -201,13 +176,13 @@ TEST_F(SoundOnTheSink, AnotherSoundReplacesTheOnePlaying)
     ASSERT_GE(h.first, 0) << "nothing reached the sink";
     // The climb never reaches its top: the steady sound took over and played whole.
     EXPECT_LT(Peak(levels), SineLevel(0.75));
-    qsizetype steady = 0;
-    for (qsizetype i = h.first; i <= h.last; ++i)
-        if (std::abs(levels[i] - SineLevel(test::kSteadyLevel)) < 0.1 * SineLevel(test::kSteadyLevel)) ++steady;
+    const double steadyLevel = SineLevel(test::kSteadyLevel);
+    const auto steady = std::count_if(levels.begin() + h.first, levels.begin() + h.last + 1,
+                                      [&](double l) { return std::abs(l - steadyLevel) < 0.1 * steadyLevel; });
     EXPECT_GE(steady, qsizetype(test::kSteadySeconds * 100) - 5);
     EXPECT_LE(h.silentInside, 3);
     // Nothing of the first sound after the second: the last windows are the steady level.
-    EXPECT_GT(levels[h.last - 2], 0.9 * SineLevel(test::kSteadyLevel));
+    EXPECT_GT(levels[h.last - 2], 0.9 * steadyLevel);
 }
 
 TEST_F(SoundOnTheSink, DamagedAndMissingFilesAreSilence)

@@ -11,11 +11,16 @@
 #include "support/TestFiles.h"
 #include "support/TestRuntime.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <vector>
 
 namespace lumari {
 namespace {
@@ -23,88 +28,80 @@ namespace {
 using test::AppFolder;
 using test::TestRuntime;
 
-// The program's folder with its Sounds, made for the test.
+void PutLe(QByteArray& b, quint32 v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) b += char(v >> (8 * i));
+}
+
+// A 16-bit mono PCM WAV of a 440 Hz tone whose amplitude (0 to 1 of full scale) follows the envelope.
+QByteArray ToneWav(double seconds, double (*envelope)(double t))
+{
+    static_assert(test::kSoundRate == 44100);
+    QByteArray pcm;
+    for (int i = 0; i < int(seconds * test::kSoundRate); ++i) {
+        const double t = double(i) / test::kSoundRate;
+        PutLe(pcm, quint16(qint16(std::lround(32767.0 * envelope(t) * std::sin(2 * std::numbers::pi * 440.0 * t)))), 2);
+    }
+    QByteArray wav("RIFF");
+    PutLe(wav, 36 + pcm.size(), 4);
+    // Format block of 16 bytes: PCM, mono, 44100 Hz, 88200 bytes a second, 2 bytes a frame, 16 bits.
+    wav += QByteArray("WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data", 32);
+    PutLe(wav, pcm.size(), 4);
+    return wav + pcm;
+}
+
+// The program's folder with its Sounds: the bundled right-answer sound, two
+// tones, and files that exist but hold no playable sound.
 void MakeSounds(const AppFolder& app)
 {
-    app.WriteFile("Sounds/ok.wav", test::BundledOkWav());
-    app.WriteFile("Sounds/ramp.wav", test::RampWav());
-    app.WriteFile("Sounds/steady.wav", test::SteadyWav());
-    app.WriteFile("Sounds/damaged.wav", test::DamagedWav());
+    QFile bundled(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../data/Sounds/ok.wav");
+    ASSERT_TRUE(bundled.open(QIODevice::ReadOnly)) << "the bundled ok.wav is missing";
+    app.WriteFile("Sounds/ok.wav", bundled.readAll());
+    const QByteArray ramp = ToneWav(test::kRampSeconds, [](double t) { return 0.05 + 0.85 * t / test::kRampSeconds; });
+    app.WriteFile("Sounds/ramp.wav", ramp);
+    app.WriteFile("Sounds/steady.wav", ToneWav(test::kSteadySeconds, [](double) { return test::kSteadyLevel; }));
+    app.WriteFile("Sounds/damaged.wav", ramp.left(20) + QByteArray("\x07\x00garbage", 9) + ramp.mid(400));
     app.WriteFile("Sounds/header-only.wav", QByteArray("RIFF\x24\x00\x00\x00WAVE", 12));
     app.WriteFile("Sounds/text.wav", "not a sound at all");
     app.WriteFile("Sounds/empty.wav", "");
     app.MakeFolder("Sounds/folder.wav");
 }
 
-// Plays as each real-audio case asks, waiting as a user would between calls.
-void RunScenario(const QString& name, TestRuntime& rt, const QString& sounds, const std::function<void(int)>& wait)
-{
-    if (name == "ok") {
-        API_PlaySound(rt, sounds + "ok.wav");
-        wait(1500);
-    } else if (name == "restart") {
-        // The same file again while it still plays: it starts over.
-        API_PlaySound(rt, sounds + "ramp.wav");
-        wait(700);
-        API_PlaySound(rt, sounds + "RAMP.WAV");
-        wait(int(test::kRampSeconds * 1000) + 1000);
-    } else if (name == "switch") {
-        // Another file while the first still plays: the first stops, the second plays whole.
-        API_PlaySound(rt, sounds + "ramp.wav");
-        wait(700);
-        API_PlaySound(rt, sounds + "steady.wav");
-        wait(int(test::kSteadySeconds * 1000) + 1500);
-    } else if (name == "silent") {
-        for (const char* file : {"damaged.wav", "header-only.wav", "text.wav", "empty.wav", "folder.wav",
-                                 "missing.wav", "*** NO SOUND ***"}) {
-            API_PlaySound(rt, sounds + file);
-            wait(250);
-        }
-        wait(1000);
-    } else if (name == "cut-by-silence") {
-        // A sound that cannot play still ends the one playing.
-        API_PlaySound(rt, sounds + "ramp.wav");
-        wait(500);
-        API_PlaySound(rt, sounds + "missing.wav");
-        wait(int(test::kRampSeconds * 1000));
-    } else {
-        FAIL() << "unknown scenario " << name.toStdString();
-    }
-}
-
-const QStringList kScenarios{"ok", "restart", "switch", "silent", "cut-by-silence"};
+// Each real-audio case: the files played in turn, each followed by a wait (ms) as a user's pause.
+constexpr int kRampMs = int(test::kRampSeconds * 1000), kSteadyMs = int(test::kSteadySeconds * 1000);
+const std::map<QString, std::vector<std::pair<const char*, int>>> kScenarios = {
+    {"ok", {{"ok.wav", 1500}}},
+    // The same file again while it still plays: it starts over.
+    {"restart", {{"ramp.wav", 700}, {"RAMP.WAV", kRampMs + 1000}}},
+    // Another file while the first still plays: the first stops, the second plays whole.
+    {"switch", {{"ramp.wav", 700}, {"steady.wav", kSteadyMs + 1500}}},
+    {"silent", {{"damaged.wav", 250}, {"header-only.wav", 250}, {"text.wav", 250}, {"empty.wav", 250},
+                {"folder.wav", 250}, {"missing.wav", 250}, {"*** NO SOUND ***", 1250}}},
+    // A sound that cannot play still ends the one playing.
+    {"cut-by-silence", {{"ramp.wav", 500}, {"missing.wav", kRampMs}}},
+};
 
 TEST(SoundScenario, Plays)
 {
     // Run alone, this is a machine without audio output: every case is
     // silence and none shows a box. Under the real-audio tests the variable
     // names the one case to play to their server.
-    QString only = qEnvironmentVariable("LUMARI_SOUND_SCENARIO");
+    const QString only = qEnvironmentVariable("LUMARI_SOUND_SCENARIO");
+    ASSERT_TRUE(only.isEmpty() || kScenarios.count(only)) << "unknown scenario " << only.toStdString();
     if (only.isEmpty()) qputenv("PULSE_SERVER", "unix:/nonexistent/lumari-no-audio");
     AppFolder app;
     MakeSounds(app);
     TestRuntime rt(app.path());
     rt.realSound = true;
-    const QString sounds = app.path() + "\\sounds\\";
-    for (const QString& name : only.isEmpty() ? kScenarios : QStringList{only}) {
+    for (const auto& [name, steps] : kScenarios) {
+        if (!only.isEmpty() && name != only) continue;
         SCOPED_TRACE(name.toStdString());
-        // Without a listener the long waits prove nothing more than short ones.
-        RunScenario(name, rt, sounds, [&](int ms) { QTest::qWait(only.isEmpty() ? qMin(ms, 100) : ms); });
+        for (const auto& [file, ms] : steps) {
+            API_PlaySound(rt, app.path() + "\\sounds\\" + file);
+            QTest::qWait(only.isEmpty() ? qMin(ms, 100) : ms);  // without a listener long waits prove no more
+        }
         EXPECT_EQ(rt.BoxTexts(), QStringList{});
     }
-}
-
-TEST(Sound, EveryCallReachesThePlayerWithItsPathUnchanged)
-{
-    AppFolder app;
-    MakeSounds(app);
-    TestRuntime rt(app.path());
-    rt.realSound = true;
-    const QString paths[] = {app.path() + "\\Sounds\\ok.wav", app.path() + "\\Sounds\\*** NO SOUND ***",
-                             app.path() + "\\Sounds\\damaged.wav", app.path() + "\\Sounds\\"};
-    for (const QString& p : paths) API_PlaySound(rt, p);
-    EXPECT_EQ(rt.playedSounds, QStringList(std::begin(paths), std::end(paths)));
-    EXPECT_TRUE(rt.boxes.empty());
 }
 
 // A runtime whose sound service cannot be set up.
@@ -120,26 +117,8 @@ TEST(Sound, OnlyAMissingSoundServiceIsReportedAndTheCallerGoesOn)
     NoSoundService rt(app.path());
     API_PlaySound(rt, app.path() + "\\Sounds\\ok.wav");
     API_PlaySound(rt, app.path() + "\\Sounds\\ok.wav");
-    ASSERT_EQ(rt.boxes.size(), 2u);
-    EXPECT_EQ(rt.boxes[0].prompt, "Error \"Error in loading DLL\" in API_PlaySound() routine");
-    EXPECT_EQ(rt.boxes[0].style, 16);
-    EXPECT_EQ(rt.boxes[0].title, "");
-}
-
-TEST(Sound, TheFilesMadeForTheTestsAreWhatTheySayTheyAre)
-{
-    // A wrong generator would make the real-audio tests prove nothing.
-    const QByteArray ramp = test::RampWav();
-    EXPECT_TRUE(ramp.startsWith("RIFF"));
-    EXPECT_EQ(ramp.size(), 44 + int(test::kRampSeconds * test::kSoundRate) * 2);
-    auto sampleAt = [&](double t) {
-        const int i = 44 + 2 * int(t * test::kSoundRate);
-        return qint16(quint8(ramp[i]) | (quint8(ramp[i + 1]) << 8));
-    };
-    // 440 Hz: a crest every 1/440 s, at 1/1760 s after each start of a period.
-    EXPECT_NEAR(sampleAt(1.0 / 1760), 32767 * 0.05, 400);
-    EXPECT_NEAR(sampleAt(2.0 + 1.0 / 1760), 32767 * (0.05 + 0.85 * 2 / 3), 400);
-    EXPECT_FALSE(test::DamagedWav().mid(20, 2) == QByteArray("\x01\x00", 2));
+    EXPECT_EQ(rt.BoxTexts(), QStringList(2, "Error \"Error in loading DLL\" in API_PlaySound() routine"));
+    EXPECT_TRUE(rt.boxes[0].style == mb::Critical && rt.boxes[0].title.isEmpty());
 }
 
 }  // namespace

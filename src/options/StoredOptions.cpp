@@ -2,6 +2,7 @@
 
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
+#include "platform/SettingsUpdate.h"
 #include "state/Module1.h"
 #include "state/SettingsKeys.h"
 
@@ -49,10 +50,13 @@ void StoreChosenOptions(Runtime& runtime, Module1& module1, ErrorTrap& trap, con
     trap([&] { save(keys::kGeneral, keys::kImagesSet, chosen.imagesSetText); });
 
     // A stored count that is not a number counts from 0; one at the largest
-    // value overflows and is left as it is.
-    std::int32_t used = 0;
-    trap([&] { used = TextToInt32(runtime.GetSetting(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault)); });
-    trap([&] { save(keys::kStatistics, keys::kUsed, QString::number(AddInt32(used, 1))); });
+    // value overflows and is left as it is. Copies closing together each count.
+    {
+        SettingsUpdate update(runtime, trap, keys::kApp);
+        std::int32_t used = 0;
+        trap([&] { used = TextToInt32(runtime.GetSetting(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault)); });
+        trap([&] { save(keys::kStatistics, keys::kUsed, QString::number(AddInt32(used, 1))); });
+    }
 
     trap([&] { module1.MaxPlaceholders = AddInt16(symbolsIndex, 2); });
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <new>
 #include <utility>
+#include <vector>
 
 namespace lumari {
 
@@ -37,6 +38,12 @@ public:
 
     void Report(const RuntimeError& error) const;
 
+    // While held, reports wait, in order, instead of showing at once: for
+    // steps that hold the settings store, so that no box left open keeps
+    // another copy of the program waiting. Release shows them.
+    void Hold() { holding_ = true; }
+    void Release();
+
     // Error "<description>" in <Name>() routine (or function).
     static QString MessageText(const QString& description, const QString& name, Kind kind = Kind::Routine);
 
@@ -44,6 +51,8 @@ private:
     Runtime& runtime_;
     QString name_;
     Kind kind_;
+    bool holding_ = false;
+    mutable std::vector<RuntimeError> held_;
 };
 
 }  // namespace lumari

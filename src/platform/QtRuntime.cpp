@@ -48,6 +48,8 @@ void QtRuntime::SaveSetting(const QString& app, const QString& section, const QS
     settings_.Save(app, section, key, value);
 }
 
+std::unique_ptr<SettingsLock> QtRuntime::LockSettings(const QString& app) { return settings_.Lock(app); }
+
 QString QtRuntime::Dir(const QString& pattern, int attributes) { return listing_.First(pattern, attributes); }
 
 QString QtRuntime::DirNext() { return listing_.Next(); }

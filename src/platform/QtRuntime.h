@@ -19,6 +19,7 @@ public:
     QString GetSetting(const QString& app, const QString& section, const QString& key,
                        const QString& defaultValue) override;
     void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    std::unique_ptr<SettingsLock> LockSettings(const QString& app) override;
 
     QString Dir(const QString& pattern, int attributes) override;
     QString DirNext() override;

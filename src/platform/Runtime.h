@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/SettingsLock.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
+
+#include <memory>
 
 namespace lumari {
 
@@ -39,6 +43,15 @@ public:
                                const QString& defaultValue) = 0;
     virtual void SaveSetting(const QString& app, const QString& section, const QString& key,
                              const QString& value) = 0;
+    // Holds an application's settings against every other copy of the
+    // program until the result is destroyed, so that reading a key and
+    // writing it back counts once per copy. Saves in between join the lock.
+    // A runtime without a settings store of its own holds nothing.
+    virtual std::unique_ptr<SettingsLock> LockSettings(const QString& app)
+    {
+        (void)app;
+        return nullptr;
+    }
 
     // Directory listing: the first match of a pattern with "*" / "?" in its
     // last component, "" when none; then DirNext gives the following ones and

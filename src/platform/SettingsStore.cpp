@@ -3,11 +3,18 @@
 #include "platform/RuntimeError.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
 #include <QStringList>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumari {
 namespace {
@@ -35,38 +42,92 @@ QString RawValue(const QString& fileName, const QString& section, const QString&
     return found;
 }
 
-// Whether a settings file holds anything the INI reader would drop: a NUL
-// byte, text that is not UTF-8, or a line that is neither blank, a comment, a
-// "[section]" nor a "key=value". The reader's own error status cannot be
-// trusted here: it is lost once the parsed file sits in Qt's cache.
-bool LooksDamaged(const QString& fileName)
+// Whether one line of a settings file is sound: UTF-8 text without control
+// characters that is blank, a comment, a "[section]" or a "key=value".
+bool SoundLine(QByteArrayView raw)
 {
-    QFile file(fileName);
-    if (!file.exists()) return false;
-    if (!file.open(QIODevice::ReadOnly)) return true;
-    const QByteArray bytes = file.readAll();
-    if (bytes.contains('\0')) return true;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return true;
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#') || line.contains(u'=')) continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) continue;
-        return true;
+    for (const char c : raw) {
+        if ((uchar(c) < 0x20 && c != '\t' && c != '\r') || c == 0x7f) return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(raw);
+    if (utf8.hasError()) return false;
+    const QStringView line = QStringView(text).trimmed();
+    if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#') || line.contains(u'=')) return true;
+    return line.startsWith(u'[') && line.endsWith(u']');
+}
+
+// Whether a settings file's bytes hold anything the INI reader would drop or
+// misread. The reader's own error status cannot be trusted here: it is lost
+// once the parsed file sits in Qt's cache.
+bool LooksDamaged(const QByteArray& bytes)
+{
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) end = bytes.size();
+        if (!SoundLine(QByteArrayView(bytes).sliced(start, end - start))) return true;
+        start = end + 1;
     }
     return false;
 }
 
+// The sound lines of a damaged settings file, all that the next write keeps:
+// the rest would come back as keys made of garbage.
+QByteArray SoundLines(const QByteArray& bytes)
+{
+    QByteArray kept;
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0) end = bytes.size();
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        if (SoundLine(line)) kept.append(line).append('\n');
+        start = end + 1;
+    }
+    return kept;
+}
+
+// Flushes a folder's entries (a rename done in it) to the disk.
+void SyncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 // Keeps the bytes of a settings file that could not be read beside it, since
-// the next write replaces the file with only what could be read. False when
-// no copy could be made.
-bool KeepDamagedCopy(const QString& fileName)
+// the next write replaces the file with only what could be read. The copy is
+// on disk before that write happens. False when no copy could be made.
+bool KeepDamagedCopy(const QString& fileName, const QByteArray& bytes)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy = fileName + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(copy); ++n) copy = fileName + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
-    return QFile::copy(fileName, copy);
+    QSaveFile file(copy);  // written aside, synced, then renamed into place
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) return false;
+    SyncFolder(QFileInfo(fileName).absolutePath());
+    return true;
+}
+
+// The modification time of a file in milliseconds, -1 when there is none.
+qint64 ModifiedMs(const QString& fileName)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) return -1;
+    return qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+}
+
+// Qt rereads a settings file only when its size or its modification time, to
+// the millisecond, changed since it last read it; two versions of the same
+// size written within one tick of the file system's clock would look alike to
+// a copy of the program holding the older one. So every version written here
+// is given a time past the one before it (`after`).
+void MarkNewer(const QString& fileName, qint64 after)
+{
+    if (after < 0 || ModifiedMs(fileName) > after) return;
+    const qint64 ms = after + 1;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(ms / 1000), long(ms % 1000) * 1000000}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(fileName).constData(), times, 0);
 }
 
 }  // namespace
@@ -91,11 +152,45 @@ QString SettingsStore::Get(const QString& app, const QString& section, const QSt
     return value.toString();
 }
 
+std::unique_ptr<SettingsLock> SettingsStore::Lock(const QString& app)
+{
+    const QString fileName = FilePath(app);
+    const bool joined = !lock_.expired();
+    if (!joined) QDir().mkpath(QFileInfo(fileName).absolutePath());
+    auto lock = std::make_unique<SettingsLock>(SettingsLock::Take(fileName, lock_));
+    // What another copy wrote just before may look unchanged to this one's
+    // cache (see MarkNewer): make it look changed to all.
+    if (!joined && lock->held()) MarkNewer(fileName, ModifiedMs(fileName));
+    return lock;
+}
+
 void SettingsStore::Save(const QString& app, const QString& section, const QString& key, const QString& value)
 {
+    const auto lock = Lock(app);
+    const QString fileName = FilePath(app);
+    qint64 before = ModifiedMs(fileName);
+    {
+        QFile file(fileName);
+        if (file.exists()) {
+            // What cannot even be read (no permission, a folder in its place)
+            // is never replaced.
+            if (!file.open(QIODevice::ReadOnly)) {
+                const QFileInfo info(fileName);
+                throw RuntimeError(info.isFile() && !info.isReadable() ? err::PermissionDenied : err::PathFileAccessError);
+            }
+            const QByteArray bytes = file.readAll();
+            if (LooksDamaged(bytes)) {
+                if (!KeepDamagedCopy(fileName, bytes)) throw RuntimeError(err::PathFileAccessError);
+                QSaveFile sound(fileName);
+                if (!sound.open(QIODevice::WriteOnly)) throw RuntimeError(err::PathFileAccessError);
+                sound.write(SoundLines(bytes));
+                if (!sound.commit()) throw RuntimeError(err::PathFileAccessError);
+                MarkNewer(fileName, before);
+                before = ModifiedMs(fileName);
+            }
+        }
+    }
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, app);
-    if (LooksDamaged(settings.fileName()) && !KeepDamagedCopy(settings.fileName()))
-        throw RuntimeError(err::PathFileAccessError);
     // A hand-edited list-looking value would be written back as a list: keep it as the text it was.
     for (const QString& path : settings.allKeys()) {
         const qsizetype slash = path.indexOf(u'/');
@@ -111,6 +206,8 @@ void SettingsStore::Save(const QString& app, const QString& section, const QStri
         const bool denied = (file.exists() && !file.isWritable()) || (folder.exists() && !folder.isWritable());
         throw RuntimeError(denied ? err::PermissionDenied : err::PathFileAccessError);
     }
+    MarkNewer(fileName, before);
+    SyncFolder(QFileInfo(fileName).absolutePath());
 }
 
 }  // namespace lumari

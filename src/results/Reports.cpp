@@ -4,10 +4,13 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Runtime.h"
+#include "platform/SettingsUpdate.h"
 #include "state/Module1.h"
 #include "state/SettingsKeys.h"
 
 #include <QLocale>
+
+#include <optional>
 
 namespace lumari {
 namespace {
@@ -86,6 +89,10 @@ ResultsTexts LoadResults(Runtime& runtime, const Module1& module1)
     ErrorTrap trap(runtime, QStringLiteral("Form_Load"));
     ResultsTexts texts;
 
+    // From reading the totals to storing them, no other copy of the program
+    // folds its session in between.
+    std::optional<SettingsUpdate> update;
+    update.emplace(runtime, trap, keys::kApp);
     StatTotals totals;
     ReadTotal(runtime, trap, keys::kShown, totals.shown);
     ReadTotal(runtime, trap, keys::kCorrectAnswers, totals.correct);
@@ -108,6 +115,7 @@ ResultsTexts LoadResults(Runtime& runtime, const Module1& module1)
         Fold(runtime, trap, keys::kCorrectAnswers, totals.correct, module1.SessionCorrect);
         Fold(runtime, trap, keys::kWrongAnswers, totals.wrong, module1.SessionWrong);
     }
+    update.reset();
     texts.session = session.join(kCrLf);
 
     // The totals as they now stand; "Used" is shown exactly as stored.

@@ -1,5 +1,6 @@
 #include "game/PicturePipeline.h"
 
+#include "platform/PathResolver.h"
 #include "platform/PictureLoader.h"
 
 #include <algorithm>
@@ -42,7 +43,11 @@ bool PictureBatch::Ready() const
 const PictureBatch::Result* PictureBatch::Find(int target, const QString& path) const
 {
     for (const auto& job : jobs_)
-        if (job->request.target == target && job->request.path == path && job->state == Done) return &job->result;
+        if (job->request.target == target && job->request.path == path && job->state == Done) {
+            const bool unchanged = ResolvePath(path) == job->request.file &&
+                                   PictureCache::KeyOf(job->request.file, job->request.size) == job->cacheKey;
+            return unchanged ? &job->result : nullptr;
+        }
     return nullptr;
 }
 
@@ -63,8 +68,8 @@ std::shared_ptr<PictureBatch> PicturePipeline::Start(const std::vector<PictureRe
     for (const PictureRequest& request : requests) {
         auto job = std::make_unique<PictureBatch::Job>();
         job->request = request;
+        job->cacheKey = PictureCache::KeyOf(request.file, request.size);
         if (request.cacheable) {
-            job->cacheKey = PictureCache::KeyOf(request.file, request.size);
             const QImage kept = cache_.Find(job->cacheKey);
             if (!kept.isNull()) {
                 job->result.image = kept;

@@ -45,7 +45,8 @@ public:
     void Wait();
     bool Ready() const;
     // The result for a target and path once Wait has returned; nullptr when
-    // the round does not hold that picture.
+    // the round does not hold that picture, or when its file has changed,
+    // appeared or gone since it was read: that one is read again at once.
     const Result* Find(int target, const QString& path) const;
 
 private:
@@ -53,7 +54,7 @@ private:
     enum State { Pending, Decoding, Done };
     struct Job {
         PictureRequest request;
-        QString cacheKey;
+        QString cacheKey;  // the file as it was when the round was prepared
         std::atomic<int> state{Pending};
         Result result;
     };

@@ -299,6 +299,27 @@ TEST_F(PreparedGame, DamagedOrMissingPictureIsReportedOnceInItsOwnRound)
     EXPECT_EQ(module1.SessionShown, 61);
 }
 
+TEST_F(PreparedGame, AFileChangedAfterItsRoundWasPreparedIsReadAsItIsWhenShown)
+{
+    MakeSet({"a.jpg"}, {"a.jpg", "b.jpg"});
+    StartGame();
+    window->pipeline().pool().waitForDone();
+    ASSERT_TRUE(window->NextRoundReady());
+    // Gone after the next round was decoded: reported in that round all the same.
+    runtime.boxes.clear();  // the check's note on b.jpg
+    QFile::remove(app("Set_test/Images/a.jpg"));
+    Skip();
+    EXPECT_EQ(runtime.BoxTexts(), QStringList({"Error \"File not found\" in Cambia() routine"}));
+    runtime.boxes.clear();
+    // Back, in another colour, after the next round found it missing: shown, not reported.
+    window->pipeline().pool().waitForDone();
+    app.WriteJpeg("Set_test/Images/a.jpg", Qt::green, QSize(80, 60));
+    Skip();
+    EXPECT_TRUE(runtime.boxes.empty()) << runtime.BoxTexts().join(" | ").toStdString();
+    const QImage shown = window->Immagine()->image();
+    EXPECT_GT(shown.pixelColor(shown.width() / 2, shown.height() / 2).green(), 200);
+}
+
 TEST_F(PreparedGame, ShownRoundsAloneAreCounted)
 {
     module1.WayToWork = kControlledRandom;

@@ -172,10 +172,10 @@ TEST_F(SettingsConcurrencyTest, AWriterKilledAtAnyMomentLeavesTheFileBeforeOrAft
         ASSERT_GE(pid, 0);
         if (pid == 0) WriteUntilKilled(app.path(), ready[1]);
         // A moment within the first few writes, however long the disk takes.
-        const int writes = int(random.bounded(2u));
+        const int writes = int(random.bounded(5u));  // of A, B, C, A, ...
         bool going = WaitFor(ready[0]);
         for (int w = 0; going && w < writes; ++w) going = WaitFor(ready[0]);
-        if (going) ::usleep(random.bounded(2000u));
+        if (going) ::usleep(random.bounded(1000u));
         ::kill(pid, SIGKILL);
         ::close(ready[0]);
         ::close(ready[1]);

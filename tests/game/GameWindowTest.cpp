@@ -21,9 +21,7 @@ TEST_P(GameWindowRow, ShowsAndPlacesThePlaceholdersInUse)
     module1.MaxPlaceholders = row.placeholders;
     MakeSet({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     StartGame();
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
-
+    ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(window->Immagine()->x(), TwipsToPixels(row.imageLeft));
     EXPECT_EQ(window->lblImmagine()->x(), window->Immagine()->x());
     for (int i = 0; i < kPlaceholderSlots; ++i) {
@@ -35,8 +33,7 @@ TEST_P(GameWindowRow, ShowsAndPlacesThePlaceholdersInUse)
         if (used) EXPECT_EQ(window->Simbolo(i)->x(), TwipsToPixels(row.symbolLeft[std::size_t(i)]));
         else EXPECT_EQ(window->lblSimbolo(i)->text(), "Label1");  // untouched design
         // Only the left edges move.
-        EXPECT_EQ(window->Simbolo(i)->geometry().topLeft().y(), TwipsToPixels(6720));
-        EXPECT_EQ(window->Simbolo(i)->size(), QSize(TwipsToPixels(3015), TwipsToPixels(3015)));
+        EXPECT_EQ(window->Simbolo(i)->y(), TwipsToPixels(6720));
         EXPECT_EQ(window->lblSimbolo(i)->y(), TwipsToPixels(6240));
     }
     EXPECT_EQ(RightPositions().size(), 1);
@@ -47,12 +44,10 @@ INSTANTIATE_TEST_SUITE_P(Counts, GameWindowRow,
                                            RowCase{3, 1080, {720, 4160, 7600}},
                                            RowCase{4, 2880, {720, 4160, 7600, 11040}}));
 
-TEST_F(GameWindowRow, HiddenPlaceholdersCannotBeClickedAndShowNoHand)
+TEST_F(GameTest, HiddenPlaceholdersCannotBeClicked)
 {
-    module1.MaxPlaceholders = 2;
     MakeSet({"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"});
     StartGame();
-    const RoundState before = window->game().round;
     for (int hidden : {2, 3}) {
         // A corner of the hidden box that no visible placeholder covers.
         const QPoint corner = window->Simbolo(hidden)->geometry().bottomRight() - QPoint(5, 5);
@@ -61,72 +56,46 @@ TEST_F(GameWindowRow, HiddenPlaceholdersCannotBeClickedAndShowNoHand)
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(module1.SessionCorrect + module1.SessionWrong, 0);
-    EXPECT_EQ(module1.SessionShown, 1);
-    EXPECT_EQ(window->game().round.imageTag, before.imageTag);
     EXPECT_TRUE(runtime.playedSounds.isEmpty());
-    // A visible placeholder does take a real click.
-    ClickSymbol(WrongPosition());
+    ClickSymbol(WrongPosition());  // a visible one does take a real click
     EXPECT_EQ(module1.SessionWrong, 1);
 }
 
-TEST_F(GameTest, WindowAsDesigned)
-{
-    MakeSet({"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"});
-    StartGame();
-    EXPECT_EQ(window->windowTitle(), "Lumari !");
-    EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(window->size(), QSize(TwipsToPixels(15135), TwipsToPixels(10140)));
-    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_NE(window->minimumSize(), window->maximumSize());  // resizable
-
-    EXPECT_EQ(window->cmdCambia()->text(), "Change set");
-    EXPECT_EQ(window->cmdCambia()->geometry(), TwipsRect(12120, 840, 1935, 495));
-    EXPECT_EQ(window->Immagine()->size(), QSize(TwipsToPixels(9000), TwipsToPixels(4500)));
-    EXPECT_EQ(window->lblImmagine()->geometry(), TwipsRect(720, 120, 9015, 615));
-    EXPECT_DOUBLE_EQ(window->lblImmagine()->font().pointSizeF(), 24.0);
-    EXPECT_DOUBLE_EQ(window->lblSimbolo(0)->font().pointSizeF(), 13.5);
-    EXPECT_TRUE(window->lblImmagine()->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(window->lblSimbolo(3)->alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(window->findChild<QWidget*>("Simbolo3"), window->Simbolo(3));
-
-    // The button is the only control that takes focus, and has it.
-    for (QWidget* child : window->findChildren<QWidget*>())
-        EXPECT_EQ(child->focusPolicy() != Qt::NoFocus, child == window->cmdCambia())
-            << child->objectName().toStdString();
-    EXPECT_EQ(window->focusWidget(), window->cmdCambia());
-
-    // Pointers: the hand over placeholders, the crosshair over the rest of the window.
-    const QCursor hand = window->Simbolo(0)->cursor();
-    EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
-    EXPECT_EQ(hand.hotSpot(), QPoint(13, 4));
-    EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
-    EXPECT_EQ(window->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(window->Immagine()->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(window->lblSimbolo(0)->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(window->cmdCambia()->cursor().shape(), Qt::CrossCursor);
-
-    // No two controls overlap.
-    const QList<QWidget*> controls = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (QWidget* a : controls)
-        for (QWidget* b : controls)
-            if (a != b && a->isVisible() && b->isVisible())
-                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " / " << b->objectName().toStdString();
-}
-
-TEST_F(GameTest, ResizingMovesNothing)
+TEST_F(GameTest, WindowAsDesignedAndResizingMovesNothing)
 {
     module1.MaxPlaceholders = 4;
     MakeSet({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}, {"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     StartGame();
-    QList<QRect> before;
+    EXPECT_EQ(window->windowTitle(), "Lumari !");
+    EXPECT_EQ(window->size(), QSize(TwipsToPixels(15135), TwipsToPixels(10140)));
+    EXPECT_EQ(window->cmdCambia()->text(), "Change set");
+    EXPECT_EQ(window->cmdCambia()->geometry(), TwipsRect(12120, 840, 1935, 495));
+    EXPECT_EQ(window->Immagine()->size(), QSize(TwipsToPixels(9000), TwipsToPixels(4500)));
+    EXPECT_EQ(window->Simbolo(3)->size(), QSize(TwipsToPixels(3015), TwipsToPixels(3015)));
+    EXPECT_EQ(window->lblImmagine()->geometry(), TwipsRect(2880, 120, 9015, 615));
+    EXPECT_DOUBLE_EQ(window->lblImmagine()->font().pointSizeF(), 24.0);
+    EXPECT_DOUBLE_EQ(window->lblSimbolo(0)->font().pointSizeF(), 13.5);
+
+    // The button is the only control that takes focus, and has it.
+    for (QWidget* child : window->findChildren<QWidget*>())
+        EXPECT_EQ(child->focusPolicy() != Qt::NoFocus, child == window->cmdCambia()) << child->objectName().toStdString();
+    EXPECT_EQ(window->focusWidget(), window->cmdCambia());
+
+    // Pointers: the hand over placeholders, the crosshair over the rest of the window.
+    EXPECT_EQ(window->Simbolo(0)->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->Simbolo(0)->cursor().hotSpot(), QPoint(13, 4));
+    for (QWidget* w : {(QWidget*)window.data(), (QWidget*)window->Immagine(), (QWidget*)window->lblSimbolo(0),
+                       (QWidget*)window->cmdCambia()})
+        EXPECT_EQ(w->cursor().shape(), Qt::CrossCursor) << w->objectName().toStdString();
+
+    // Resizable, and nothing is laid out again.
+    EXPECT_NE(window->minimumSize(), window->maximumSize());
     const QList<QWidget*> controls = window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QRect> before;
     for (QWidget* c : controls) before << c->geometry();
-    for (QSize size : {QSize(300, 200), QSize(1600, 1000)}) {
-        window->resize(size);
-        QCoreApplication::processEvents();
-        for (int i = 0; i < controls.size(); ++i) EXPECT_EQ(controls[i]->geometry(), before[i]);
-    }
+    window->resize(300, 200);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < controls.size(); ++i) EXPECT_EQ(controls[i]->geometry(), before[i]);
 }
 
 TEST_F(GameTest, PicturesFillTheirBoxesAndAreDecodedAtTheShownSize)
@@ -137,24 +106,17 @@ TEST_F(GameTest, PicturesFillTheirBoxesAndAreDecodedAtTheShownSize)
     module1.MaxPlaceholders = 1;
     StartGame();
     ASSERT_TRUE(runtime.boxes.empty());
-
     ImageBox* symbol = window->Simbolo(0);
     EXPECT_EQ(symbol->image().size(), symbol->devicePixelSize());  // not decoded at full size
-
     for (ImageBox* box : {window->Immagine(), symbol}) {
         const QImage shown = box->grab().toImage();
         const QColor expected = box == symbol ? QColor(Qt::red) : QColor(Qt::blue);
         const int w = shown.width(), h = shown.height();
-        const QPoint corners[] = {{2, 2}, {w - 3, 2}, {2, h - 3}, {w - 3, h - 3}, {w / 2, h / 2}};
-        for (QPoint p : corners) {
+        for (QPoint p : {QPoint(2, 2), QPoint(w - 3, 2), QPoint(2, h - 3), QPoint(w - 3, h - 3)}) {
             const QColor c = shown.pixelColor(p);
             EXPECT_LT(std::abs(c.red() - expected.red()) + std::abs(c.green() - expected.green()) +
-                          std::abs(c.blue() - expected.blue()),
-                      60)
-                << p.x() << "," << p.y();
+                          std::abs(c.blue() - expected.blue()), 60) << p.x() << "," << p.y();
         }
-        // The single-line border.
-        EXPECT_EQ(shown.pixelColor(0, h / 2), box->palette().color(QPalette::WindowText));
     }
 }
 
@@ -167,41 +129,19 @@ TEST_F(GameTest, StartUpOrderCheckBoxesComeFirstThenTheRoundBeforeTheWindowShows
     bool windowShownDuringBoxes = false;
     runtime.onBox = [&](const ShownBox&) {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmMain*>(w) && w->isVisible()) windowShownDuringBoxes = true;
+            windowShownDuringBoxes |= qobject_cast<frmMain*>(w) && w->isVisible();
     };
     StartGame();
     EXPECT_FALSE(windowShownDuringBoxes);
     EXPECT_EQ(runtime.BoxTexts(), QStringList({"These images have no correspondant symbol:\r\nb.jpg",
                                                "These symbols have no correspondant image:\r\nc.jpg",
                                                "Not enough symbols in Simbols folder to fill 3 symbols placeholders"}));
-    ASSERT_TRUE(window);
-    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(window && window->isVisible());
     EXPECT_EQ(module1.SessionShown, 0);
     EXPECT_EQ(module1.SessionCorrect, 0);
     EXPECT_EQ(window->lblImmagine()->text(), "");
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(window->lblSimbolo(i)->text(), "");
-        EXPECT_TRUE(window->Simbolo(i)->image().isNull());
-    }
     EXPECT_TRUE(window->Immagine()->image().isNull());
     EXPECT_TRUE(QFile::exists(app("LumariCheck.log")));
-}
-
-TEST_F(GameTest, CoherentSetOpensWithTheFirstRoundLabelled)
-{
-    module1.MaxPlaceholders = 3;
-    MakeSet({"cat.jpg", "dog.jpg", "owl.jpg"}, {"cat.jpg", "dog.jpg", "owl.jpg"});
-    StartGame();
-    EXPECT_TRUE(runtime.boxes.empty());
-    EXPECT_EQ(module1.SessionShown, 1);
-    const RoundState& round = window->game().round;
-    EXPECT_EQ(window->lblImmagine()->text(), LabelText(round.imageTag));
-    EXPECT_FALSE(window->lblImmagine()->text().isEmpty());
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(window->lblSimbolo(i)->text(), LabelText(round.symbolTags[std::size_t(i)]));
-        EXPECT_FALSE(window->Simbolo(i)->image().isNull());
-    }
-    EXPECT_FALSE(window->Immagine()->image().isNull());
 }
 
 }  // namespace

@@ -11,79 +11,46 @@
 namespace lumari::test {
 namespace {
 
-// The runtime with draws given by the test, counting the reseeds.
+// The runtime with draws given by the test, counting the reseeds; no draws left is a failing generator.
 class ScriptedDraws : public TestRuntime {
 public:
     using TestRuntime::TestRuntime;
     std::deque<float> draws;
     int reseeds = 0;
-    bool failDraw = false;
     void Randomize() override { ++reseeds; }
     float RandomNext() override
     {
-        if (failDraw) throw RuntimeError(err::InvalidCall);
+        if (draws.empty()) throw RuntimeError(err::InvalidCall);
         const float r = draws.front();
         draws.pop_front();
         return r;
     }
 };
 
-TEST(Casuale, ScalesEachReseededDrawToOneToMax)
+TEST(Casuale, ScalesEachReseededDrawToOneToMaxAndReportsAFailedDraw)
 {
     AppFolder app;
     ScriptedDraws runtime(app.path());
     struct Case {
         float r;
-        std::int32_t max;
-        std::int32_t expected;
+        std::int32_t max, expected;
     };
-    const Case cases[] = {{0.0f, 4, 1},          {0.2499999f, 4, 1}, {0.25f, 4, 2},
-                          {0.5f, 3, 2},          {0.99999994f, 4, 4}, {0.99999994f, 1000, 1000},
-                          {0.99999994f, 1, 1},   {0.5f, 2147483647, 1073741824}};
+    const Case cases[] = {{0.0f, 4, 1},        {0.2499999f, 4, 1},       {0.25f, 4, 2},
+                          {0.99999994f, 4, 4}, {0.99999994f, 1000, 1000}, {0.5f, 2147483647, 1073741824}};
     for (const Case& c : cases) runtime.draws.push_back(c.r);
     for (const Case& c : cases) EXPECT_EQ(Casuale(runtime, c.max), c.expected) << c.r << " x " << c.max;
     EXPECT_EQ(runtime.reseeds, int(std::size(cases)));
     EXPECT_TRUE(runtime.boxes.empty());
-}
-
-TEST(Casuale, FailedDrawIsReportedAsAFunctionAndGivesZero)
-{
-    AppFolder app;
-    ScriptedDraws runtime(app.path());
-    runtime.failDraw = true;
     EXPECT_EQ(Casuale(runtime, 5), 0);
-    EXPECT_EQ(runtime.BoxTexts(),
-              QStringList({"Error \"Invalid procedure call or argument\" in Casuale() function"}));
+    EXPECT_EQ(runtime.BoxTexts(), QStringList({"Error \"Invalid procedure call or argument\" in Casuale() function"}));
 }
 
 TEST(LabelText, TakesOutEveryExactJpgThenUpperCases)
 {
-    const std::pair<QString, QString> cases[] = {{"cat.jpg", "CAT"},       {"Dog.JPG", "DOG.JPG"},
-                                                 {"a.jpg.jpg", "A"},       {"x.j.jpgpg", "X.JPG"},
-                                                 {"my.jpgfile.jpg", "MYFILE"}, {"", ""},
-                                                 {"Été.Jpg", "ÉTÉ.JPG"}};
+    const std::pair<QString, QString> cases[] = {{"cat.jpg", "CAT"},     {"Dog.JPG", "DOG.JPG"},  {"a.jpg.jpg", "A"},
+                                                 {"x.j.jpgpg", "X.JPG"}, {"Été.Jpg", "ÉTÉ.JPG"}, {"", ""}};
     for (const auto& [name, label] : cases) EXPECT_EQ(LabelText(name), label) << name.toStdString();
 }
-
-class RoundLabels : public GameTest, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
-
-TEST_P(RoundLabels, ImageAndRightSymbolShowTheLabelText)
-{
-    const QString name = GetParam().first;
-    MakeSet({name}, {name, "other.jpg"});
-    StartGame();
-    // Only the check's note that other.jpg has no image.
-    ASSERT_EQ(runtime.boxes.size(), 1u) << runtime.BoxTexts().join(" | ").toStdString();
-    EXPECT_EQ(runtime.boxes[0].title, "Information");
-    EXPECT_EQ(window->lblImmagine()->text(), GetParam().second);
-    ASSERT_GE(RightPosition(), 0);
-    EXPECT_EQ(window->lblSimbolo(RightPosition())->text(), GetParam().second);
-    EXPECT_EQ(window->lblSimbolo(WrongPosition())->text(), "OTHER");
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, RoundLabels,
-                         ::testing::Values(std::pair{"cat.jpg", "CAT"}, std::pair{"Dog.JPG", "DOG.JPG"},
-                                           std::pair{"a.jpg.jpg", "A"}));
 
 TEST_F(GameTest, WithoutLabelsNoCaptionIsEverWritten)
 {
@@ -91,15 +58,10 @@ TEST_F(GameTest, WithoutLabelsNoCaptionIsEverWritten)
     module1.MaxPlaceholders = 3;
     MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
     StartGame();
-    for (int round = 0; round < 10; ++round) {
+    for (int round = 0; round < 5; ++round, Skip()) {
         EXPECT_EQ(window->lblImmagine()->text(), "");
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(window->lblSimbolo(i)->isVisible());
-            EXPECT_EQ(window->lblSimbolo(i)->text(), "");
-        }
-        Skip();
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(window->lblSimbolo(i)->text(), "");
     }
-    EXPECT_EQ(module1.SessionShown, 11);
 }
 
 // Chi-square statistic of counts against equal expectations.
@@ -120,10 +82,11 @@ TEST_F(GameTest, ManySeededRoundsKeepTheRulesAndDrawUniformly)
 
     constexpr int kRounds = 2000;
     std::map<QString, int> images, positions, wrongs;
-    for (int n = 0; n < kRounds; ++n) {
+    for (int n = 0; n < kRounds; ++n, Skip()) {
         const RoundState& round = window->game().round;
         const QList<int> right = RightPositions();
         ASSERT_EQ(right.size(), 1) << "round " << n;
+        ASSERT_EQ(window->lblImmagine()->text(), LabelText(round.imageTag));
         QSet<QString> seen;
         for (int i = 0; i < 4; ++i) {
             const QString tag = round.symbolTags[std::size_t(i)];
@@ -135,47 +98,17 @@ TEST_F(GameTest, ManySeededRoundsKeepTheRulesAndDrawUniformly)
         }
         ++images[round.imageTag];
         ++positions[QString::number(right.front())];
-        Skip();
     }
     EXPECT_TRUE(runtime.boxes.empty());
     EXPECT_EQ(module1.SessionShown, kRounds + 1);
     EXPECT_EQ(window->game().images.Count(), 5);  // random mode keeps every image
 
     // Loose bounds (far beyond the 99.9th percentile) that a biased draw fails.
-    EXPECT_EQ(images.size(), 5u);
     EXPECT_LT(ChiSquare(images, 5, kRounds), 30.0);
-    EXPECT_EQ(positions.size(), 4u);
     EXPECT_LT(ChiSquare(positions, 4, kRounds), 30.0);
     // Every symbol serves as a wrong one, f.jpg (never right) most often.
     EXPECT_EQ(wrongs.size(), 6u);
     EXPECT_GT(wrongs["F.JPG"], wrongs["C.JPG"]);
-}
-
-TEST_F(GameTest, TwoSymbolsForTwoPlaceholdersAreBothShownEveryRound)
-{
-    MakeSet({"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"});
-    StartGame();
-    for (int n = 0; n < 30; ++n) {
-        QStringList tags = {window->game().round.symbolTags[0], window->game().round.symbolTags[1]};
-        tags.sort();
-        ASSERT_EQ(tags, QStringList({"a.jpg", "b.jpg"})) << "round " << n;
-        Skip();
-    }
-    EXPECT_TRUE(runtime.boxes.empty());
-}
-
-TEST_F(GameTest, OnePlaceholderAlwaysHoldsTheImagesOwnSymbol)
-{
-    module1.MaxPlaceholders = 1;
-    MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
-    StartGame();
-    for (int n = 0; n < 10; ++n) {
-        ASSERT_EQ(RightPosition(), 0);
-        ClickSymbol(0);
-    }
-    EXPECT_EQ(module1.SessionCorrect, 10);
-    EXPECT_EQ(module1.SessionWrong, 0);
-    EXPECT_EQ(module1.SessionShown, 11);
 }
 
 TEST_F(GameTest, ControlledRandomShowsEachImageOnceThenEndsTheSet)
@@ -184,7 +117,6 @@ TEST_F(GameTest, ControlledRandomShowsEachImageOnceThenEndsTheSet)
     MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
     StartGame();
     QStringList shown = {window->game().round.imageTag};
-    EXPECT_EQ(window->game().images.Count(), 2);
     Skip();
     shown << window->game().round.imageTag;
     ClickSymbol(RightPosition());  // a right answer draws the next round the same way
@@ -200,7 +132,6 @@ TEST_F(GameTest, ControlledRandomShowsEachImageOnceThenEndsTheSet)
     EXPECT_EQ(runtime.boxes[0].title, "End of set");
     EXPECT_EQ(runtime.boxes[0].style, mb::OkOnly);
     EXPECT_EQ(module1.SessionShown, 3);
-    EXPECT_EQ(module1.SessionCorrect, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());  // closed, and gone
 }
@@ -209,13 +140,11 @@ TEST_F(GameTest, RandomModeWithOneImageShowsItEveryRound)
 {
     MakeSet({"only.jpg"}, {"only.jpg", "x.jpg"});
     StartGame();
-    for (int n = 0; n < 5; ++n) {
+    for (int n = 0; n < 3; ++n, ClickSymbol(RightPosition())) {
         EXPECT_EQ(window->game().round.imageTag, "only.jpg");
         EXPECT_EQ(window->game().images.Count(), 1);
-        ClickSymbol(RightPosition());
     }
-    EXPECT_EQ(module1.SessionShown, 6);
-    EXPECT_EQ(module1.SessionCorrect, 5);
+    EXPECT_EQ(module1.SessionCorrect, 3);
 }
 
 TEST_F(GameTest, TooFewSymbolsRefusesWithoutCountingOrChanging)
@@ -223,21 +152,19 @@ TEST_F(GameTest, TooFewSymbolsRefusesWithoutCountingOrChanging)
     module1.MaxPlaceholders = 4;
     MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
     StartGame();
-    const ShownBox refusal = {"Not enough symbols in Simbols folder to fill 4 symbols placeholders", mb::Critical, ""};
+    const QString refusal = "Not enough symbols in Simbols folder to fill 4 symbols placeholders";
     ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_EQ(runtime.boxes[0].prompt, refusal.prompt);
-    EXPECT_EQ(runtime.boxes[0].style, refusal.style);
+    EXPECT_EQ(runtime.boxes[0].prompt, refusal);
+    EXPECT_EQ(runtime.boxes[0].style, mb::Critical);
     EXPECT_EQ(runtime.boxes[0].title, "");  // the program's title
     EXPECT_EQ(module1.SessionShown, 0);
     EXPECT_EQ(window->game().round.imageTag, "");
-    EXPECT_FALSE(window->game().round.firstAnswerPending);
 
     Skip();
     // With nothing drawn every tag is empty, so a click is judged right:
     // nothing is counted, the right sound plays and the refusal comes again.
     ClickSymbol(2);
-    EXPECT_EQ(runtime.boxes.size(), 3u);
-    EXPECT_EQ(runtime.boxes[2].prompt, refusal.prompt);
+    EXPECT_EQ(runtime.BoxTexts(), QStringList({refusal, refusal, refusal}));
     EXPECT_EQ(module1.SessionShown, 0);
     EXPECT_EQ(module1.SessionCorrect + module1.SessionWrong, 0);
     EXPECT_EQ(runtime.playedSounds, QStringList({Path("\\Sounds\\ok.wav")}));
@@ -254,9 +181,6 @@ TEST_F(GameTest, EmptyImagesFolderReportsBothPicturesAndNoPlaceholderIsRight)
                                                folderError, folderError}));
     EXPECT_EQ(module1.SessionShown, 1);
     EXPECT_TRUE(RightPositions().isEmpty());
-    QStringList tags = {window->game().round.symbolTags[0], window->game().round.symbolTags[1]};
-    tags.sort();
-    EXPECT_EQ(tags, QStringList({"a.jpg", "b.jpg"}));
     ClickSymbol(0);
     ClickSymbol(1);
     EXPECT_EQ(module1.SessionWrong, 1);
@@ -265,38 +189,32 @@ TEST_F(GameTest, EmptyImagesFolderReportsBothPicturesAndNoPlaceholderIsRight)
 
 TEST_F(GameTest, MissingSymbolFileIsReportedOnceAndItsPlaceholderStillJudgesRight)
 {
-    app.MakeSet("Set_test", {"b.jpg"}, {"a.jpg", "c.jpg"});
+    MakeSet({"b.jpg"}, {"a.jpg", "c.jpg"});
     StartGame();
     ASSERT_EQ(runtime.boxes.size(), 3u);  // the check's two, then the picture
     EXPECT_EQ(runtime.boxes[2].prompt, "Error \"File not found\" in Cambia() routine");
-    EXPECT_EQ(runtime.boxes[2].style, mb::Critical);
     const int right = RightPosition();
     ASSERT_GE(right, 0);
     EXPECT_TRUE(window->Simbolo(right)->image().isNull());  // no earlier picture to keep
     EXPECT_EQ(window->lblSimbolo(right)->text(), "B");
     ClickSymbol(right);
     EXPECT_EQ(module1.SessionCorrect, 1);
-    EXPECT_EQ(module1.SessionShown, 2);
 }
 
-TEST_F(GameTest, DamagedPictureIsReportedAndTheOldPictureStays)
+TEST_F(GameTest, DamagedPictureIsReportedAndTheOldPictureStaysAndAPngNamedJpgLoads)
 {
     MakeSet({"good.jpg"}, {"good.jpg", "bad.jpg"});
     app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 this is not really a JPEG"));
-    app.WriteFile("Set_test/Images/png.jpg", [] {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QImage image(30, 20, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }());
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    image.save(&buffer, "PNG");
+    app.WriteFile("Set_test/Images/png.jpg", png);
     app.WriteJpeg("Set_test/Symbols/png.jpg", Qt::black);
     StartGame();
-    runtime.boxes.clear();
 
-    // Walk rounds until the damaged image follows the good one.
     bool sawDamagedAfterGood = false, sawPng = false;
     for (int n = 0; n < 200 && !(sawDamagedAfterGood && sawPng); ++n) {
         const QString before = window->game().round.imageTag;
@@ -308,9 +226,9 @@ TEST_F(GameTest, DamagedPictureIsReportedAndTheOldPictureStays)
             ASSERT_EQ(runtime.BoxTexts(), QStringList({"Error \"Invalid picture\" in Cambia() routine"}));
             EXPECT_EQ(window->lblImmagine()->text(), "BAD");
             EXPECT_EQ(window->Immagine()->image(), beforePicture);
-            if (before == "good.jpg") sawDamagedAfterGood = true;
+            sawDamagedAfterGood |= before == "good.jpg";
         } else {
-            EXPECT_TRUE(runtime.boxes.empty()) << now.toStdString();  // a PNG named .jpg loads too
+            EXPECT_TRUE(runtime.boxes.empty()) << now.toStdString();
             if (now == "png.jpg") {
                 sawPng = true;
                 EXPECT_EQ(window->Immagine()->image().pixelColor(5, 5), QColor(Qt::green));
@@ -327,18 +245,15 @@ TEST_F(GameTest, SymbolsDifferingOnlyInLetterCaseCannotHangTheRound)
     MakeSet({"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"});
     StartGame();  // must simply return
     ASSERT_TRUE(window);
-    const QString guard =
-        "Error \"Not enough symbols with different names (letter case ignored) to fill 3 symbols placeholders\" "
-        "in Cambia() routine";
+    const QString guard = "Error \"Not enough symbols with different names (letter case ignored) to fill 3 symbols "
+                          "placeholders\" in Cambia() routine";
     EXPECT_EQ(runtime.BoxTexts().count(guard), 1) << runtime.BoxTexts().join(" | ").toStdString();
     EXPECT_EQ(module1.SessionShown, 1);
     ASSERT_EQ(RightPositions().size(), 1);
     QStringList filled;
-    for (int i = 0; i < 3; ++i) {
-        const QString tag = window->game().round.symbolTags[std::size_t(i)];
-        if (!tag.isEmpty()) filled << tag.toUpper();
-        else EXPECT_TRUE(window->Simbolo(i)->image().isNull());
-    }
+    for (int i = 0; i < 3; ++i)
+        if (!window->game().round.symbolTags[std::size_t(i)].isEmpty())
+            filled << window->game().round.symbolTags[std::size_t(i)].toUpper();
     filled.sort();
     EXPECT_EQ(filled, QStringList({"A.JPG", "B.JPG"}));
     ClickSymbol(RightPosition());

@@ -46,10 +46,13 @@ case "${1:-}" in
     build build -DLUMARI_TESTS=ON
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     # The whole suite again with AddressSanitizer and UndefinedBehaviorSanitizer:
-    # any report fails its test.
+    # any report fails its test. Left out there: the tests that time real
+    # audio, real kills and the real binary, which the run above has checked
+    # and which the sanitizers' slowness would only make flaky.
     build build-sanitize -DLUMARI_TESTS=ON -DLUMARI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+      ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" \
+        -E '^(e2e_|SoundOnTheSink\.|SettingsConcurrencyTest\.AWriterKilled)'
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -1,11 +1,21 @@
 #include "GameFixture.h"
 
+#include "game/Answer.h"
 #include "results/frmAbout.h"
 
 namespace lumari::test {
 namespace {
 
-// Image and symbol names differ in letter case, so every right answer is judged ignoring it.
+TEST(IsRightAnswer, JudgesTagsIgnoringLetterCase)
+{
+    RoundState round;
+    round.imageTag = "Cat.jpg";
+    round.symbolTags = {"CAT.JPG", "dog.jpg", "", ""};
+    EXPECT_TRUE(IsRightAnswer(round, 0));
+    EXPECT_FALSE(IsRightAnswer(round, 1));
+}
+
+// Symbol files differ from their images in letter case: they are found all the same, no report.
 class Answers : public GameTest {
 protected:
     Answers()
@@ -66,18 +76,26 @@ TEST_F(Answers, OnlyTheFirstAnswerOfARoundCountsAndEachAnswerSounds)
     EXPECT_TRUE(runtime.boxes.empty());
 }
 
-TEST_F(Answers, LastImageOfAControlledSetSoundsThenEndsTheGameAndOpensTheResults)
+TEST_F(Answers, ControlledSetShowsEachImageOnceThenSoundsEndsTheGameAndOpensTheResults)
 {
     module1.WayToWork = kControlledRandom;
     StartGame();
-    for (int n = 0; n < 3; ++n) ClickSymbol(RightPosition());
+    QStringList shown;
+    for (int n = 0; n < 3; ++n, ClickSymbol(RightPosition())) shown << window->game().round.imageTag;
+    shown << window->game().round.imageTag;
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"A.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+    EXPECT_EQ(window->game().images.Count(), 0);
     ASSERT_TRUE(runtime.boxes.empty());
     EXPECT_EQ(ResultsWindows(), 0);
 
     int soundsWhenBoxShown = -1;
     runtime.onBox = [&](const ShownBox&) { soundsWhenBoxShown = int(runtime.playedSounds.size()); };
     ClickSymbol(RightPosition());  // the fourth and last image
-    EXPECT_EQ(runtime.BoxTexts(), QStringList({"No more images to display"}));
+    ASSERT_EQ(runtime.boxes.size(), 1u);
+    EXPECT_EQ(runtime.boxes[0].prompt, "No more images to display");
+    EXPECT_EQ(runtime.boxes[0].title, "End of set");
+    EXPECT_EQ(runtime.boxes[0].style, mb::OkOnly);
     EXPECT_EQ(soundsWhenBoxShown, 4);  // the right sound started before the set ended
     EXPECT_EQ(module1.SessionCorrect, 4);
     EXPECT_EQ(module1.SessionShown, 4);

@@ -1,37 +1,15 @@
 #include "GameFixture.h"
 
 #include "game/Catalogue.h"
-#include "platform/RuntimeError.h"
 
 #include <QBuffer>
 
 namespace lumari::test {
 namespace {
 
-TEST(Catalogue, SlotsOutsideZeroToThousandRaiseSubscriptOutOfRange)
-{
-    Catalogue catalogue;
-    for (int slot : {-1, 1001}) {
-        try {
-            catalogue.Set(slot, "x.jpg");
-            FAIL() << "slot " << slot << " was written";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), err::SubscriptOutOfRange);
-        }
-        EXPECT_THROW(catalogue.At(slot), RuntimeError);
-    }
-    catalogue.Set(1000, "last");
-    EXPECT_EQ(catalogue.At(1000), "last");
-}
-
-class CatalogueLoading : public ::testing::Test {
+class CatalogueLoading : public GameTest {
 protected:
-    AppFolder app;
-    TestRuntime runtime{app.path()};
-    Module1 module1;
     Catalogue images, symbols;
-
-    CatalogueLoading() { module1.ImagesSet = "demo"; }
     void Load()
     {
         CaricaImmagini(runtime, module1, images);
@@ -41,12 +19,12 @@ protected:
 
 TEST_F(CatalogueLoading, KeepsJpegFileNamesWithTheirLetterCaseFromFoldersInAnyCase)
 {
-    app.WriteJpeg("SET_DEMO/IMAGES/b.jpg");
-    app.WriteJpeg("SET_DEMO/IMAGES/a.jpg");
-    app.WriteJpeg("SET_DEMO/IMAGES/C.JPG");
-    app.WriteFile("SET_DEMO/IMAGES/notes.txt", "not a picture");
-    app.MakeFolder("SET_DEMO/IMAGES/x.jpg");  // a folder, not a file
-    app.WriteJpeg("SET_DEMO/symbols/one.jpg");
+    app.WriteJpeg("SET_TEST/IMAGES/b.jpg");
+    app.WriteJpeg("SET_TEST/IMAGES/a.jpg");
+    app.WriteJpeg("SET_TEST/IMAGES/C.JPG");
+    app.WriteFile("SET_TEST/IMAGES/notes.txt", "not a picture");
+    app.MakeFolder("SET_TEST/IMAGES/x.jpg");  // a folder, not a file
+    app.WriteJpeg("SET_TEST/symbols/one.jpg");
     Load();
     EXPECT_EQ(images.Count(), 3);
     EXPECT_EQ(images.Names(), QStringList({"a.jpg", "b.jpg", "C.JPG"}));
@@ -56,7 +34,7 @@ TEST_F(CatalogueLoading, KeepsJpegFileNamesWithTheirLetterCaseFromFoldersInAnyCa
 
 TEST_F(CatalogueLoading, EmptyOrMissingFolderGivesCountOneWithAnEmptyName)
 {
-    app.MakeFolder("Set_demo/Images");  // empty; Symbols missing altogether
+    app.MakeFolder("Set_test/Images");  // empty; Symbols missing altogether
     images.Set(1, "stale.jpg");
     Load();
     EXPECT_EQ(images.Count(), 1);
@@ -72,7 +50,7 @@ TEST_F(CatalogueLoading, FilesBeyondTheThousandthAreReportedOnceEachAndNotStored
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPG");
-    for (int i = 1; i <= 1002; ++i) app.WriteFile(QString("Set_demo/Symbols/s%1.jpg").arg(i, 4, 10, QChar('0')), jpeg);
+    for (int i = 1; i <= 1002; ++i) app.WriteFile(QString("Set_test/Symbols/s%1.jpg").arg(i, 4, 10, QChar('0')), jpeg);
     CaricaSimboli(runtime, module1, symbols);
     EXPECT_EQ(symbols.Count(), 1000);
     EXPECT_EQ(symbols.At(1), "s0001.jpg");

@@ -13,19 +13,14 @@ namespace {
 
 const QByteArray kRule(50, '-');
 
-class CoherenceCheck : public ::testing::Test {
+class CoherenceCheck : public GameTest {
 protected:
-    AppFolder app;
-    TestRuntime runtime{app.path()};
-    Module1 module1;
     Catalogue images, symbols;
-
-    CoherenceCheck() { module1.ImagesSet = "demo"; }
 
     // Catalogues loaded from a real set folder.
     void Load(const QStringList& imageNames, const QStringList& symbolNames)
     {
-        app.MakeSet("Set_demo", imageNames, symbolNames);
+        MakeSet(imageNames, symbolNames);
         CaricaImmagini(runtime, module1, images);
         CaricaSimboli(runtime, module1, symbols);
         ASSERT_TRUE(runtime.boxes.empty());

@@ -33,17 +33,5 @@ TEST(PictureCache, DropsTheLeastRecentlyUsedToStayWithinItsBound)
     EXPECT_EQ(cache.bytes(), 3 * one);
 }
 
-TEST(PictureCache, KeyChangesWithTheSizeShownAndWithTheFile)
-{
-    AppFolder app;
-    app.WriteJpeg("a.jpg", Qt::red, QSize(20, 20));
-    const QString key = PictureCache::KeyOf(app("a.jpg"), QSize(100, 100));
-    EXPECT_EQ(PictureCache::KeyOf(app("a.jpg"), QSize(100, 100)), key);
-    EXPECT_NE(PictureCache::KeyOf(app("a.jpg"), QSize(100, 50)), key);
-    // The same name written again with other content is another picture.
-    app.WriteJpeg("a.jpg", Qt::blue, QSize(20, 20));
-    EXPECT_NE(PictureCache::KeyOf(app("a.jpg"), QSize(100, 100)), key);
-}
-
 }  // namespace
 }  // namespace lumari::test

@@ -3,7 +3,6 @@
 #include "game/Casuale.h"
 #include "platform/RuntimeError.h"
 
-#include <QBuffer>
 #include <QSet>
 
 #include <map>
@@ -50,18 +49,6 @@ TEST(LabelText, TakesOutEveryExactJpgThenUpperCases)
     const std::pair<QString, QString> cases[] = {{"cat.jpg", "CAT"},     {"Dog.JPG", "DOG.JPG"},  {"a.jpg.jpg", "A"},
                                                  {"x.j.jpgpg", "X.JPG"}, {"Été.Jpg", "ÉTÉ.JPG"}, {"", ""}};
     for (const auto& [name, label] : cases) EXPECT_EQ(LabelText(name), label) << name.toStdString();
-}
-
-TEST_F(GameTest, WithoutLabelsNoCaptionIsEverWritten)
-{
-    module1.ShowLabels = kFalse;
-    module1.MaxPlaceholders = 3;
-    MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
-    StartGame();
-    for (int round = 0; round < 5; ++round, Skip()) {
-        EXPECT_EQ(window->lblImmagine()->text(), "");
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(window->lblSimbolo(i)->text(), "");
-    }
 }
 
 // Chi-square statistic of counts against equal expectations.
@@ -111,66 +98,6 @@ TEST_F(GameTest, ManySeededRoundsKeepTheRulesAndDrawUniformly)
     EXPECT_GT(wrongs["F.JPG"], wrongs["C.JPG"]);
 }
 
-TEST_F(GameTest, ControlledRandomShowsEachImageOnceThenEndsTheSet)
-{
-    module1.WayToWork = kControlledRandom;
-    MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
-    StartGame();
-    QStringList shown = {window->game().round.imageTag};
-    Skip();
-    shown << window->game().round.imageTag;
-    ClickSymbol(RightPosition());  // a right answer draws the next round the same way
-    shown << window->game().round.imageTag;
-    shown.sort();
-    EXPECT_EQ(shown, QStringList({"a.jpg", "b.jpg", "c.jpg"}));
-    EXPECT_EQ(window->game().images.Count(), 0);
-    ASSERT_TRUE(runtime.boxes.empty());
-
-    Skip();
-    ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_EQ(runtime.boxes[0].prompt, "No more images to display");
-    EXPECT_EQ(runtime.boxes[0].title, "End of set");
-    EXPECT_EQ(runtime.boxes[0].style, mb::OkOnly);
-    EXPECT_EQ(module1.SessionShown, 3);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());  // closed, and gone
-}
-
-TEST_F(GameTest, RandomModeWithOneImageShowsItEveryRound)
-{
-    MakeSet({"only.jpg"}, {"only.jpg", "x.jpg"});
-    StartGame();
-    for (int n = 0; n < 3; ++n, ClickSymbol(RightPosition())) {
-        EXPECT_EQ(window->game().round.imageTag, "only.jpg");
-        EXPECT_EQ(window->game().images.Count(), 1);
-    }
-    EXPECT_EQ(module1.SessionCorrect, 3);
-}
-
-TEST_F(GameTest, TooFewSymbolsRefusesWithoutCountingOrChanging)
-{
-    module1.MaxPlaceholders = 4;
-    MakeSet({"a.jpg", "b.jpg", "c.jpg"}, {"a.jpg", "b.jpg", "c.jpg"});
-    StartGame();
-    const QString refusal = "Not enough symbols in Simbols folder to fill 4 symbols placeholders";
-    ASSERT_EQ(runtime.boxes.size(), 1u);
-    EXPECT_EQ(runtime.boxes[0].prompt, refusal);
-    EXPECT_EQ(runtime.boxes[0].style, mb::Critical);
-    EXPECT_EQ(runtime.boxes[0].title, "");  // the program's title
-    EXPECT_EQ(module1.SessionShown, 0);
-    EXPECT_EQ(window->game().round.imageTag, "");
-
-    Skip();
-    // With nothing drawn every tag is empty, so a click is judged right:
-    // nothing is counted, the right sound plays and the refusal comes again.
-    ClickSymbol(2);
-    EXPECT_EQ(runtime.BoxTexts(), QStringList({refusal, refusal, refusal}));
-    EXPECT_EQ(module1.SessionShown, 0);
-    EXPECT_EQ(module1.SessionCorrect + module1.SessionWrong, 0);
-    EXPECT_EQ(runtime.playedSounds, QStringList({Path("\\Sounds\\ok.wav")}));
-    EXPECT_EQ(window->game().images.Count(), 3);
-}
-
 TEST_F(GameTest, EmptyImagesFolderReportsBothPicturesAndNoPlaceholderIsRight)
 {
     MakeSet({}, {"a.jpg", "b.jpg"});
@@ -187,58 +114,6 @@ TEST_F(GameTest, EmptyImagesFolderReportsBothPicturesAndNoPlaceholderIsRight)
     EXPECT_EQ(module1.SessionShown, 1);
 }
 
-TEST_F(GameTest, MissingSymbolFileIsReportedOnceAndItsPlaceholderStillJudgesRight)
-{
-    MakeSet({"b.jpg"}, {"a.jpg", "c.jpg"});
-    StartGame();
-    ASSERT_EQ(runtime.boxes.size(), 3u);  // the check's two, then the picture
-    EXPECT_EQ(runtime.boxes[2].prompt, "Error \"File not found\" in Cambia() routine");
-    const int right = RightPosition();
-    ASSERT_GE(right, 0);
-    EXPECT_TRUE(window->Simbolo(right)->image().isNull());  // no earlier picture to keep
-    EXPECT_EQ(window->lblSimbolo(right)->text(), "B");
-    ClickSymbol(right);
-    EXPECT_EQ(module1.SessionCorrect, 1);
-}
-
-TEST_F(GameTest, DamagedPictureIsReportedAndTheOldPictureStaysAndAPngNamedJpgLoads)
-{
-    MakeSet({"good.jpg"}, {"good.jpg", "bad.jpg"});
-    app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 this is not really a JPEG"));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImage image(30, 20, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    image.save(&buffer, "PNG");
-    app.WriteFile("Set_test/Images/png.jpg", png);
-    app.WriteJpeg("Set_test/Symbols/png.jpg", Qt::black);
-    StartGame();
-
-    bool sawDamagedAfterGood = false, sawPng = false;
-    for (int n = 0; n < 200 && !(sawDamagedAfterGood && sawPng); ++n) {
-        const QString before = window->game().round.imageTag;
-        const QImage beforePicture = window->Immagine()->image();
-        runtime.boxes.clear();
-        Skip();
-        const QString now = window->game().round.imageTag;
-        if (now == "bad.jpg") {
-            ASSERT_EQ(runtime.BoxTexts(), QStringList({"Error \"Invalid picture\" in Cambia() routine"}));
-            EXPECT_EQ(window->lblImmagine()->text(), "BAD");
-            EXPECT_EQ(window->Immagine()->image(), beforePicture);
-            sawDamagedAfterGood |= before == "good.jpg";
-        } else {
-            EXPECT_TRUE(runtime.boxes.empty()) << now.toStdString();
-            if (now == "png.jpg") {
-                sawPng = true;
-                EXPECT_EQ(window->Immagine()->image().pixelColor(5, 5), QColor(Qt::green));
-            }
-        }
-    }
-    EXPECT_TRUE(sawDamagedAfterGood);
-    EXPECT_TRUE(sawPng);
-}
-
 TEST_F(GameTest, SymbolsDifferingOnlyInLetterCaseCannotHangTheRound)
 {
     module1.MaxPlaceholders = 3;
@@ -250,12 +125,8 @@ TEST_F(GameTest, SymbolsDifferingOnlyInLetterCaseCannotHangTheRound)
     EXPECT_EQ(runtime.BoxTexts().count(guard), 1) << runtime.BoxTexts().join(" | ").toStdString();
     EXPECT_EQ(module1.SessionShown, 1);
     ASSERT_EQ(RightPositions().size(), 1);
-    QStringList filled;
-    for (int i = 0; i < 3; ++i)
-        if (!window->game().round.symbolTags[std::size_t(i)].isEmpty())
-            filled << window->game().round.symbolTags[std::size_t(i)].toUpper();
-    filled.sort();
-    EXPECT_EQ(filled, QStringList({"A.JPG", "B.JPG"}));
+    const auto& tags = window->game().round.symbolTags;
+    EXPECT_EQ(QSet<QString>({tags[0].toUpper(), tags[1].toUpper(), tags[2].toUpper()}), QSet<QString>({"A.JPG", "B.JPG", ""}));
     ClickSymbol(RightPosition());
     EXPECT_EQ(runtime.BoxTexts().count(guard), 2);
     EXPECT_EQ(module1.SessionCorrect, 1);

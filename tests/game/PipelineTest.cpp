@@ -96,7 +96,7 @@ const Scenario kScenarios[] = {
     {"DamagedAndMissingPictures", {"good.jpg", "bad.jpg", "nosymbol.jpg", "gone.jpg"},
      {"good.jpg", "bad.jpg", "gone.jpg", "x.jpg"}, 2, kRandomWithRepeats, kTrue, "RSRSRRSRRSRSRRRSRSSRRSRRSR", false, 0,
      [](const AppFolder& app) {
-         app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG", 24));
+         app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG"));
          app.WriteFile("Set_test/Symbols/gone.jpg", QByteArray("\xff\xd8\xff", 3));
      }},
     {"FailingGenerator", kFive, kFive, 3, kControlledRandom, kTrue, "RSRRS", true, 7},
@@ -199,7 +199,7 @@ class PreparedGame : public GameTest {};
 TEST_F(PreparedGame, DamagedOrMissingPictureIsReportedOnceInItsOwnRound)
 {
     MakeSet({"good.jpg", "bad.jpg", "lost.jpg", "png.jpg"}, {"good.jpg", "bad.jpg", "x.jpg", "png.jpg"});
-    app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG", 24));
+    app.WriteFile("Set_test/Images/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG"));
     QImage green(30, 20, QImage::Format_RGB32);
     green.fill(Qt::green);
     green.save(app("Set_test/Images/png.jpg"), "PNG");  // a PNG named .jpg loads all the same

@@ -36,8 +36,7 @@ for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/native" ] && break; sleep 0.1; do
 [ -S "$XDG_RUNTIME_DIR/native" ] || { cat "$WORK/pulse.log"; fail "the test's PulseAudio server did not start"; }
 
 start_xvfb
-"$WORK/app/lumari" >"$WORK/app.log" 2>&1 &
-APP_PID=$!
+start_app
 options=$(wait_window "Lumari !") || fail "the options window did not appear"
 read -r x y _ _ < <(window_geometry "$options")
 # cmdPlayOk: 4920, 810, 375 x 375 twips inside Frame1 at 240, 4920.

@@ -2,7 +2,11 @@
 # settings folder and a copy of the program's folder, all in one work folder.
 
 skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -s "${WORK:-/nonexistent}/app.log" ] && { echo "--- program output:"; cat "$WORK/app.log"; }
+  exit 1
+}
 
 need() {
   for tool in "$@"; do command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"; done
@@ -18,12 +22,19 @@ start_xvfb() {
     Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 50); do
-      [ -e /tmp/.X11-unix/X$n ] && { export DISPLAY=:$n; return 0; }
+      # Ready when it answers, not merely when its socket exists.
+      [ -e /tmp/.X11-unix/X$n ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && { export DISPLAY=:$n; return 0; }
       sleep 0.1
     done
     kill "$XVFB_PID" 2>/dev/null || true
   done
   fail "could not start Xvfb"
+}
+
+# Starts the program; APP_PID is its process.
+start_app() {
+  "$WORK/app/lumari" >"$WORK/app.log" 2>&1 &
+  APP_PID=$!
 }
 
 # Waits for a mapped window with exactly this title, other than the ones

@@ -27,8 +27,7 @@ printf '[GeneralSettings]\nImagesSet=e2e\nMaxPlaceholders=2\nShowLabels=1\nPlayS
   > "$XDG_CONFIG_HOME/K.Orvel-Lumari.ini"
 
 start_xvfb
-"$WORK/app/lumari" >"$WORK/app.log" 2>&1 &
-APP_PID=$!
+start_app
 
 options=$(wait_window "Lumari !") || fail "the options window did not appear"
 read -r x y w h < <(window_geometry "$options")

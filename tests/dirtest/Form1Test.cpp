@@ -15,16 +15,7 @@
 namespace lumari {
 namespace {
 
-// Every path below a folder, relative to it, sorted.
-QStringList Tree(const QString& root)
-{
-    QStringList paths;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) paths << QDir(root).relativeFilePath(it.next());
-    paths.sort();
-    return paths;
-}
+using test::Tree;
 
 TEST(Form1, SecondClickOnCreaUnaDirReportsEverySetAsExisting)
 {

@@ -4,6 +4,7 @@
 #include "state/SettingsKeys.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -48,6 +49,16 @@ void AppFolder::MakeSet(const QString& setFolder, const QStringList& images, con
     MakeFolder(setFolder + "/Symbols");
     for (const QString& name : images) WriteJpeg(setFolder + "/Images/" + name, Qt::blue);
     for (const QString& name : symbols) WriteJpeg(setFolder + "/Symbols/" + name, Qt::black);
+}
+
+QStringList Tree(const QString& root)
+{
+    QStringList paths;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) paths << QDir(root).relativeFilePath(it.next());
+    paths.sort();
+    return paths;
 }
 
 QString SettingsFilePath() { return SettingsStore::FilePath(keys::kApp); }

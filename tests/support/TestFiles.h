@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace lumari::test {
@@ -26,6 +27,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Every path below a folder, relative to it, sorted.
+QStringList Tree(const QString& root);
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();

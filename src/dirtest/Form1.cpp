@@ -1,9 +1,10 @@
 #include "dirtest/Form1.h"
 
+#include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 #include "state/CreaSet.h"
+#include "state/SetLayout.h"
 
 #include <QPushButton>
 
@@ -20,7 +21,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-Form1::Form1(Runtime& runtime, QWidget* parent) : QWidget(parent), runtime_(runtime)
+Form1::Form1(const Services& services, QWidget* parent) : QWidget(parent), services_(services)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -31,30 +32,32 @@ Form1::Form1(Runtime& runtime, QWidget* parent) : QWidget(parent), runtime_(runt
     Command1 = MakeButton(this, "Command1", QStringLiteral("Controla le dir esistenti"), 240, 240, 2175, 735);
     Command2 = MakeButton(this, "Command2", QStringLiteral("Crea una dir"), 240, 1200, 2175, 615);
     setTabOrder(Command1, Command2);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    // Neither routine has a trap of its own: nothing escapes them all the same.
+    connect(Command1, &QPushButton::clicked, this, [this] { Untrapped(services_.boxes, [this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Untrapped(services_.boxes, [this] { Command2_Click(); }); });
 }
 
 void Form1::Command1_Click()
 {
-    const QString folder = runtime_.AppPath() + u'\\';
-    QString entry = runtime_.Dir(folder, attr::Directory);
+    Files& files = services_.files;
+    const QString folder = SetLayout(files.AppPath()).FolderListing();
+    QString entry = files.Dir(folder, attr::Directory);
     while (!entry.isEmpty()) {
         if (entry != u"." && entry != u"..") {
             // An entry removed since the listing has no attributes left to
             // read; the walk just goes on.
             try {
-                runtime_.GetAttr(folder + entry);
+                files.GetAttr(folder + entry);
             } catch (const RuntimeError&) {
             }
         }
-        entry = runtime_.DirNext();
+        entry = files.DirNext();
     }
 }
 
 void Form1::Command2_Click()
 {
-    for (int n = 1; n <= 20; ++n) CreaSet(runtime_, QString::number(n));
+    for (int n = 1; n <= 20; ++n) CreaSet(services_, QString::number(n));
 }
 
 }  // namespace lumari

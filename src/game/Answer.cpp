@@ -3,9 +3,9 @@
 #include "game/Round.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 #include "state/Module1.h"
+#include "state/SetLayout.h"
 #include "state/Sound.h"
 
 namespace lumari {
@@ -16,10 +16,10 @@ bool IsRightAnswer(const RoundState& round, int index)
     return round.symbolTags[std::size_t(index)].toUpper() == round.imageTag.toUpper();
 }
 
-void Simbolo_Click(Runtime& runtime, Module1& module1, RoundState& round, int index,
+void Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index,
                    const std::function<void()>& nextRound)
 {
-    ErrorTrap trap(runtime, QStringLiteral("Simbolo_Click"));
+    ErrorTrap trap(services.boxes, QStringLiteral("Simbolo_Click"));
     bool right = false;
     if (!trap([&] { right = IsRightAnswer(round, index); })) return;  // no such placeholder: nothing to judge
 
@@ -30,7 +30,7 @@ void Simbolo_Click(Runtime& runtime, Module1& module1, RoundState& round, int in
     }
     const QString& sound = right ? module1.SoundOk : module1.SoundWrong;
     if (!sound.isEmpty() && module1.PlaySounds == kTrue)
-        API_PlaySound(runtime, runtime.AppPath() + QStringLiteral("\\Sounds\\") + sound);
+        API_PlaySound(services, SetLayout(services.files.AppPath()).Sound(sound));
     if (right) nextRound();
 }
 

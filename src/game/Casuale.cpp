@@ -1,7 +1,6 @@
 #include "game/Casuale.h"
 
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 
 #include <cmath>
@@ -9,14 +8,14 @@
 
 namespace lumari {
 
-std::int32_t Casuale(Runtime& runtime, std::int32_t maxNumber)
+std::int32_t Casuale(const Services& services, std::int32_t maxNumber)
 {
-    ErrorTrap trap(runtime, QStringLiteral("Casuale"), ErrorTrap::Kind::Function);
+    ErrorTrap trap(services.boxes, QStringLiteral("Casuale"), ErrorTrap::Kind::Function);
     std::int32_t result = 0;
-    trap([&] { runtime.Randomize(); });
+    services.random.Randomize();
     // Drawing and scaling are one step: a failing draw leaves the result 0.
     trap([&] {
-        const float r = runtime.RandomNext();
+        const float r = services.random.Next();
         const double value = std::floor(double(r) * double(maxNumber) + 1.0);
         if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min())
             throw RuntimeError(err::Overflow);

@@ -1,9 +1,9 @@
 #include "game/Catalogue.h"
 
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 #include "state/Module1.h"
+#include "state/SetLayout.h"
 
 #include <algorithm>
 
@@ -40,19 +40,22 @@ void Catalogue::Remove(std::int32_t slot)
     count_ -= 1;
 }
 
-void LoadCatalogue(Runtime& runtime, const Module1& module1, Catalogue& catalogue, const QString& subPattern,
+namespace {
+
+using PatternOf = QString (SetLayout::*)(const QString& set) const;
+
+void LoadCatalogue(const Services& services, const Module1& module1, Catalogue& catalogue, PatternOf pattern,
                    const QString& routine)
 {
-    ErrorTrap trap(runtime, routine);
+    ErrorTrap trap(services.boxes, routine);
+    const SetLayout layout(services.files.AppPath());
     std::int32_t i = 1;
-    QString folder;
     QString name;
-    trap([&] { folder = runtime.AppPath() + QStringLiteral("\\Set_") + module1.ImagesSet; });
-    trap([&] { name = runtime.Dir(folder + subPattern, attr::Normal); });
+    trap([&] { name = services.files.Dir((layout.*pattern)(module1.ImagesSet), attr::Normal); });
     trap([&] { catalogue.Set(i, name); });
     while (!name.isEmpty()) {
         // A listing that fails cannot go on: stop rather than ask forever.
-        if (!trap([&] { name = runtime.DirNext(); })) break;
+        if (!trap([&] { name = services.files.DirNext(); })) break;
         if (name.isEmpty()) break;
         // A name beyond slot 1000 is refused by the slot check and reported;
         // the count stays at the last stored name.
@@ -64,14 +67,16 @@ void LoadCatalogue(Runtime& runtime, const Module1& module1, Catalogue& catalogu
     catalogue.SetCount(i);
 }
 
-void CaricaImmagini(Runtime& runtime, const Module1& module1, Catalogue& images)
+}  // namespace
+
+void CaricaImmagini(const Services& services, const Module1& module1, Catalogue& images)
 {
-    LoadCatalogue(runtime, module1, images, QStringLiteral("\\images\\*.jpg"), QStringLiteral("CaricaImmagini"));
+    LoadCatalogue(services, module1, images, &SetLayout::ImagesPattern, QStringLiteral("CaricaImmagini"));
 }
 
-void CaricaSimboli(Runtime& runtime, const Module1& module1, Catalogue& symbols)
+void CaricaSimboli(const Services& services, const Module1& module1, Catalogue& symbols)
 {
-    LoadCatalogue(runtime, module1, symbols, QStringLiteral("\\symbols\\*.jpg"), QStringLiteral("CaricaSimboli"));
+    LoadCatalogue(services, module1, symbols, &SetLayout::SymbolsPattern, QStringLiteral("CaricaSimboli"));
 }
 
 }  // namespace lumari

@@ -8,8 +8,8 @@
 
 namespace lumari {
 
-class Runtime;
 struct Module1;
+struct Services;
 
 // One of the game's two tables of file names: slots 1 to 1000 hold names,
 // slot 0 is never used. Every access is checked against 0 to 1000.
@@ -37,14 +37,11 @@ private:
     std::int32_t count_ = 0;
 };
 
-// Fills a catalogue from the set folder's sub-folder pattern (such as
-// "\images\*.jpg"), through the error trap of the named routine. An empty
-// folder gives count 1 and an empty slot 1; each file beyond the 1000th is
-// reported once and not stored.
-void LoadCatalogue(Runtime& runtime, const Module1& module1, Catalogue& catalogue, const QString& subPattern,
-                   const QString& routine);
-
-void CaricaImmagini(Runtime& runtime, const Module1& module1, Catalogue& images);
-void CaricaSimboli(Runtime& runtime, const Module1& module1, Catalogue& symbols);
+// Fill a catalogue from the current set's Images or Symbols folder, each
+// through its own routine's trap. An empty folder gives count 1 and an empty
+// slot 1; each file beyond the 1000th is reported once and not stored; a set
+// name that would lead out of the program's folder lists nothing.
+void CaricaImmagini(const Services& services, const Module1& module1, Catalogue& images);
+void CaricaSimboli(const Services& services, const Module1& module1, Catalogue& symbols);
 
 }  // namespace lumari

@@ -2,7 +2,7 @@
 
 #include "game/Catalogue.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
+#include "state/SetLayout.h"
 
 #include <QSet>
 
@@ -25,18 +25,6 @@ QStringList WithoutCounterpart(const QStringList& names, const QStringList& othe
     return missing;
 }
 
-QStringList WithoutCounterpartByScan(const QStringList& names, const QStringList& others)
-{
-    QStringList missing;
-    for (const QString& name : names) {
-        bool found = false;
-        for (const QString& other : others)
-            if (name.toUpper() == other.toUpper()) found = true;  // every one, as described: no early stop
-        if (!found) missing << name;
-    }
-    return missing;
-}
-
 QString MissingReport(const QString& heading, const QStringList& missing)
 {
     if (missing.isEmpty()) return QString();
@@ -45,42 +33,42 @@ QString MissingReport(const QString& heading, const QStringList& missing)
     return text;
 }
 
-void ControllaCoerenza(Runtime& runtime, const Catalogue& images, const Catalogue& symbols,
-                       CounterpartMatcher matcher)
+void ControllaCoerenza(const Services& services, const Catalogue& images, const Catalogue& symbols)
 {
-    ErrorTrap trap(runtime, QStringLiteral("ControllaCoerenza"));
+    ErrorTrap trap(services.boxes, QStringLiteral("ControllaCoerenza"));
+    LogOutput& log = services.log;
     QString report;
 
-    trap([&] { runtime.FileOpenOutput(runtime.AppPath() + QStringLiteral("\\LumariCheck.log")); });
-    trap([&] { runtime.FilePrint(kCrLf + QStringLiteral("Data check on ") + runtime.Today() + kCrLf); });
-    trap([&] { runtime.FilePrint(kCrLf + kRule + kCrLf); });
+    trap([&] { log.Open(SetLayout(services.files.AppPath()).CheckLog()); });
+    trap([&] { log.Print(kCrLf + QStringLiteral("Data check on ") + services.clock.Today() + kCrLf); });
+    trap([&] { log.Print(kCrLf + kRule + kCrLf); });
 
     trap([&] {
         report = MissingReport(QStringLiteral("These images have no correspondant symbol:"),
-                               matcher(images.Names(), symbols.Names()));
+                               WithoutCounterpart(images.Names(), symbols.Names()));
     });
     if (!report.isEmpty()) {
-        trap([&] { runtime.MsgBox(report, mb::Critical, QStringLiteral("WARNING !!!")); });
-        trap([&] { runtime.FilePrint(kCrLf + report + kCrLf); });
+        services.boxes.MsgBox(report, mb::Critical, QStringLiteral("WARNING !!!"));
+        trap([&] { log.Print(kCrLf + report + kCrLf); });
     } else {
-        trap([&] { runtime.FilePrint(kCrLf + QStringLiteral("Images OK !") + kCrLf); });
+        trap([&] { log.Print(kCrLf + QStringLiteral("Images OK !") + kCrLf); });
     }
 
-    trap([&] { runtime.FilePrint(kCrLf + kRule + kCrLf); });
+    trap([&] { log.Print(kCrLf + kRule + kCrLf); });
 
     report.clear();
     trap([&] {
         report = MissingReport(QStringLiteral("These symbols have no correspondant image:"),
-                               matcher(symbols.Names(), images.Names()));
+                               WithoutCounterpart(symbols.Names(), images.Names()));
     });
     if (!report.isEmpty()) {
-        trap([&] { runtime.MsgBox(report, mb::Information, QStringLiteral("Information")); });
-        trap([&] { runtime.FilePrint(kCrLf + report); });
+        services.boxes.MsgBox(report, mb::Information, QStringLiteral("Information"));
+        trap([&] { log.Print(kCrLf + report); });
     } else {
-        trap([&] { runtime.FilePrint(kCrLf + QStringLiteral("Symbols OK !") + kCrLf); });
+        trap([&] { log.Print(kCrLf + QStringLiteral("Symbols OK !") + kCrLf); });
     }
 
-    trap([&] { runtime.FileClose(); });
+    log.Close();
 }
 
 }  // namespace lumari

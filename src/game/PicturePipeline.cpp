@@ -1,7 +1,6 @@
 #include "game/PicturePipeline.h"
 
 #include "platform/PathResolver.h"
-#include "platform/PictureLoader.h"
 
 #include <algorithm>
 #include <new>
@@ -13,7 +12,7 @@ void PictureBatch::RunIfPending(Job& job)
     int expected = Pending;
     if (!job.state.compare_exchange_strong(expected, Decoding)) return;
     try {
-        job.result.image = DecodePicture(job.request.file, job.request.size);
+        job.result.image = pictures_->Load(job.request.file, job.request.size);
     } catch (const RuntimeError& e) {
         job.result.error = e;
     } catch (const std::bad_alloc&) {
@@ -51,7 +50,8 @@ const PictureBatch::Result* PictureBatch::Find(int target, const QString& path) 
     return nullptr;
 }
 
-PicturePipeline::PicturePipeline(qsizetype cacheBytes) : cache_(cacheBytes)
+PicturePipeline::PicturePipeline(const Pictures& pictures, qsizetype cacheBytes)
+    : pictures_(pictures), cache_(cacheBytes)
 {
     pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
@@ -65,6 +65,7 @@ PicturePipeline::~PicturePipeline()
 std::shared_ptr<PictureBatch> PicturePipeline::Start(const std::vector<PictureRequest>& requests)
 {
     auto batch = std::make_shared<PictureBatch>();
+    batch->pictures_ = &pictures_;
     for (const PictureRequest& request : requests) {
         auto job = std::make_unique<PictureBatch::Job>();
         job->request = request;

@@ -2,6 +2,7 @@
 
 #include "game/PictureCache.h"
 #include "platform/RuntimeError.h"
+#include "platform/Services.h"
 
 #include <QImage>
 #include <QSize>
@@ -62,6 +63,8 @@ private:
     // Decodes the job when no one has taken it yet.
     void RunIfPending(Job& job);
 
+    const Pictures* pictures_ = nullptr;
+
     std::vector<std::unique_ptr<Job>> jobs_;
     mutable std::mutex mutex_;
     std::condition_variable finished_;
@@ -74,7 +77,7 @@ public:
     // Decodes on a pool of its own: Qt's painting splits large scalings over
     // the application's shared pool and waits for them, so decodings there
     // would hold up the very repaint they are meant to speed.
-    explicit PicturePipeline(qsizetype cacheBytes = kSymbolCacheBytes);
+    explicit PicturePipeline(const Pictures& pictures, qsizetype cacheBytes = kSymbolCacheBytes);
     // Decodings not begun are dropped; one under way is finished first.
     ~PicturePipeline();
 
@@ -86,6 +89,7 @@ public:
     const PictureCache& cache() const { return cache_; }
 
 private:
+    const Pictures& pictures_;
     QThreadPool pool_;
     PictureCache cache_;
 };

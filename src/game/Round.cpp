@@ -3,9 +3,9 @@
 #include "game/Casuale.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
 #include "state/Module1.h"
+#include "state/SetLayout.h"
 
 #include <QSet>
 
@@ -58,13 +58,13 @@ QString LabelText(const QString& name)
     return text.toUpper();
 }
 
-RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
+RoundPlan DrawRound(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
                     int placeholders)
 {
     RoundPlan plan;
-    plan.imageSlot = Casuale(runtime, images.Count());
+    plan.imageSlot = Casuale(services, images.Count());
     trap([&] { plan.imageName = images.At(plan.imageSlot); });
-    plan.rightPosition = Casuale(runtime, placeholders) - 1;
+    plan.rightPosition = Casuale(services, placeholders) - 1;
     trap([&] {
         if (plan.rightPosition < 0 || plan.rightPosition >= placeholders)
             throw RuntimeError(err::SubscriptOutOfRange);
@@ -91,7 +91,7 @@ RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, 
         std::int64_t draws = 0;
         do {
             if (++draws > maxDraws) break;
-            const std::int32_t n = Casuale(runtime, symbols.Count());
+            const std::int32_t n = Casuale(services, symbols.Count());
             name.clear();
             trap([&] { name = symbols.At(n); });
         } while (Rejected(name.toUpper(), plan.tags, placeholders));
@@ -109,30 +109,18 @@ bool RoundCanBeDrawn(const Module1& module1, const GameState& game)
     return game.symbols.Count() >= PlaceholdersInUse(module1.MaxPlaceholders) && game.images.Count() != 0;
 }
 
-DrawnRound DrawRoundAhead(Runtime& runtime, const Module1& module1, const GameState& game)
+DrawnRound DrawRoundAhead(const Services& services, const Module1& module1, const GameState& game)
 {
-    HeldReports held(runtime);
+    HeldBoxes held(services.boxes);
     ErrorTrap trap(held, QStringLiteral("Cambia"));
     DrawnRound drawn;
-    drawn.plan = DrawRound(held, trap, game.images, game.symbols, PlaceholdersInUse(module1.MaxPlaceholders));
-    drawn.reports = held.boxes();
+    drawn.plan = DrawRound(services.WithBoxes(held), trap, game.images, game.symbols,
+                           PlaceholdersInUse(module1.MaxPlaceholders));
+    drawn.reports = held.Take();
     return drawn;
 }
 
 namespace {
-
-QString SetFolder(const QString& appPath, const Module1& module1)
-{
-    return appPath + QStringLiteral("\\Set_") + module1.ImagesSet;
-}
-QString ImagePath(const QString& setFolder, const QString& name)
-{
-    return setFolder + QStringLiteral("\\Images\\") + name;
-}
-QString SymbolPath(const QString& setFolder, const QString& name)
-{
-    return setFolder + QStringLiteral("\\Symbols\\") + name;
-}
 
 // Placeholders left empty because no different symbol name was left.
 bool LeftEmpty(const RoundPlan& plan, int position)
@@ -142,34 +130,39 @@ bool LeftEmpty(const RoundPlan& plan, int position)
 
 }  // namespace
 
-std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, const QString& appPath, const Module1& module1)
+QString RoundPicture::Path(const SetLayout& layout, const QString& set) const
 {
-    const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
-    const QString setFolder = SetFolder(appPath, module1);
-    std::vector<RoundPicture> pictures{{kImageTarget, ImagePath(setFolder, plan.imageName)}};
+    return symbol() ? layout.Symbol(set, name) : layout.Image(set, name);
+}
+
+std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, int placeholders)
+{
+    std::vector<RoundPicture> pictures{{kImageTarget, plan.imageName}};
     const int p = plan.rightPosition;
-    if (p >= 0 && p < placeholders) pictures.push_back({p, SymbolPath(setFolder, plan.imageName)});
-    for (int i = 0; i < placeholders; ++i)
-        if (plan.DrawnWrong(i) && !LeftEmpty(plan, i))
-            pictures.push_back({i, SymbolPath(setFolder, plan.tags[std::size_t(i)])});
+    if (p >= 0 && p < placeholders) pictures.push_back({p, plan.imageName});
+    for (int i = 0; i < placeholders; ++i) {
+        if (!plan.DrawnWrong(i)) continue;
+        if (LeftEmpty(plan, i)) pictures.push_back({i, QString(), true});
+        else pictures.push_back({i, plan.tags[std::size_t(i)]});
+    }
     return pictures;
 }
 
-void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view, const DrawnRound* drawn)
+void Cambia(const Services& services, Module1& module1, GameState& game, RoundView& view, const DrawnRound* drawn)
 {
-    ErrorTrap trap(runtime, QStringLiteral("Cambia"));
+    ErrorTrap trap(services.boxes, QStringLiteral("Cambia"));
     const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
     const bool labels = module1.ShowLabels == kTrue;
     RoundState& round = game.round;
 
     if (game.symbols.Count() < placeholders) {
-        runtime.MsgBox(QStringLiteral("Not enough symbols in Simbols folder to fill %1 symbols placeholders")
-                           .arg(placeholders),
-                       mb::Critical);
+        services.boxes.MsgBox(
+            QStringLiteral("Not enough symbols in Simbols folder to fill %1 symbols placeholders").arg(placeholders),
+            mb::Critical);
         return;
     }
     if (game.images.Count() == 0) {
-        runtime.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
+        services.boxes.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
         view.CloseGame();
         return;
     }
@@ -178,46 +171,33 @@ void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view
     // A round drawn ahead was drawn from this same state; its reports come now.
     RoundPlan plan;
     if (drawn) {
-        ShowHeld(runtime, drawn->reports);
+        HeldBoxes::Show(services.boxes, drawn->reports);
         plan = drawn->plan;
     } else {
-        plan = DrawRound(runtime, trap, game.images, game.symbols, placeholders);
+        plan = DrawRound(services, trap, game.images, game.symbols, placeholders);
     }
-    const QString setFolder = SetFolder(runtime.AppPath(), module1);
+    const SetLayout layout(services.files.AppPath());
 
     trap([&] { module1.SessionShown = AddInt32(module1.SessionShown, 1); });
     round.firstAnswerPending = true;
-
-    // The image; a picture that cannot be loaded leaves the old one, and the
-    // tag and caption are set all the same.
-    trap([&] { view.ShowPicture(kImageTarget, ImagePath(setFolder, plan.imageName)); });
-    round.imageTag = plan.imageName;
-    if (labels) view.SetCaption(kImageTarget, LabelText(plan.imageName));
-
-    // The image's own symbol, in the drawn position.
     for (int i = 0; i < placeholders; ++i) round.symbolTags[std::size_t(i)].clear();
-    const int p = plan.rightPosition;
-    if (p >= 0 && p < placeholders) {
-        round.symbolTags[std::size_t(p)] = plan.imageName;
-        trap([&] { view.ShowPicture(p, SymbolPath(setFolder, plan.imageName)); });
-        if (labels) view.SetCaption(p, LabelText(plan.imageName));
-    }
 
-    // The wrong symbols.
-    for (int i = 0; i < placeholders; ++i) {
-        if (!plan.DrawnWrong(i)) continue;
-        if (LeftEmpty(plan, i)) {
-            if (i == plan.stoppedAt)
+    // A picture that cannot be loaded leaves the old one; the tag and caption
+    // are set all the same.
+    for (const RoundPicture& picture : PicturesOf(plan, placeholders)) {
+        const int target = picture.target;
+        if (picture.leftEmpty) {
+            if (target == plan.stoppedAt)
                 trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
             // Left empty rather than showing a symbol of an earlier round.
-            view.ClearPicture(i);
-            if (labels) view.SetCaption(i, QString());
+            view.ClearPicture(target);
+            if (labels) view.SetCaption(target, QString());
             continue;
         }
-        const QString& name = plan.tags[std::size_t(i)];
-        round.symbolTags[std::size_t(i)] = name;
-        trap([&] { view.ShowPicture(i, SymbolPath(setFolder, name)); });
-        if (labels) view.SetCaption(i, LabelText(name));
+        if (picture.symbol()) round.symbolTags[std::size_t(target)] = picture.name;
+        trap([&] { view.ShowPicture(target, picture.Path(layout, module1.ImagesSet)); });
+        if (!picture.symbol()) round.imageTag = picture.name;
+        if (labels) view.SetCaption(target, LabelText(picture.name));
     }
 
     if (module1.WayToWork == kControlledRandom) trap([&] { game.images.Remove(plan.imageSlot); });

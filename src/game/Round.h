@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/Catalogue.h"
-#include "game/HeldReports.h"
+#include "platform/HeldBoxes.h"
 
 #include <QString>
 
@@ -11,9 +11,10 @@
 
 namespace lumari {
 
-class Runtime;
 class ErrorTrap;
+class SetLayout;
 struct Module1;
+struct Services;
 
 // The window has four placeholders; the options choose how many take part.
 constexpr int kPlaceholderSlots = 4;
@@ -60,7 +61,7 @@ struct RoundPlan {
 
 // Draws the image, the right position and the wrong symbols, in that order,
 // with Casuale. Slot errors are reported through the given trap.
-RoundPlan DrawRound(Runtime& runtime, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
+RoundPlan DrawRound(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
                     int placeholders);
 
 // A round drawn before its turn: its draws, and the reports the draws made,
@@ -77,16 +78,21 @@ bool RoundCanBeDrawn(const Module1& module1, const GameState& game);
 // Draws the round that Cambia would draw now, with the same random numbers,
 // holding its reports for the moment it is shown. Changes no catalogue: in
 // controlled random mode the image leaves the catalogue when it is shown.
-DrawnRound DrawRoundAhead(Runtime& runtime, const Module1& module1, const GameState& game);
+DrawnRound DrawRoundAhead(const Services& services, const Module1& module1, const GameState& game);
 
-// A picture a round shows, as Cambia loads it.
+// A picture of a round: the image, or a placeholder with its symbol.
 struct RoundPicture {
     int target = kImageTarget;
-    QString path;
+    QString name;             // the file name: tag and caption
+    bool leftEmpty = false;   // a placeholder left empty for want of a different name
+    bool symbol() const { return target != kImageTarget; }
+    // The file shown. Error 76 for a set name that leads out of the program's folder.
+    QString Path(const SetLayout& layout, const QString& set) const;
 };
 
-// The pictures of a drawn round, in the order Cambia shows them.
-std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, const QString& appPath, const Module1& module1);
+// The pictures of a drawn round, in the order Cambia shows them: the image,
+// its own symbol, then the other placeholders from the left.
+std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, int placeholders);
 
 // What a round needs of the window: pictures and captions. ShowPicture throws
 // a run-time error when the picture cannot be loaded, keeping the old one.
@@ -106,7 +112,7 @@ public:
 // wrong symbols and, without repetitions, takes the image out of the catalogue.
 // With a round drawn ahead, its draws and held reports take the place of the
 // draws made here; the refusals are checked first all the same.
-void Cambia(Runtime& runtime, Module1& module1, GameState& game, RoundView& view,
+void Cambia(const Services& services, Module1& module1, GameState& game, RoundView& view,
             const DrawnRound* drawn = nullptr);
 
 }  // namespace lumari

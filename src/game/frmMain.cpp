@@ -4,19 +4,21 @@
 #include "game/Catalogue.h"
 #include "game/CoherenceCheck.h"
 #include "game/ImageBox.h"
+#include "game/PicturePipeline.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
+#include "platform/ErrorTrap.h"
 #include "platform/PathResolver.h"
-#include "platform/Runtime.h"
 #include "results/frmAbout.h"
 #include "state/Module1.h"
 #include "state/Resources.h"
+#include "state/SetLayout.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
+#include <optional>
 #include <utility>
 
 namespace lumari {
@@ -64,8 +66,24 @@ QLabel* MakeLabel(QWidget* parent, double pointSize)
 
 }  // namespace
 
-frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent, PictureLoading loading)
-    : QWidget(parent), runtime_(runtime), module1_(module1), loading_(loading)
+// The next round drawn as soon as one is shown, its pictures decoded at the
+// shown size on worker threads: an answer only puts finished pictures in place.
+struct frmMain::Ahead {
+    explicit Ahead(const Pictures& pictures) : pipeline(pictures) {}
+
+    // A round drawn ahead with its pictures on their way.
+    struct Round {
+        DrawnRound drawn;
+        std::shared_ptr<PictureBatch> pictures;
+    };
+
+    PicturePipeline pipeline;
+    std::optional<Round> next;
+    const PictureBatch* showing = nullptr;  // the pictures of the round being put in place
+};
+
+frmMain::frmMain(const Services& services, Module1& module1, QWidget* parent)
+    : QWidget(parent), services_(services), module1_(module1), ahead_(std::make_unique<Ahead>(services.pictures))
 {
     setWindowTitle(kAppTitle);
     setWindowIcon(ProgramIcon());
@@ -108,18 +126,21 @@ frmMain::frmMain(Runtime& runtime, Module1& module1, QWidget* parent, PictureLoa
     connect(cmdCambia_, &QPushButton::clicked, this, [this] { cmdCambia_Click(); });
 }
 
-frmMain* frmMain::Start(Runtime& runtime, Module1& module1, PictureLoading loading)
+frmMain::~frmMain() = default;
+
+QPointer<frmMain> frmMain::Start(const Services& services, Module1& module1)
 {
-    auto* window = new frmMain(runtime, module1, nullptr, loading);
+    QPointer<frmMain> window = new frmMain(services, module1);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<frmMain> alive(window);
     // The start-up's message boxes come before the window appears.
-    window->Form_Load();
-    if (!alive || window->unloaded_) return alive.data();
+    Untrapped(services.boxes, [&] { window->Form_Load(); });
+    if (!window || window->unloaded_) return window;
     window->show();
     window->cmdCambia_->setFocus();
     return window;
 }
+
+bool frmMain::NextRoundReady() const { return ahead_->next && ahead_->next->pictures->Ready(); }
 
 void frmMain::Form_Load()
 {
@@ -141,11 +162,11 @@ void frmMain::Form_Load()
     for (int i = 0; i < used; ++i)
         lblSimbolo_[std::size_t(i)]->move(Simbolo_[std::size_t(i)]->x(), lblSimbolo_[std::size_t(i)]->y());
 
-    CaricaImmagini(runtime_, module1_, game_.images);
+    CaricaImmagini(services_, module1_, game_.images);
     module1_.SessionShown = 0;
     module1_.SessionCorrect = 0;
-    CaricaSimboli(runtime_, module1_, game_.symbols);
-    ControllaCoerenza(runtime_, game_.images, game_.symbols);
+    CaricaSimboli(services_, module1_, game_.symbols);
+    ControllaCoerenza(services_, game_.images, game_.symbols);
     Cambia();
 
     // The window's own pointer: a crosshair everywhere but over the placeholders.
@@ -154,44 +175,49 @@ void frmMain::Form_Load()
 
 void frmMain::Cambia()
 {
-    if (loading_ == PictureLoading::Plain) {
-        lumari::Cambia(runtime_, module1_, game_, *this);
-        return;
-    }
+    auto prepare = [this] {
+        Ahead::Round round;
+        round.drawn = DrawRoundAhead(services_, module1_, game_);
+        const SetLayout layout(services_.files.AppPath());
+        std::vector<PictureRequest> requests;
+        for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(module1_.MaxPlaceholders))) {
+            if (picture.leftEmpty) continue;
+            // A path the round refuses is refused again, and reported, when shown.
+            try {
+                const QString path = picture.Path(layout, module1_.ImagesSet);
+                requests.push_back({picture.target, path, ResolvePath(path), PictureOf(picture.target)->devicePixelSize(),
+                                    picture.symbol()});
+            } catch (const RuntimeError&) {
+            }
+        }
+        round.pictures = ahead_->pipeline.Start(requests);
+        return round;
+    };
+
     // The round drawn ahead, or (first round) one drawn now; never half a round on show.
-    std::optional<PreparedRound> round = std::exchange(next_, std::nullopt);
-    if (!round && RoundCanBeDrawn(module1_, game_)) round = Prepare();
+    std::optional<Ahead::Round> round = std::exchange(ahead_->next, std::nullopt);
+    if (!round && RoundCanBeDrawn(module1_, game_)) round = prepare();
     if (round) round->pictures->Wait();
-    showing_ = round ? round->pictures.get() : nullptr;
-    lumari::Cambia(runtime_, module1_, game_, *this, round ? &round->drawn : nullptr);
-    showing_ = nullptr;
-    if (round) pipeline_.Keep(*round->pictures);
+    ahead_->showing = round ? round->pictures.get() : nullptr;
+    lumari::Cambia(services_, module1_, game_, *this, round ? &round->drawn : nullptr);
+    ahead_->showing = nullptr;
+    if (round) ahead_->pipeline.Keep(*round->pictures);
 
     // The next round is drawn from the state this one left, so it is the one
     // Cambia would draw at the next answer; its reports wait until it is shown.
-    if (!unloaded_ && RoundCanBeDrawn(module1_, game_)) next_ = Prepare();
-}
-
-frmMain::PreparedRound frmMain::Prepare()
-{
-    PreparedRound round;
-    round.drawn = DrawRoundAhead(runtime_, module1_, game_);
-    std::vector<PictureRequest> requests;
-    for (const RoundPicture& picture : PicturesOf(round.drawn.plan, runtime_.AppPath(), module1_)) {
-        const ImageBox* box = PictureOf(picture.target);
-        requests.push_back({picture.target, picture.path, ResolvePath(picture.path), box->devicePixelSize(),
-                            picture.target != kImageTarget});
-    }
-    round.pictures = pipeline_.Start(requests);
-    return round;
+    if (!unloaded_ && RoundCanBeDrawn(module1_, game_)) ahead_->next = prepare();
 }
 
 void frmMain::Simbolo_Click(int index)
 {
-    lumari::Simbolo_Click(runtime_, module1_, game_.round, index, [this] { Cambia(); });
+    lumari::Simbolo_Click(services_, module1_, game_.round, index,
+                          [this] { Untrapped(services_.boxes, [this] { Cambia(); }); });
 }
 
-void frmMain::cmdCambia_Click() { Cambia(); }
+void frmMain::cmdCambia_Click()
+{
+    Untrapped(services_.boxes, [this] { Cambia(); });
+}
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
@@ -204,7 +230,7 @@ void frmMain::Form_Unload()
     // One results window per game, however the close is asked for.
     if (unloaded_) return;
     unloaded_ = true;
-    frmAbout::Start(runtime_, module1_);
+    Untrapped(services_.boxes, [this] { frmAbout::Start(services_, module1_); });
 }
 
 ImageBox* frmMain::PictureOf(int target) const
@@ -221,17 +247,13 @@ void frmMain::ShowPicture(int target, const QString& path)
 {
     ImageBox* box = PictureOf(target);
     // A failure throws and the old picture stays.
-    if (loading_ == PictureLoading::Plain) {
-        const QImage full = runtime_.LoadPicture(path);
-        box->setImage(full.scaled(box->devicePixelSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        return;
-    }
-    if (const PictureBatch::Result* prepared = showing_ ? showing_->Find(target, path) : nullptr) {
+    const PictureBatch* showing = ahead_->showing;
+    if (const PictureBatch::Result* prepared = showing ? showing->Find(target, path) : nullptr) {
         if (prepared->error) throw *prepared->error;
         box->setImage(prepared->image);
         return;
     }
-    box->setImage(runtime_.LoadPicture(path, box->devicePixelSize()));
+    box->setImage(services_.pictures.Load(path, box->devicePixelSize()));
 }
 
 void frmMain::ClearPicture(int target) { PictureOf(target)->clearImage(); }

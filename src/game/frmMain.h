@@ -1,58 +1,38 @@
 #pragma once
 
-#include "game/PicturePipeline.h"
 #include "game/Round.h"
+#include "platform/Services.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QPushButton;
 
 namespace lumari {
 
-class Runtime;
 struct Module1;
 class ImageBox;
-
-// How the pictures of a round reach the window.
-enum class PictureLoading {
-    // Each picture decoded in full on the window's thread when its round is
-    // drawn, then scaled to the size shown; nothing kept. Kept to measure
-    // the prepared way against.
-    Plain,
-    // The next round drawn as soon as one is shown and its pictures decoded
-    // at the size shown on worker threads, symbols kept in a bounded cache:
-    // an answer only puts finished pictures in place.
-    Prepared,
-};
 
 // The game window: one image above a row of two to four symbols; the learner
 // clicks the symbol that belongs to the image.
 class frmMain : public QWidget, private RoundView {
     Q_OBJECT
 public:
-    frmMain(Runtime& runtime, Module1& module1, QWidget* parent = nullptr,
-            PictureLoading loading = PictureLoading::Prepared);
+    frmMain(const Services& services, Module1& module1, QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // Creates the window, runs its start-up (layout, catalogues, check, first
-    // round) and shows it, modeless. Deleted when closed.
-    static frmMain* Start(Runtime& runtime, Module1& module1, PictureLoading loading = PictureLoading::Prepared);
+    // round) and shows it, modeless. Deleted when closed: null once it is.
+    static QPointer<frmMain> Start(const Services& services, Module1& module1);
 
-    // What the window shows and works from, for inspection.
+    // What the window works from, for inspection.
     const GameState& game() const { return game_; }
-    ImageBox* Immagine() const { return Immagine_; }
-    QLabel* lblImmagine() const { return lblImmagine_; }
-    QPushButton* cmdCambia() const { return cmdCambia_; }
-    ImageBox* Simbolo(int index) const { return Simbolo_.at(std::size_t(index)); }
-    QLabel* lblSimbolo(int index) const { return lblSimbolo_.at(std::size_t(index)); }
-    // The next round, drawn ahead: whether there is one, and whether its pictures are decoded.
-    bool NextRoundDrawn() const { return next_.has_value(); }
-    bool NextRoundReady() const { return next_ && next_->pictures->Ready(); }
-    PicturePipeline& pipeline() { return pipeline_; }
+    // Whether the pictures of the round drawn ahead are all decoded.
+    bool NextRoundReady() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,24 +50,17 @@ private:
     void SetCaption(int target, const QString& text) override;
     void CloseGame() override;
 
-    // A round drawn ahead with its pictures on their way.
-    struct PreparedRound {
-        DrawnRound drawn;
-        std::shared_ptr<PictureBatch> pictures;
-    };
-    PreparedRound Prepare();
-
     ImageBox* PictureOf(int target) const;
     QLabel* CaptionOf(int target) const;
 
-    Runtime& runtime_;
+    // The round drawn ahead and the pictures on their way.
+    struct Ahead;
+
+    Services services_;
     Module1& module1_;
     GameState game_;
     bool unloaded_ = false;
-    PictureLoading loading_;
-    PicturePipeline pipeline_;
-    std::optional<PreparedRound> next_;
-    const PictureBatch* showing_ = nullptr;  // the pictures of the round being put in place
+    std::unique_ptr<Ahead> ahead_;
 
     QLabel* lblImmagine_;
     ImageBox* Immagine_;

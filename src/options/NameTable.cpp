@@ -1,19 +1,20 @@
 #include "options/NameTable.h"
 
 #include "platform/ErrorTrap.h"
+#include "platform/Services.h"
 
 namespace lumari {
 
-QStringList CollectListing(Runtime& runtime, ErrorTrap& trap, const QString& pattern, int attributes,
+QStringList CollectListing(Files& files, ErrorTrap& trap, const QString& pattern, int attributes,
                            const std::function<bool(const QString& entry)>& accept)
 {
     QStringList names;
     QString entry;
-    trap([&] { entry = runtime.Dir(pattern, attributes); });
+    trap([&] { entry = files.Dir(pattern, attributes); });
     while (!entry.isEmpty()) {
         if (accept(entry) && names.size() < kMaxListedNames) names << entry;
         // A listing that cannot go on ends here rather than repeating the entry.
-        if (!trap([&] { entry = runtime.DirNext(); })) break;
+        if (!trap([&] { entry = files.DirNext(); })) break;
     }
     return names;
 }

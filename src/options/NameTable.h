@@ -8,16 +8,16 @@
 namespace lumari {
 
 class ErrorTrap;
-class Runtime;
+class Files;
 
 // The options window lists at most this many sets, and as many sounds.
 constexpr int kMaxListedNames = 1000;
 
 // Walks a directory listing from its first result to its end and keeps the
 // entries that accept() takes, in listing order, up to kMaxListedNames; the
-// rest of a longer listing is left out. Each runtime call is a step of the
+// rest of a longer listing is left out. Each listing call is a step of the
 // caller's trap: a failing accept() is reported and the entry judged on.
-QStringList CollectListing(Runtime& runtime, ErrorTrap& trap, const QString& pattern, int attributes,
+QStringList CollectListing(Files& files, ErrorTrap& trap, const QString& pattern, int attributes,
                            const std::function<bool(const QString& entry)>& accept);
 
 // Bubble sort in passes while a pass swapped anything; a neighbour pair is

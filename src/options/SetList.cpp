@@ -2,18 +2,18 @@
 
 #include "options/NameTable.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
+#include "platform/Services.h"
+#include "state/SetLayout.h"
 
 namespace lumari {
 
-QStringList ListImageSets(Runtime& runtime, ErrorTrap& trap)
+QStringList ListImageSets(Files& files, ErrorTrap& trap)
 {
-    QString base;
-    trap([&] { base = runtime.AppPath() + QStringLiteral("\\"); });
-    QStringList folders = CollectListing(runtime, trap, base, attr::Directory, [&](const QString& entry) {
+    const QString base = SetLayout(files.AppPath()).FolderListing();
+    QStringList folders = CollectListing(files, trap, base, attr::Directory, [&](const QString& entry) {
         if (entry == QStringLiteral(".") || entry == QStringLiteral("..")) return false;
         int bits = attr::Directory;  // unreadable attributes: the entry counts as a folder
-        trap([&] { bits = runtime.GetAttr(base + entry); });
+        trap([&] { bits = files.GetAttr(base + entry); });
         if ((bits & attr::Directory) == 0) return false;
         return entry.left(4).toUpper() == QStringLiteral("SET_");
     });

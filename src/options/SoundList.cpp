@@ -2,15 +2,14 @@
 
 #include "options/NameTable.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
+#include "platform/Services.h"
+#include "state/SetLayout.h"
 
 namespace lumari {
 
-QStringList ListSounds(Runtime& runtime, ErrorTrap& trap)
+QStringList ListSounds(Files& files, ErrorTrap& trap)
 {
-    QString pattern;
-    trap([&] { pattern = runtime.AppPath() + QStringLiteral("\\sounds\\*.wav"); });
-    return CollectListing(runtime, trap, pattern, attr::Normal, [](const QString&) { return true; });
+    return CollectListing(files, trap, SetLayout(files.AppPath()).SoundsPattern(), attr::Normal, [](const QString&) { return true; });
 }
 
 void SortSoundNames(QStringList& names)

@@ -6,14 +6,14 @@
 namespace lumari {
 
 class ErrorTrap;
-class Runtime;
+class Files;
 
 // The entry of both sound lists that means "no sound", always at index 0.
 inline const QString kNoSound = QStringLiteral("*** NO SOUND ***");
 
 // The WAV files of the Sounds folder beside the executable (folder and
 // extension in any letter case), bare names as listed.
-QStringList ListSounds(Runtime& runtime, ErrorTrap& trap);
+QStringList ListSounds(Files& files, ErrorTrap& trap);
 
 // Ascending by character code with letter case counting: upper-case
 // initials come before lower-case ones.

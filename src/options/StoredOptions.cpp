@@ -16,10 +16,10 @@ QString ChosenSound(int index, const QString& text) { return index > 0 ? text : 
 
 }  // namespace
 
-void StoreChosenOptions(Runtime& runtime, Module1& module1, ErrorTrap& trap, const ChosenOptions& chosen)
+void StoreChosenOptions(const Services& services, Module1& module1, ErrorTrap& trap, const ChosenOptions& chosen)
 {
     auto save = [&](const QString& section, const QString& key, const QString& value) {
-        runtime.SaveSetting(keys::kApp, section, key, value);
+        services.settings.Save(keys::kApp, section, key, value);
     };
     const auto symbolsIndex = static_cast<std::int16_t>(chosen.symbolsIndex);
 
@@ -52,10 +52,12 @@ void StoreChosenOptions(Runtime& runtime, Module1& module1, ErrorTrap& trap, con
     // A stored count that is not a number counts from 0; one at the largest
     // value overflows and is left as it is. Copies closing together each count.
     {
-        SettingsUpdate update(runtime, trap, keys::kApp);
+        SettingsUpdate update(services, trap, keys::kApp);
         std::int32_t used = 0;
-        trap([&] { used = TextToInt32(runtime.GetSetting(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault)); });
-        trap([&] { save(keys::kStatistics, keys::kUsed, QString::number(AddInt32(used, 1))); });
+        update.trap()([&] {
+            used = TextToInt32(services.settings.Get(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault));
+        });
+        update.trap()([&] { save(keys::kStatistics, keys::kUsed, QString::number(AddInt32(used, 1))); });
     }
 
     trap([&] { module1.MaxPlaceholders = AddInt16(symbolsIndex, 2); });

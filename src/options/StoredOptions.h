@@ -5,8 +5,8 @@
 namespace lumari {
 
 class ErrorTrap;
-class Runtime;
 struct Module1;
+struct Services;
 
 // The options as the options window's controls hold them when it closes.
 struct ChosenOptions {
@@ -25,6 +25,6 @@ struct ChosenOptions {
 // The closing of the options window: the chosen options into the shared
 // state and the settings store, "Used" counted, "Information" written last.
 // Every key is one step of the trap, so one failure stops no other key.
-void StoreChosenOptions(Runtime& runtime, Module1& module1, ErrorTrap& trap, const ChosenOptions& chosen);
+void StoreChosenOptions(const Services& services, Module1& module1, ErrorTrap& trap, const ChosenOptions& chosen);
 
 }  // namespace lumari

@@ -10,10 +10,10 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
-#include "platform/Runtime.h"
 #include "state/CreaSet.h"
 #include "state/Module1.h"
 #include "state/Resources.h"
+#include "state/SetLayout.h"
 #include "state/SettingsKeys.h"
 #include "state/Sound.h"
 
@@ -116,8 +116,8 @@ std::int16_t ToInt16(std::int32_t value)
 
 }  // namespace
 
-frmApertura::frmApertura(Runtime& runtime, Module1& module1, QWidget* parent)
-    : QWidget(parent), runtime_(runtime), module1_(module1)
+frmApertura::frmApertura(const Services& services, Module1& module1, QWidget* parent)
+    : QWidget(parent), services_(services), module1_(module1)
 {
     setObjectName(QStringLiteral("frmApertura"));
     setWindowTitle(kAppTitle);
@@ -193,11 +193,15 @@ void frmApertura::SetTabOrder()
 void frmApertura::ConnectEvents()
 {
     // Any change of the selected set, by the user or by the program.
-    connect(cboImagesSet, &QComboBox::currentIndexChanged, this, [this] { cboImagesSet_Click(); });
+    // The routines without a trap of their own: nothing escapes them all the same.
+    auto untrapped = [this](void (frmApertura::*routine)()) {
+        return [this, routine] { Untrapped(services_.boxes, [&] { (this->*routine)(); }); };
+    };
+    connect(cboImagesSet, &QComboBox::currentIndexChanged, this, untrapped(&frmApertura::cboImagesSet_Click));
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(cmdCancellaStatistiche, &QPushButton::clicked, this, [this] { cmdCancellaStatistiche_Click(); });
-    connect(cmdCreateSet, &QPushButton::clicked, this, [this] { cmdCreateSet_Click(); });
-    connect(cmdOpenSet, &QPushButton::clicked, this, [this] { cmdOpenSet_Click(); });
+    connect(cmdCreateSet, &QPushButton::clicked, this, untrapped(&frmApertura::cmdCreateSet_Click));
+    connect(cmdOpenSet, &QPushButton::clicked, this, untrapped(&frmApertura::cmdOpenSet_Click));
     connect(cmdPlayOk, &QPushButton::clicked, this, [this] { cmdPlayOk_Click(); });
     connect(cmdPlayWrong, &QPushButton::clicked, this, [this] { cmdPlayWrong_Click(); });
     // The option buttons share one Tab stop: the selected one.
@@ -209,11 +213,11 @@ void frmApertura::ConnectEvents()
     opt2->setFocusPolicy(Qt::ClickFocus);
 }
 
-frmApertura* frmApertura::Start(Runtime& runtime, Module1& module1)
+QPointer<frmApertura> frmApertura::Start(const Services& services, Module1& module1)
 {
-    auto* window = new frmApertura(runtime, module1);
+    QPointer<frmApertura> window = new frmApertura(services, module1);
     window->Form_Load();
-    if (window->loadRefused()) {
+    if (window->loadRefused_) {
         delete window;  // closed by its start-up, never shown
         return nullptr;
     }
@@ -226,23 +230,21 @@ frmApertura* frmApertura::Start(Runtime& runtime, Module1& module1)
 
 void frmApertura::Form_Load()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("Form_Load"));
+    ErrorTrap trap(services_.boxes, QStringLiteral("Form_Load"));
     auto stored = [&](const QString& key, const QString& defaultValue) {
-        return runtime_.GetSetting(keys::kApp, keys::kGeneral, key, defaultValue);
+        return services_.settings.Get(keys::kApp, keys::kGeneral, key, defaultValue);
     };
 
     // The program cannot run without a picture in the default set; a listing
     // that fails cannot show one either.
     bool hasImages = false;
     trap([&] {
-        hasImages = !runtime_.Dir(runtime_.AppPath() + QStringLiteral("\\Set_default\\Images\\*.jpg"), attr::Normal)
-                         .isEmpty();
+        const SetLayout layout(services_.files.AppPath());
+        hasImages = !services_.files.Dir(layout.ImagesPattern(SetLayout::DefaultSet()), attr::Normal).isEmpty();
     });
     if (!hasImages) {
-        trap([&] {
-            runtime_.MsgBox(QStringLiteral("No images in Images Folder. Application cannot run."), mb::Critical,
-                            QStringLiteral("WARNING !!!"));
-        });
+        services_.boxes.MsgBox(QStringLiteral("No images in Images Folder. Application cannot run."), mb::Critical,
+                               QStringLiteral("WARNING !!!"));
         loadRefused_ = true;
         close();
         return;
@@ -275,15 +277,15 @@ void frmApertura::Form_Load()
 
 void frmApertura::CaricaSetImmagini()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("CaricaSetImmagini"));
-    QStringList sets = ListImageSets(runtime_, trap);
+    ErrorTrap trap(services_.boxes, QStringLiteral("CaricaSetImmagini"));
+    QStringList sets = ListImageSets(services_.files, trap);
     SortSetNames(sets);
 
     trap([&] { ClearList(cboImagesSet); });
     for (qsizetype i = 0; i < sets.size(); ++i) trap([&] { AddListItem(cboImagesSet, sets[i], int(i)); });
 
     trap([&] {
-        module1_.ImagesSet = runtime_.GetSetting(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault);
+        module1_.ImagesSet = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault);
     });
     for (const QString& name : sets) {
         trap([&] {
@@ -297,8 +299,8 @@ void frmApertura::cboImagesSet_Click() { module1_.ImagesSet = ListText(cboImages
 
 void frmApertura::CaricaSuoni()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("CaricaSuoni"));
-    QStringList sounds = ListSounds(runtime_, trap);
+    ErrorTrap trap(services_.boxes, QStringLiteral("CaricaSuoni"));
+    QStringList sounds = ListSounds(services_.files, trap);
     SortSoundNames(sounds);
 
     trap([&] { AddListItem(cboSoundOK, kNoSound, 0); });
@@ -315,9 +317,9 @@ void frmApertura::CaricaSuoni()
 
     QString storedOk;
     QString storedWrong;
-    trap([&] { storedOk = runtime_.GetSetting(keys::kApp, keys::kGeneral, keys::kSoundOk, keys::kSoundOkDefault); });
+    trap([&] { storedOk = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kSoundOk, keys::kSoundOkDefault); });
     trap([&] {
-        storedWrong = runtime_.GetSetting(keys::kApp, keys::kGeneral, keys::kSoundWrong, keys::kSoundWrongDefault);
+        storedWrong = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kSoundWrong, keys::kSoundWrongDefault);
     });
     for (const QString& sound : sounds) {
         trap([&] {
@@ -337,13 +339,13 @@ void frmApertura::CaricaSuoni()
 
 void frmApertura::OKButton_Click()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("OKButton_Click"));
+    ErrorTrap trap(services_.boxes, QStringLiteral("OKButton_Click"));
     // Between this window's closing and the game window's showing no window
     // is open; the lock keeps the program from ending there. Released after
     // the game window is up, it ends the program only if none is shown.
     QEventLoopLocker keepRunning;
     trap([&] { close(); });
-    trap([&] { frmMain::Start(runtime_, module1_); });
+    trap([&] { frmMain::Start(services_, module1_); });
 }
 
 void frmApertura::closeEvent(QCloseEvent* event)
@@ -361,8 +363,8 @@ void frmApertura::Form_Unload()
     // the store: storing its design state would overwrite the user's options,
     // so nothing is stored and the run is not counted.
     if (loadRefused_) return;
-    ErrorTrap trap(runtime_, QStringLiteral("FormUnload"));
-    StoreChosenOptions(runtime_, module1_, trap, CurrentChoices());
+    ErrorTrap trap(services_.boxes, QStringLiteral("FormUnload"));
+    StoreChosenOptions(services_, module1_, trap, CurrentChoices());
 }
 
 ChosenOptions frmApertura::CurrentChoices() const
@@ -383,44 +385,42 @@ ChosenOptions frmApertura::CurrentChoices() const
 
 void frmApertura::cmdCancellaStatistiche_Click()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("cmdCancellaStatistiche_Click"));
-    int answer = mb::No;
-    trap([&] {
-        answer = runtime_.MsgBox(QStringLiteral("All statistical data will be reset to 0. Proceed ?"), mb::YesNo,
-                                 QStringLiteral("Confirm stats reset"));
-    });
+    ErrorTrap trap(services_.boxes, QStringLiteral("cmdCancellaStatistiche_Click"));
+    const int answer = services_.boxes.MsgBox(QStringLiteral("All statistical data will be reset to 0. Proceed ?"),
+                                              mb::YesNo, QStringLiteral("Confirm stats reset"));
     if (answer != mb::Yes) return;
     for (const QString& key : {keys::kShown, keys::kCorrectAnswers, keys::kWrongAnswers, keys::kUsed})
-        trap([&] { runtime_.SaveSetting(keys::kApp, keys::kStatistics, key, QStringLiteral("0")); });
+        trap([&] { services_.settings.Save(keys::kApp, keys::kStatistics, key, QStringLiteral("0")); });
 }
 
 void frmApertura::cmdCreateSet_Click()
 {
-    const QString name = runtime_.InputBox(QStringLiteral("Insert new set name"), QStringLiteral("Create new images set"));
+    const QString name =
+        services_.boxes.InputBox(QStringLiteral("Insert new set name"), QStringLiteral("Create new images set"));
     if (name.isEmpty()) return;
-    CreaSet(runtime_, name);
+    CreaSet(services_, name);
     CaricaSetImmagini();
 }
 
 void frmApertura::cmdOpenSet_Click()
 {
-    // The current set may come from a hand-edited store: a name holding a
-    // path separator would lead out of the program's folder, and there is no
-    // such set folder to open.
-    if (module1_.ImagesSet.contains(u'/') || module1_.ImagesSet.contains(u'\\')) {
-        ErrorTrap(runtime_, QStringLiteral("cmdOpenSet_Click")).Report(RuntimeError(err::PathNotFound));
+    // The current set may come from a hand-edited store: a name that leads
+    // out of the program's folder names no set folder to open.
+    QString folder;
+    if (!ErrorTrap(services_.boxes, QStringLiteral("cmdOpenSet_Click"))([&] {
+            folder = SetLayout(services_.files.AppPath()).SetFolder(module1_.ImagesSet);
+        }))
         return;
-    }
-    runtime_.OpenFolder(runtime_.AppPath() + QStringLiteral("\\Set_") + module1_.ImagesSet);
+    services_.folders.Open(folder);
 }
 
 void frmApertura::PlayListedSound(const QString& routine, const QComboBox* list)
 {
     // Plays whatever is chosen, whether or not "Play sounds" is checked.
-    ErrorTrap trap(runtime_, routine);
+    ErrorTrap trap(services_.boxes, routine);
     QString path;
-    trap([&] { path = runtime_.AppPath() + QStringLiteral("\\Sounds\\") + ListText(list); });
-    trap([&] { API_PlaySound(runtime_, path); });
+    trap([&] { path = SetLayout(services_.files.AppPath()).Sound(ListText(list)); });
+    API_PlaySound(services_, path);
 }
 
 void frmApertura::cmdPlayOk_Click() { PlayListedSound(QStringLiteral("cmdPlayOk_Click"), cboSoundOK); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Services.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -11,7 +14,6 @@ class QRadioButton;
 
 namespace lumari {
 
-class Runtime;
 struct Module1;
 struct ChosenOptions;
 
@@ -22,13 +24,18 @@ struct ChosenOptions;
 class frmApertura : public QWidget {
     Q_OBJECT
 public:
-    frmApertura(Runtime& runtime, Module1& module1, QWidget* parent = nullptr);
+    frmApertura(const Services& services, Module1& module1, QWidget* parent = nullptr);
 
     // Loads the window (its start-up runs first) and shows it at its first
     // position. When the start-up refuses to run (no default set), the window
-    // closes without being shown and nullptr is returned: the program ends.
-    static frmApertura* Start(Runtime& runtime, Module1& module1);
+    // closes without being shown and null is returned: the program ends.
+    // Deleted when closed: null once it is.
+    static QPointer<frmApertura> Start(const Services& services, Module1& module1);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // Start-up: the default-set check, the stored options, the lists.
     void Form_Load();
     // Builds the image set list and selects the stored set.
@@ -47,8 +54,16 @@ public:
     void cmdPlayOk_Click();
     void cmdPlayWrong_Click();
 
-    // True once the start-up found no picture in the default set.
-    bool loadRefused() const { return loadRefused_; }
+    void BuildControls();
+    void SetTabOrder();
+    void ConnectEvents();
+    ChosenOptions CurrentChoices() const;
+    void PlayListedSound(const QString& routine, const QComboBox* list);
+
+    Services services_;
+    Module1& module1_;
+    bool loadRefused_ = false;  // the start-up found no picture in the default set
+    bool unloaded_ = false;
 
     // The controls, from top to bottom.
     QLabel* Label1;
@@ -75,21 +90,6 @@ public:
     QPushButton* cmdPlayWrong;
     QWidget* Line1;
     QPushButton* OKButton;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void BuildControls();
-    void SetTabOrder();
-    void ConnectEvents();
-    ChosenOptions CurrentChoices() const;
-    void PlayListedSound(const QString& routine, const QComboBox* list);
-
-    Runtime& runtime_;
-    Module1& module1_;
-    bool loadRefused_ = false;
-    bool unloaded_ = false;
 };
 
 }  // namespace lumari

@@ -1,7 +1,7 @@
 #include "platform/DirListing.h"
 
 #include "platform/PathResolver.h"
-#include "platform/Runtime.h"
+#include "platform/Services.h"
 #include "platform/RuntimeError.h"
 
 #include <QDir>

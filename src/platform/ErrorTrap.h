@@ -1,12 +1,11 @@
 #pragma once
 
-#include "platform/Runtime.h"
 #include "platform/RuntimeError.h"
+#include "platform/Services.h"
 
 #include <QString>
 #include <new>
 #include <utility>
-#include <vector>
 
 namespace lumari {
 
@@ -16,8 +15,8 @@ class ErrorTrap {
 public:
     enum class Kind { Routine, Function };
 
-    ErrorTrap(Runtime& runtime, QString name, Kind kind = Kind::Routine)
-        : runtime_(runtime), name_(std::move(name)), kind_(kind)
+    ErrorTrap(Boxes& boxes, QString name, Kind kind = Kind::Routine)
+        : boxes_(boxes), name_(std::move(name)), kind_(kind)
     {
     }
 
@@ -38,21 +37,34 @@ public:
 
     void Report(const RuntimeError& error) const;
 
-    // While held, reports wait, in order, instead of showing at once: for
-    // steps that hold the settings store, so that no box left open keeps
-    // another copy of the program waiting. Release shows them.
-    void Hold() { holding_ = true; }
-    void Release();
+    const QString& name() const { return name_; }
+    Kind kind() const { return kind_; }
 
     // Error "<description>" in <Name>() routine (or function).
     static QString MessageText(const QString& description, const QString& name, Kind kind = Kind::Routine);
 
 private:
-    Runtime& runtime_;
+    Boxes& boxes_;
     QString name_;
     Kind kind_;
-    bool holding_ = false;
-    mutable std::vector<RuntimeError> held_;
 };
+
+// Run-time error '<number>': <description>, then the end of the program.
+void ReportUntrapped(Boxes& boxes, const RuntimeError& error);
+
+// An event routine without a trap of its own: a run-time error in its own
+// steps is reported as the platform reports an untrapped error, and the
+// program ends, as it would have. Nothing escapes into the event loop.
+template <typename Routine>
+void Untrapped(Boxes& boxes, Routine&& routine)
+{
+    try {
+        std::forward<Routine>(routine)();
+    } catch (const RuntimeError& e) {
+        ReportUntrapped(boxes, e);
+    } catch (const std::bad_alloc&) {
+        ReportUntrapped(boxes, RuntimeError(err::OutOfMemory));
+    }
+}
 
 }  // namespace lumari

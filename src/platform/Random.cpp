@@ -21,9 +21,9 @@ std::uint64_t Random::SystemClock()
     return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-void Random::Randomize() { state_ = Mix(state_ ^ Mix(clock_ ? clock_() : 0)); }
+void Random::Randomize() noexcept { state_ = Mix(state_ ^ Mix(clock_ ? clock_() : 0)); }
 
-float Random::Next()
+float Random::Next() noexcept
 {
     state_ += 0x9e3779b97f4a7c15ULL;
     // 24 random bits: every value is exact in single precision and below 1.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Services.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -8,15 +10,15 @@ namespace lumari {
 // The program's random generator. Reseeding mixes the clock into the current
 // state instead of replacing it, so draws made within one clock tick still
 // differ.
-class Random {
+class Random : public RandomNumbers {
 public:
     using Clock = std::function<std::uint64_t()>;
 
     explicit Random(std::uint64_t seed = 0x853c49e6748fea9bULL, Clock clock = SystemClock);
 
-    void Randomize();
+    void Randomize() noexcept override;
     // Uniform in [0, 1), single precision.
-    float Next();
+    float Next() noexcept override;
 
     static std::uint64_t SystemClock();
 

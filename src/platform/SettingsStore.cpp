@@ -138,7 +138,7 @@ QString SettingsStore::FilePath(const QString& app)
 }
 
 QString SettingsStore::Get(const QString& app, const QString& section, const QString& key,
-                           const QString& defaultValue)
+                           const QString& defaultValue) noexcept
 {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, app);
     const QString path = KeyPath(section, key);
@@ -152,8 +152,8 @@ QString SettingsStore::Get(const QString& app, const QString& section, const QSt
     return value.toString();
 }
 
-std::unique_ptr<SettingsLock> SettingsStore::Lock(const QString& app)
-{
+std::unique_ptr<SettingsLock> SettingsStore::Lock(const QString& app) noexcept
+try {
     const QString fileName = FilePath(app);
     const bool joined = !lock_.expired();
     if (!joined) QDir().mkpath(QFileInfo(fileName).absolutePath());
@@ -162,6 +162,8 @@ std::unique_ptr<SettingsLock> SettingsStore::Lock(const QString& app)
     // cache (see MarkNewer): make it look changed to all.
     if (!joined && lock->held()) MarkNewer(fileName, ModifiedMs(fileName));
     return lock;
+} catch (const std::exception&) {
+    return nullptr;  // unlocked is still better than not counting at all
 }
 
 void SettingsStore::Save(const QString& app, const QString& section, const QString& key, const QString& value)

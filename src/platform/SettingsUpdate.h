@@ -1,7 +1,8 @@
 #pragma once
 
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
+#include "platform/HeldBoxes.h"
+#include "platform/Services.h"
 
 #include <memory>
 
@@ -9,32 +10,28 @@ namespace lumari {
 
 // The steps of a routine that read settings keys and write them back, made
 // one step for every other copy of the program: from construction to
-// destruction the settings store is held, and the errors the routine's trap
-// meets meanwhile are shown once it is let go, in the order they came.
+// destruction the settings store is held, and what trap() reports is shown
+// once it is let go, in the order it came.
 class SettingsUpdate {
 public:
-    SettingsUpdate(Runtime& runtime, ErrorTrap& trap, const QString& app) : trap_(trap)
+    SettingsUpdate(const Services& services, const ErrorTrap& routine, const QString& app)
+        : held_(services.boxes), trap_(held_, routine.name(), routine.kind()), lock_(services.settings.Lock(app))
     {
-        trap_.Hold();
-        try {
-            lock_ = runtime.LockSettings(app);
-        } catch (...) {
-            // Unlocked is still better than not counting at all.
-        }
     }
     ~SettingsUpdate()
     {
         lock_.reset();
-        try {
-            trap_.Release();
-        } catch (...) {
-        }
+        held_.Release();
     }
     SettingsUpdate(const SettingsUpdate&) = delete;
     SettingsUpdate& operator=(const SettingsUpdate&) = delete;
 
+    // The routine's trap, holding its reports.
+    ErrorTrap& trap() { return trap_; }
+
 private:
-    ErrorTrap& trap_;
+    HeldBoxes held_;
+    ErrorTrap trap_;
     std::unique_ptr<SettingsLock> lock_;
 };
 

@@ -68,7 +68,7 @@ void TextOutput::Print(const QString& text)
     }
 }
 
-void TextOutput::Close()
+void TextOutput::Close() noexcept
 {
     if (fd_ >= 0) {
         ::close(fd_);

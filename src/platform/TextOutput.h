@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Services.h"
+
 #include <QString>
 
 namespace lumari {
@@ -9,15 +11,15 @@ namespace lumari {
 QByteArray ToAnsi(const QString& text);
 
 // One file open for output at a time, written as 8-bit text (ToAnsi).
-class TextOutput {
+class TextOutput : public LogOutput {
 public:
-    ~TextOutput();
+    ~TextOutput() override;
     // Creates or empties the file.
-    void Open(const QString& path);
+    void Open(const QString& path) override;
     // Writes the text followed by CR LF; error 52 when no file is open.
-    void Print(const QString& text);
+    void Print(const QString& text) override;
     // Closing when nothing is open does nothing.
-    void Close();
+    void Close() noexcept override;
 
 private:
     int fd_ = -1;

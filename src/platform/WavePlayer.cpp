@@ -1,5 +1,6 @@
 #include "platform/WavePlayer.h"
 
+#include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
 #include "platform/WavFile.h"
 
@@ -26,8 +27,9 @@ void WavePlayer::Stop()
     samples_.clear();
 }
 
-void WavePlayer::Play(const QString& resolvedPath)
+void WavePlayer::Play(const QString& path)
 {
+    const QString resolvedPath = ResolvePath(path);
     // Whatever comes next, the sound still playing ends here.
     Stop();
     const QFileInfo info(resolvedPath);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Services.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,15 +17,15 @@ namespace lumari {
 // output only well-formed samples: Qt 6.4's sample cache behind QSoundEffect
 // never finishes loading an empty or cut-short file, and the next sound then
 // hangs the program.
-class WavePlayer {
+class WavePlayer : public SoundOutput {
 public:
     WavePlayer();
-    ~WavePlayer();
+    ~WavePlayer() override;
     // Cuts off the sound playing and starts this one from its beginning, the
     // same file included; returns at once. A missing, empty, damaged or
     // oversized file, or a machine without audio output, is silence. Error 48
     // only when the audio output itself cannot be set up.
-    void Play(const QString& resolvedPath);
+    void Play(const QString& path) override;
 
 private:
     void Stop();

@@ -3,7 +3,6 @@
 #include "platform/AppInfo.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
-#include "platform/Runtime.h"
 #include "platform/SettingsUpdate.h"
 #include "state/Module1.h"
 #include "state/SettingsKeys.h"
@@ -18,9 +17,9 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // Reads one stored total; a damaged text is reported and the total stays 0.
-void ReadTotal(Runtime& runtime, ErrorTrap& trap, const QString& key, std::int32_t& total)
+void ReadTotal(Settings& settings, ErrorTrap& trap, const QString& key, std::int32_t& total)
 {
-    trap([&] { total = TextToInt32(runtime.GetSetting(keys::kApp, keys::kStatistics, key, keys::kCountDefault)); });
+    trap([&] { total = TextToInt32(settings.Get(keys::kApp, keys::kStatistics, key, keys::kCountDefault)); });
 }
 
 // correct + wrong; nothing when the sum overflows (reported). A report whose
@@ -51,11 +50,11 @@ void AppendCounts(QStringList& lines, ErrorTrap& trap, std::int32_t shown, std::
 
 // Adds the session's count to one total and stores the sum. On overflow the
 // stored text and the total stay as they were.
-void Fold(Runtime& runtime, ErrorTrap& trap, const QString& key, std::int32_t& total, std::int32_t count)
+void Fold(Settings& settings, ErrorTrap& trap, const QString& key, std::int32_t& total, std::int32_t count)
 {
     trap([&] {
         const std::int32_t sum = AddInt32(total, count);
-        runtime.SaveSetting(keys::kApp, keys::kStatistics, key, QString::number(sum));
+        settings.Save(keys::kApp, keys::kStatistics, key, QString::number(sum));
         total = sum;
     });
 }
@@ -84,19 +83,20 @@ QString CreditsText()
     return lines.join(kCrLf);
 }
 
-ResultsTexts LoadResults(Runtime& runtime, const Module1& module1)
+ResultsTexts LoadResults(const Services& services, const Module1& module1)
 {
-    ErrorTrap trap(runtime, QStringLiteral("Form_Load"));
+    ErrorTrap outer(services.boxes, QStringLiteral("Form_Load"));
     ResultsTexts texts;
 
     // From reading the totals to storing them, no other copy of the program
     // folds its session in between.
     std::optional<SettingsUpdate> update;
-    update.emplace(runtime, trap, keys::kApp);
+    update.emplace(services, outer, keys::kApp);
+    ErrorTrap& held = update->trap();
     StatTotals totals;
-    ReadTotal(runtime, trap, keys::kShown, totals.shown);
-    ReadTotal(runtime, trap, keys::kCorrectAnswers, totals.correct);
-    ReadTotal(runtime, trap, keys::kWrongAnswers, totals.wrong);
+    ReadTotal(services.settings, held, keys::kShown, totals.shown);
+    ReadTotal(services.settings, held, keys::kCorrectAnswers, totals.correct);
+    ReadTotal(services.settings, held, keys::kWrongAnswers, totals.wrong);
 
     texts.credits = CreditsText();
     texts.caption = QStringLiteral("About ") + kAppTitle;
@@ -105,31 +105,31 @@ ResultsTexts LoadResults(Runtime& runtime, const Module1& module1)
 
     // The session, and its folding into the stored totals.
     QStringList session{QStringLiteral("This session results:")};
-    const auto sessionAnswered = Answered(trap, module1.SessionCorrect, module1.SessionWrong);
+    const auto sessionAnswered = Answered(held, module1.SessionCorrect, module1.SessionWrong);
     if (!HasAnswers(sessionAnswered)) {
         session << QStringLiteral("*** No answers given ***");
     } else {
-        AppendCounts(session, trap, module1.SessionShown, module1.SessionCorrect, module1.SessionWrong,
+        AppendCounts(session, held, module1.SessionShown, module1.SessionCorrect, module1.SessionWrong,
                      sessionAnswered);
-        Fold(runtime, trap, keys::kShown, totals.shown, module1.SessionShown);
-        Fold(runtime, trap, keys::kCorrectAnswers, totals.correct, module1.SessionCorrect);
-        Fold(runtime, trap, keys::kWrongAnswers, totals.wrong, module1.SessionWrong);
+        Fold(services.settings, held, keys::kShown, totals.shown, module1.SessionShown);
+        Fold(services.settings, held, keys::kCorrectAnswers, totals.correct, module1.SessionCorrect);
+        Fold(services.settings, held, keys::kWrongAnswers, totals.wrong, module1.SessionWrong);
     }
-    update.reset();
+    update.reset();  // the reports held meanwhile are shown
     texts.session = session.join(kCrLf);
 
     // The totals as they now stand; "Used" is shown exactly as stored.
     QStringList statistics{QStringLiteral("Statistical results:")};
-    trap([&] {
+    outer([&] {
         statistics << QStringLiteral("Program used ") +
-                          runtime.GetSetting(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault) +
+                          services.settings.Get(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault) +
                           QStringLiteral(" times");
     });
-    const auto totalAnswered = Answered(trap, totals.correct, totals.wrong);
+    const auto totalAnswered = Answered(outer, totals.correct, totals.wrong);
     if (!HasAnswers(totalAnswered)) {
         statistics << QStringLiteral("*** No stats available ***");
     } else {
-        AppendCounts(statistics, trap, totals.shown, totals.correct, totals.wrong, totalAnswered);
+        AppendCounts(statistics, outer, totals.shown, totals.correct, totals.wrong, totalAnswered);
     }
     texts.statistics = statistics.join(kCrLf);
     return texts;

@@ -7,9 +7,9 @@
 
 namespace lumari {
 
-class Runtime;
 class ErrorTrap;
 struct Module1;
+struct Services;
 
 // The three cumulative answer counts of the "Statistics" section.
 struct StatTotals {
@@ -43,6 +43,6 @@ QString CreditsText();
 // folds it into the stored totals when it had answers and reports the totals
 // as they then stand. Every step runs through the "Form_Load" trap, so a
 // damaged total or an overflow is reported once and the rest goes on.
-ResultsTexts LoadResults(Runtime& runtime, const Module1& module1);
+ResultsTexts LoadResults(const Services& services, const Module1& module1);
 
 }  // namespace lumari

@@ -54,8 +54,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int l, int t, int w, int h,
 
 }  // namespace
 
-frmAbout::frmAbout(Runtime& runtime, Module1& module1, QWidget* parent)
-    : QWidget(parent), runtime_(runtime), module1_(module1)
+frmAbout::frmAbout(const Services& services, Module1& module1, QWidget* parent)
+    : QWidget(parent), services_(services), module1_(module1)
 {
     setObjectName(QStringLiteral("frmAbout"));
     // Fixed dialog frame: close box only, no resizing.
@@ -110,9 +110,9 @@ frmAbout::frmAbout(Runtime& runtime, Module1& module1, QWidget* parent)
     cmdOK->setFocus();
 }
 
-frmAbout* frmAbout::Start(Runtime& runtime, Module1& module1)
+QPointer<frmAbout> frmAbout::Start(const Services& services, Module1& module1)
 {
-    auto* window = new frmAbout(runtime, module1);
+    QPointer<frmAbout> window = new frmAbout(services, module1);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
@@ -122,7 +122,7 @@ frmAbout* frmAbout::Start(Runtime& runtime, Module1& module1)
 
 void frmAbout::Form_Load()
 {
-    const ResultsTexts texts = LoadResults(runtime_, module1_);
+    const ResultsTexts texts = LoadResults(services_, module1_);
     setWindowTitle(texts.caption);
     lblVersion->setText(texts.version);
     lblTitle->setText(texts.title);
@@ -133,7 +133,7 @@ void frmAbout::Form_Load()
 
 void frmAbout::cmdOK_Click()
 {
-    ErrorTrap trap(runtime_, QStringLiteral("cmdOK_Click"));
+    ErrorTrap trap(services_.boxes, QStringLiteral("cmdOK_Click"));
     trap([&] { close(); });
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Services.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -7,7 +10,6 @@ class QPushButton;
 
 namespace lumari {
 
-class Runtime;
 struct Module1;
 
 // The results window: title, version, credits, the session report and the
@@ -15,15 +17,23 @@ struct Module1;
 class frmAbout : public QWidget {
     Q_OBJECT
 public:
-    frmAbout(Runtime& runtime, Module1& module1, QWidget* parent = nullptr);
+    frmAbout(const Services& services, Module1& module1, QWidget* parent = nullptr);
 
     // Creates the window, runs its load (reports, folding the session into
     // the stored totals) and shows it modeless, without an owner. Deleted
-    // when closed.
-    static frmAbout* Start(Runtime& runtime, Module1& module1);
+    // when closed: null once it is.
+    static QPointer<frmAbout> Start(const Services& services, Module1& module1);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     // Fills the texts and folds the session into the stored totals.
     void Form_Load();
+    void cmdOK_Click();
+
+    Services services_;
+    Module1& module1_;
 
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
@@ -33,15 +43,6 @@ public:
     QPushButton* cmdOK = nullptr;
     QLabel* lblEsito = nullptr;
     QLabel* lblStatistiche = nullptr;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    void cmdOK_Click();
-
-    Runtime& runtime_;
-    Module1& module1_;
 };
 
 }  // namespace lumari

@@ -4,10 +4,10 @@
 
 namespace lumari {
 
-class Runtime;
+struct Services;
 
-// Creates the folders of a new, empty image set beside the executable:
+// Creates the folders of a new, empty image set in the program's folder:
 // "Set_" + name, then its Images and Symbols folders. Reports a failure once.
-void CreaSet(Runtime& runtime, const QString& name);
+void CreaSet(const Services& services, const QString& name);
 
 }  // namespace lumari

@@ -4,10 +4,10 @@
 
 namespace lumari {
 
-void API_PlaySound(Runtime& runtime, const QString& path)
+void API_PlaySound(const Services& services, const QString& path)
 {
-    ErrorTrap trap(runtime, QStringLiteral("API_PlaySound"));
-    trap([&] { runtime.PlayWave(path); });
+    ErrorTrap trap(services.boxes, QStringLiteral("API_PlaySound"));
+    trap([&] { services.sound.Play(path); });
 }
 
 }  // namespace lumari

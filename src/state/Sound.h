@@ -4,10 +4,10 @@
 
 namespace lumari {
 
-class Runtime;
+struct Services;
 
 // Starts a WAV file (full path) and returns at once; a sound still playing is
 // cut off. A missing or unplayable file is silence without a message.
-void API_PlaySound(Runtime& runtime, const QString& path);
+void API_PlaySound(const Services& services, const QString& path);
 
 }  // namespace lumari

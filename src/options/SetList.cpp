@@ -15,9 +15,9 @@ QStringList ListImageSets(Files& files, ErrorTrap& trap)
         int bits = attr::Directory;  // unreadable attributes: the entry counts as a folder
         trap([&] { bits = files.GetAttr(base + entry); });
         if ((bits & attr::Directory) == 0) return false;
-        return entry.left(4).toUpper() == QStringLiteral("SET_");
+        return SetLayout::IsSetFolder(entry);
     });
-    for (QString& folder : folders) folder = folder.mid(4);
+    for (QString& folder : folders) folder = SetLayout::SetNameOf(folder);
     return folders;
 }
 

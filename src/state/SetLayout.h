@@ -30,6 +30,11 @@ public:
 
     QString CheckLog() const { return folder_ + QStringLiteral("\\LumariCheck.log"); }
 
+    // Whether a folder of the program's folder is a set: "Set_" in any
+    // letter case, then its name, kept in its own case.
+    static bool IsSetFolder(const QString& folder) { return folder.left(4).toUpper() == QStringLiteral("SET_"); }
+    static QString SetNameOf(const QString& folder) { return folder.mid(4); }
+
     // The name of the set every program folder must have.
     static QString DefaultSet() { return QStringLiteral("default"); }
     // A set lives directly in the program's folder: a name holding a path

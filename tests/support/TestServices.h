@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/QtDesktop.h"
+#include "platform/QtFiles.h"
+#include "platform/Random.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextOutput.h"
+#include "state/Module1.h"
+#include "support/TestFiles.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace lumari::test {
+
+// One message box the program showed.
+struct ShownBox {
+    QString prompt;
+    int style;
+    QString title;  // as given by the program; "" means the program's title
+};
+
+// Boxes answered from a script and recorded, in order.
+class FakeBoxes : public Boxes {
+public:
+    int MsgBox(const QString& prompt, int style = mb::OkOnly, const QString& title = QString()) noexcept override;
+    QString InputBox(const QString& prompt, const QString& title) noexcept override;
+
+    QStringList Texts() const;
+
+    std::vector<ShownBox> shown;
+    std::deque<int> answers;         // the next boxes' buttons; OK (Yes for a question) when empty
+    std::deque<QString> replies;     // the next input boxes' texts; "" (cancel) when empty
+    QStringList asked;               // input box prompts
+    std::function<void(const ShownBox&)> whileOpen;  // runs while a box is open
+};
+
+class FakeClock : public Clock {
+public:
+    QString Today() const noexcept override { return QStringLiteral("06/12/2026"); }
+};
+
+// Records what it is asked to do.
+class FakeOpener : public FolderOpener {
+public:
+    void Open(const QString& path) noexcept override { opened << path; }
+    QStringList opened;
+};
+
+class FakeSound : public SoundOutput {
+public:
+    void Play(const QString& path) override { played << path; }
+    QStringList played;
+};
+
+// A program's world: a temporary folder as the program's folder and the
+// real settings file (the test program's own settings folder) on real files,
+// with boxes, sounds, the folder opener, today's date and the random
+// generator's clock under the test's control. Each world starts with no
+// settings stored.
+class World {
+public:
+    explicit World(std::uint64_t seed = 1);
+
+    Services services() { return {settings, files, boxes, pictures, random, clock, log, opener, sound}; }
+    // A stored key, "<missing>" when absent; and storing one.
+    QString Stored(const QString& section, const QString& key);
+    void Store(const QString& section, const QString& key, const QString& value);
+
+    AppFolder app;
+    SettingsStore settings;
+    QtFiles files;
+    FakeBoxes boxes;
+    QtPictures pictures;
+    Random random;
+    FakeClock clock;
+    TextOutput log;
+    FakeOpener opener;
+    FakeSound sound;
+    Module1 module1;
+
+private:
+    std::uint64_t tick_ = 0;
+};
+
+}  // namespace lumari::test

@@ -1,9 +1,13 @@
 #include "options/frmApertura.h"
+#include "platform/AppInfo.h"
 #include "platform/Geometry.h"
+#include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "state/Module1.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -11,7 +15,11 @@ int main(int argc, char* argv[])
     lumari::InstallDialogFontSubstitutes();
     QApplication::setFont(lumari::DialogFont());
 
-    lumari::QtServices qt(QCoreApplication::applicationDirPath());
+    // An installed copy keeps its sets, sounds and log in the user's data folder.
+    const lumari::ProgramFolder folder = lumari::FindProgramFolder(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, lumari::kAppTitle, folder.failure);
+    lumari::QtServices qt(folder.path);
     const lumari::Services services = qt.services();
     lumari::Module1 module1;
     // The options window is the start-up window; the program ends when the

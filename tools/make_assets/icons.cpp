@@ -226,6 +226,81 @@ QImage drawWand(int size)
     return img;
 }
 
+// A twinkle: four pointed arms and a small round core, with a thin edge in a
+// darker shade so it stays visible on light menus.
+void smoothSpark(QPainter &p, QPointF c, qreal arm, qreal core, const QColor &colour, const QColor &edge)
+{
+    QPainterPath star;
+    star.setFillRule(Qt::WindingFill);
+    const qreal waist = std::max(core, arm * 0.26);
+    for (int i = 0; i < 4; ++i) {
+        const qreal a = i * M_PI / 2, b = a + M_PI / 4;
+        const QPointF point(c.x() + arm * std::cos(a), c.y() + arm * std::sin(a));
+        const QPointF inner(c.x() + waist * std::cos(b), c.y() + waist * std::sin(b));
+        if (i == 0)
+            star.moveTo(point);
+        else
+            star.lineTo(point);
+        star.lineTo(inner);
+    }
+    star.closeSubpath();
+    star.addEllipse(c, core, core);
+    // Glitter is too small for an edge.
+    p.setPen(arm < 2 ? QPen(Qt::NoPen) : QPen(edge, 0.35, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(star.simplified());
+}
+
+// The wand at 48 px and more: the 32 px drawing's layout, redrawn with smooth
+// edges and twinkles instead of pixel crosses. Coordinates are those of the
+// 32 px icon.
+QImage drawLargeWand(int size)
+{
+    QImage img = blankCanvas(size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+
+    const QPointF tip(10.5, 10.5), end(28, 28);
+    QPainterPathStroker stroker;
+    stroker.setWidth(5.0);
+    stroker.setCapStyle(Qt::RoundCap);
+    QPainterPath bar;
+    bar.moveTo(tip);
+    bar.lineTo(end);
+    // Dark edge, navy body lit from the upper right.
+    QLinearGradient body(QPointF(20.5, 17.5), QPointF(17.5, 20.5));
+    body.setColorAt(0.0, vga(Blue));
+    body.setColorAt(0.45, vga(Navy));
+    body.setColorAt(1.0, vga(Navy).darker(140));
+    p.setPen(QPen(vga(Black), 0.6));
+    p.setBrush(body);
+    p.drawPath(stroker.createStroke(bar));
+    p.setPen(QPen(QColor(0x60, 0x80, 0xff), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14.6, 13.4), QPointF(26.2, 25.0));
+    // The glowing white tip.
+    QRadialGradient glow(tip, 4.2);
+    glow.setColorAt(0.0, vga(White));
+    glow.setColorAt(0.6, vga(White));
+    glow.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(tip, 4.2, 4.2);
+    p.setPen(QPen(vga(Silver), 0.3));
+    p.setBrush(vga(White));
+    p.drawEllipse(tip, 2.6, 2.6);
+
+    // Sparks around the tip, with a little glitter between them.
+    smoothSpark(p, {5.5, 5.5}, 5.4, 1.3, vga(Yellow), vga(Olive));
+    smoothSpark(p, {18.5, 4.5}, 3.6, 1.2, vga(Red), vga(Maroon));
+    smoothSpark(p, {4.5, 18.5}, 3.6, 1.2, vga(Lime), vga(Green));
+    smoothSpark(p, {13, 1.2}, 1.2, 0.45, vga(Lime), vga(Green));
+    smoothSpark(p, {1.2, 13}, 1.2, 0.45, vga(Red), vga(Maroon));
+    smoothSpark(p, {19, 12}, 1.3, 0.5, vga(Yellow), vga(Olive));
+    smoothSpark(p, {12, 19}, 1.3, 0.5, vga(Yellow), vga(Olive));
+    return img;
+}
+
 // A sheet of paper with a folded corner, a loudspeaker and sound waves.
 // Coordinates are in pixels; outlines sit on pixel centres so they stay crisp.
 QImage drawSoundFile(int size)
@@ -331,6 +406,9 @@ QImage drawHand()
 
 } // namespace
 
+// The menu and software centre show the program icon at these sizes too.
+const int kLargeIconSizes[] = {48, 64, 128, 256};
+
 bool writeIcons(Output &out)
 {
     const Snapped wand32 = snap(drawWand(32));
@@ -344,7 +422,10 @@ bool writeIcons(Output &out)
         && out.writePng("resources/soundfile-32.png", sound32.toImage())
         && out.writePng("resources/soundfile-16.png", sound16.toImage())
         && out.writeBytes("resources/soundfile.ico", icoFile({sound32, sound16}))
-        && out.writePng("resources/hand.png", hand.toImage());
+        && out.writePng("resources/hand.png", hand.toImage())
+        && std::all_of(std::begin(kLargeIconSizes), std::end(kLargeIconSizes), [&out](int size) {
+               return out.writePng(QStringLiteral("resources/lumari-%1.png").arg(size), drawLargeWand(size));
+           });
 }
 
 } // namespace assets

@@ -1,0 +1,10 @@
+# The .deb holds the installed layout; the archive only the portable folder.
+if(CPACK_GENERATOR STREQUAL "TGZ")
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_ALL portable)
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  set(CPACK_PACKAGE_FILE_NAME "lumari-${CPACK_PACKAGE_VERSION}-portable")
+  set(CPACK_ARCHIVE_PORTABLE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+else()
+  set(CPACK_COMPONENTS_ALL lumari)
+endif()

@@ -2,6 +2,7 @@
 # Set-up, build, run and test of Lumari ! on Debian 12 / Ubuntu.
 #   ./lumari.sh run    installs what is missing, builds, starts the program
 #   ./lumari.sh test   installs what is missing, builds, runs every test headless
+#   ./lumari.sh package  builds the .deb and the portable .tar.gz into build/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,7 +15,10 @@ TEST_PACKAGES=(
   googletest libgtest-dev
   xvfb xdotool x11-utils imagemagick python3 python3-xlib
   pulseaudio pulseaudio-utils
+  desktop-file-utils appstream dpkg-dev file
 )
+# dpkg-shlibdeps (dpkg-dev) finds the .deb's Depends; CPack needs file for it.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
 install_missing() {
   local missing=()
@@ -54,8 +58,13 @@ case "${1:-}" in
       ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" \
         -E '^(e2e_|SoundOnTheSink\.|SettingsConcurrencyTest\.AWriterKilled)'
     ;;
+  package)
+    install_missing "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    build build -DLUMARI_TESTS=OFF
+    cpack --config build/CPackConfig.cmake -B build
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

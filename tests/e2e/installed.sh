@@ -18,13 +18,14 @@ trap cleanup EXIT
 PREFIX="$WORK/prefix"
 # Every install rule lives in one folder; its own script leaves the build folder untouched.
 cmake --install "$BUILD_DIR/packaging" --prefix "$PREFIX" >"$WORK/install.log" || fail "cmake --install failed"
-ENTRY=$(ls "$PREFIX"/share/applications/*.desktop)
-ID=$(basename "$ENTRY" .desktop)
+ENTRY=$(ls "$PREFIX"/share/applications/*.desktop) && ID=$(basename "$ENTRY" .desktop)
 COMMAND=$(sed -n 's/^Exec=//p' "$ENTRY")
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/config" XDG_DATA_HOME="$WORK/home/data"
-mkdir -p "$HOME"
 DATA="$XDG_DATA_HOME/lumari"
 start_xvfb
+# A client held for the whole test, so the server does not reset between the
+# program's runs; it ends with the server.
+xdotool search --sync --name '^no window has this name$' >/dev/null 2>&1 &
 
 # Starts the program as the menu does and waits for its first window.
 launch() {
@@ -32,7 +33,8 @@ launch() {
   APP_PID=$!
   FIRST=$(wait_window "Lumari !") || fail "no window appeared"
 }
-is_options() { read -r X Y W H < <(window_geometry "$1"); [ "$W $H" = "406 520" ]; }
+sized() { read -r X Y W H < <(window_geometry "$1"); [ "$W $H" = "$2" ]; }
+is_options() { sized "$1" "406 520"; }
 stop() { kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""; }
 
 # First start: the options window, then "Start program" opens a game.
@@ -40,8 +42,7 @@ launch
 is_options "$FIRST" || fail "a box came before the options window"
 xdotool mousemove $((X + 352)) $((Y + 492)) click 1
 game=$(wait_window "Lumari !" "$FIRST") || fail "the game window did not appear"
-read -r _ _ W H < <(window_geometry "$game")
-[ "$W $H" = "1009 676" ] || fail "a box came instead of the game window"
+sized "$game" "1009 676" || fail "a box came instead of the game window"
 [ "$(xdotool search --onlyvisible --name '^Lumari !$')" = "$game" ] || fail "a box is open beside the game"
 stop
 [ -s "$DATA/LumariCheck.log" ] || fail "no check log in $DATA"
@@ -72,8 +73,7 @@ stop
 
 desktop-file-validate "$ENTRY" || fail "the desktop entry does not validate"
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" || fail "the AppStream data do not validate"
-icons=()
-for size in 16 32 48 64 128 256; do
+icons=() && for size in 16 32 48 64 128 256; do
   icon="share/icons/hicolor/${size}x${size}/apps/$(sed -n 's/^Icon=//p' "$ENTRY").png"
   [ "$(identify -format %wx%h "$PREFIX/$icon")" = "${size}x${size}" ] || fail "no ${size} px icon"
   icons+=("./usr/$icon")

@@ -24,22 +24,30 @@ fs::path Native(const QString& path) { return fs::path(QFile::encodeName(path).t
 
 QString Reason(const std::error_code& ec) { return QString::fromLocal8Bit(ec.message()); }
 
+// Files copied from a read-only system folder become the user's to change
+// (and a half-made copy the program's to remove). Each folder is opened to its
+// owner before the walk descends into it.
+void OpenToOwner(const fs::path& folder)
+{
+    std::error_code ec;
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const bool isFolder = it->is_directory(ec);
+        fs::permissions(it->path(), isFolder ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::add, ec);
+    }
+}
+
 // Copies a folder under a temporary name and renames it into place, so a
-// copy that fails half-way leaves nothing behind. Files from a read-only
-// system folder become the user's to change. Returns the failure's reason.
+// copy that fails half-way leaves nothing behind. Returns the failure's reason.
 QString CopyFolder(const QString& from, const QString& to)
 {
     const fs::path target = Native(to);
     const fs::path partial = Native(to + QStringLiteral(".partial-") + QString::number(::getpid()));
     std::error_code ec;
     fs::copy(Native(from), partial, fs::copy_options::recursive, ec);
-    if (!ec) fs::permissions(partial, fs::perms::owner_all, fs::perm_options::add, ec);
-    if (!ec) {
-        for (fs::recursive_directory_iterator it(partial, ec), end; !ec && it != end; it.increment(ec))
-            fs::permissions(it->path(),
-                            it->is_directory() ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write,
-                            fs::perm_options::add, ec);
-    }
+    OpenToOwner(partial);
     if (!ec) {
         fs::rename(partial, target, ec);
         // Another copy of the program starting at the same moment got there first.
@@ -63,7 +71,7 @@ ProgramFolder FindProgramFolder(const QString& executableFolder, const QString& 
     fs::create_directories(Native(folder), ec);
     if (ec || !QFileInfo(folder).isDir()) {
         // Playing with the bundled set still works; nothing can be written.
-        return {bundle, QStringLiteral("Lumari ! could not make its folder %1 (%2).\n"
+        return {bundle, QStringLiteral("Lumari ! could not make its folder\n%1\n(%2).\n\n"
                                        "It runs from %3 this time; new sets and the check log cannot be saved.")
                             .arg(QDir::toNativeSeparators(folder), ec ? Reason(ec) : QStringLiteral("not a folder"),
                                  QDir::toNativeSeparators(bundle))};
@@ -84,7 +92,7 @@ ProgramFolder FindProgramFolder(const QString& executableFolder, const QString& 
         if (!QFileInfo::exists(target)) {
             const QString reason = CopyFolder(bundle + u'/' + name, target);
             if (!reason.isEmpty()) {
-                failures << QStringLiteral("%1: %2").arg(name, reason);
+                failures << QStringLiteral("%1 (from %2): %3").arg(name, QDir::toNativeSeparators(bundle + u'/' + name), reason);
                 continue;
             }
         }
@@ -93,12 +101,12 @@ ProgramFolder FindProgramFolder(const QString& executableFolder, const QString& 
     if (given != before) {
         QSaveFile out(folder + u'/' + kGivenList);
         if (!out.open(QIODevice::WriteOnly) || out.write((given.join(u'\n') + u'\n').toUtf8()) < 0 || !out.commit())
-            failures << QStringLiteral("%1: %2").arg(kGivenList, out.errorString());
+            failures << QStringLiteral("%1 (the list of folders already copied): %2").arg(kGivenList, out.errorString());
     }
     if (failures.isEmpty()) return {folder, {}};
-    return {folder, QStringLiteral("Lumari ! could not copy its bundled files from %1 into %2:\n%3\n"
-                                   "Nothing there was overwritten or removed; the copy is tried again at the next start.")
-                        .arg(QDir::toNativeSeparators(bundle), QDir::toNativeSeparators(folder), failures.join(u'\n'))};
+    return {folder, QStringLiteral("Lumari ! could not copy some of its bundled files into\n%1\n\n%2\n\n"
+                                   "Nothing there was overwritten or removed. The copy is tried again at the next start.")
+                        .arg(QDir::toNativeSeparators(folder), failures.join(u'\n'))};
 }
 
 }  // namespace lumari

@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# The installed program: installed into a temporary prefix and started from its
-# menu entry's command with a fresh home, under a real X server. It gives the
-# user a copy of the bundled set and sounds, plays from there with no box, and
-# never copies again over the user's changes; a data folder it cannot make is
-# told in one box and the bundled set still plays. The menu entry and the
-# software-centre data validate, and the .deb holds them.
+# The program installed into a temporary prefix, started by its menu entry's
+# command with a fresh home under a real X server: the user gets a copy of the
+# bundled set and sounds, plays from it with no box, and keeps their changes at
+# the next start. The menu entry and AppStream data validate; the .deb holds them.
 set -euo pipefail
-APP_DIR=$1
 E2E_DIR=$2
 BUILD_DIR=$3
 . "$E2E_DIR/common.bash"
@@ -23,8 +20,7 @@ COMMAND=$(sed -n 's/^Exec=//p' "$ENTRY")
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/config" XDG_DATA_HOME="$WORK/home/data"
 DATA="$XDG_DATA_HOME/lumari"
 start_xvfb
-# A client held for the whole test, so the server does not reset between the
-# program's runs; it ends with the server.
+# A client held until the server ends, so it does not reset between the runs.
 xdotool search --sync --name '^no window has this name$' >/dev/null 2>&1 &
 
 # Starts the program as the menu does and waits for its first window.
@@ -34,12 +30,11 @@ launch() {
   FIRST=$(wait_window "Lumari !") || fail "no window appeared"
 }
 sized() { read -r X Y W H < <(window_geometry "$1"); [ "$W $H" = "$2" ]; }
-is_options() { sized "$1" "406 520"; }
 stop() { kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""; }
 
 # First start: the options window, then "Start program" opens a game.
 launch
-is_options "$FIRST" || fail "a box came before the options window"
+sized "$FIRST" "406 520" || fail "a box came before the options window"
 xdotool mousemove $((X + 352)) $((Y + 492)) click 1
 game=$(wait_window "Lumari !" "$FIRST") || fail "the game window did not appear"
 sized "$game" "1009 676" || fail "a box came instead of the game window"
@@ -56,19 +51,19 @@ picture="$DATA/Set_default/Images/$(ls "$DATA/Set_default/Images" | head -n 1)"
 echo mine >>"$picture"
 cp "$picture" "$WORK/mine.jpg"
 launch
-is_options "$FIRST" || fail "a box came at the second start"
+sized "$FIRST" "406 520" || fail "a box came at the second start"
 stop
 [ ! -e "$DATA/Sounds" ] || fail "the deleted sounds came back"
 cmp -s "$picture" "$WORK/mine.jpg" || fail "the changed picture was overwritten"
 
-# A data folder that cannot be made: one box, then the bundled set plays.
+# A data folder that cannot be made: one box, then the options window over the bundled set.
 export XDG_DATA_HOME="$WORK/not-a-folder"
 : >"$XDG_DATA_HOME"
 launch
-is_options "$FIRST" && fail "no box told that the data folder could not be made"
+sized "$FIRST" "406 520" && fail "no box told that the data folder could not be made"
 xdotool windowfocus --sync "$FIRST" key Return
 options=$(wait_window "Lumari !" "$FIRST") || fail "no options window after the box"
-is_options "$options" || fail "a second box came"
+sized "$options" "406 520" || fail "a second box came"
 stop
 
 desktop-file-validate "$ENTRY" || fail "the desktop entry does not validate"

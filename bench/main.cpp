@@ -1,15 +1,18 @@
-// Measures the game window on sets of 12-megapixel photos, the plain way
-// (every picture decoded in full on the window's thread at the click) against
-// the prepared way (next round drawn and decoded ahead, at the size shown,
-// symbols cached), and prints one table with the goals of each.
+// Measures the game window on sets of 12-megapixel photos against the plain
+// way (PlainGame: every picture decoded in full on the window's thread at the
+// click; ours draws the next round ahead and decodes it at the size shown,
+// symbols cached), and the coherence check against the scan that compares
+// every name with every other; prints one table with the goals of each.
 //
 // A plain program rather than Google Benchmark: every figure here is a real
 // click on a real window, with the learner's pause before it, the percentiles
 // of a game's rounds, the peak memory of a whole game in a process of its own
 // and a start-up; none of them is a tight loop to repeat, and the two ways
 // must sit side by side in one table.
-#include "BenchRuntime.h"
+#include "BenchServices.h"
 #include "PhotoSets.h"
+#include "PlainCheck.h"
+#include "PlainGame.h"
 
 #include "game/Catalogue.h"
 #include "game/CoherenceCheck.h"
@@ -18,6 +21,7 @@
 #include "state/Module1.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -41,7 +45,10 @@ constexpr int kStartUps = 7;
 constexpr int kRoundImages = 150;  // enough for 120 rounds without repetitions
 constexpr int kStartUpFiles = 1000;
 
-const char* NameOf(PictureLoading loading) { return loading == PictureLoading::Plain ? "plain" : "prepared"; }
+// The plain way (PlainGame) or ours (the game window).
+enum class Way { Plain, Ours };
+
+const char* NameOf(Way way) { return way == Way::Plain ? "plain" : "ours"; }
 
 double Ms(qint64 ns) { return double(ns) / 1e6; }
 
@@ -59,6 +66,7 @@ enum class Answer { Right, ChangeSet };
 struct RoundTimes {
     std::vector<double> click;  // ms from the click to the next round painted
     std::vector<double> ready;  // ms from a round shown to the next one prepared
+    QStringList rounds;         // the tags of every round shown, to compare the two ways
 };
 
 Module1 Options(std::int16_t way, const QString& set)
@@ -72,11 +80,38 @@ Module1 Options(std::int16_t way, const QString& set)
     return m;
 }
 
+// Either window, as the benchmark plays it.
+struct Window {
+    QPointer<QWidget> widget;
+    std::function<const GameState&()> game;
+    std::function<bool()> nextRoundReady;  // the plain way has nothing to prepare
+};
+
+Window Open(Way way, const Services& services, Module1& module1)
+{
+    if (way == Way::Plain) {
+        QPointer<PlainGame> window = PlainGame::Start(services, module1);
+        return {window.data(), [window]() -> const GameState& { return window->game(); }, [] { return true; }};
+    }
+    QPointer<frmMain> window = frmMain::Start(services, module1);
+    return {window.data(), [window]() -> const GameState& { return window->game(); },
+            [window] { return window->NextRoundReady(); }};
+}
+
+QString TagsOf(const RoundState& round)
+{
+    QStringList tags{round.imageTag};
+    for (const QString& tag : round.symbolTags) tags << tag;
+    return tags.join(u'|');
+}
+
 // The learner looks at the round before answering: long enough for the
 // prepared way to finish its work, as any human answer is.
-void LookAtTheRound(frmMain* window, RoundTimes& times, QElapsedTimer& sinceShown)
+void LookAtTheRound(const Window& window, RoundTimes& times, QElapsedTimer& sinceShown)
 {
-    while (window->NextRoundDrawn() && !window->NextRoundReady()) {
+    const QDeadlineTimer giveUp(60'000);
+    while (!window.nextRoundReady()) {
+        if (giveUp.hasExpired()) throw std::runtime_error("the next round was never prepared");
         QCoreApplication::processEvents();
         QThread::usleep(200);
     }
@@ -84,28 +119,35 @@ void LookAtTheRound(frmMain* window, RoundTimes& times, QElapsedTimer& sinceShow
     QCoreApplication::processEvents();
 }
 
-void Answer1(frmMain* window, Answer answer)
+// A real click, found by the controls' names, on the button or the right placeholder.
+void Answer1(const Window& window, Answer answer)
 {
+    QWidget* widget = window.widget;
     if (answer == Answer::ChangeSet) {
-        QTest::mouseClick(window->cmdCambia(), Qt::LeftButton);
+        auto* button = widget->findChild<QPushButton*>(QStringLiteral("cmdCambia"));
+        if (!button) throw std::runtime_error("no \"Change set\" button");
+        QTest::mouseClick(button, Qt::LeftButton);
         return;
     }
-    const RoundState& round = window->game().round;
+    const RoundState& round = window.game().round;
     int right = 0;
     for (int i = 0; i < kPlaceholderSlots; ++i)
         if (round.symbolTags[std::size_t(i)].toUpper() == round.imageTag.toUpper()) right = i;
-    ImageBox* box = window->Simbolo(right);
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, box->mapTo(window, box->rect().center()));
+    auto* box = widget->findChild<ImageBox*>(QStringLiteral("Simbolo%1").arg(right));
+    if (!box) throw std::runtime_error("no placeholder to click");
+    QTest::mouseClick(widget->windowHandle(), Qt::LeftButton, {}, box->mapTo(widget, box->rect().center()));
 }
 
-RoundTimes PlayRounds(const QString& appFolder, PictureLoading loading, std::int16_t way, Answer answer, int rounds)
+RoundTimes PlayRounds(const QString& appFolder, Way way, std::int16_t wayToWork, Answer answer, int rounds)
 {
-    BenchRuntime runtime(appFolder, 2026);
-    Module1 module1 = Options(way, "photos");
-    QPointer<frmMain> window = frmMain::Start(runtime, module1, loading);
-    if (!window) throw std::runtime_error("the game window did not open");
-    window->repaint();
+    BenchServices bench(appFolder, 2026);
+    const Services services = bench.services();
+    Module1 module1 = Options(wayToWork, "photos");
+    const Window window = Open(way, services, module1);
+    if (!window.widget) throw std::runtime_error("the game window did not open");
+    window.widget->repaint();
     RoundTimes times;
+    times.rounds << TagsOf(window.game().round);
     QElapsedTimer sinceShown;
     sinceShown.start();
     for (int n = 0; n < rounds; ++n) {
@@ -115,13 +157,14 @@ RoundTimes PlayRounds(const QString& appFolder, PictureLoading loading, std::int
         click.start();
         Answer1(window, answer);
         QCoreApplication::processEvents();
-        window->repaint();  // the whole window painted with the new round
+        window.widget->repaint();  // the whole window painted with the new round
         times.click.push_back(Ms(click.nsecsElapsed()));
         sinceShown.start();
-        if (module1.SessionShown != shownBefore + 1 || runtime.boxes > 0)
+        if (!window.widget || module1.SessionShown != shownBefore + 1 || bench.boxes.count > 0)
             throw std::runtime_error("a round was not drawn as expected");
+        times.rounds << TagsOf(window.game().round);
     }
-    delete window.data();
+    delete window.widget.data();
     return times;
 }
 
@@ -136,53 +179,65 @@ double PeakResidentMb()
 }
 
 // The child process: one 200-round game, then its peak memory on stdout.
-int MemoryChild(const QString& appFolder, PictureLoading loading)
+int MemoryChild(const QString& appFolder, Way way)
 {
-    PlayRounds(appFolder, loading, kRandomWithRepeats, Answer::Right, kMemoryRounds);
+    PlayRounds(appFolder, way, kRandomWithRepeats, Answer::Right, kMemoryRounds);
     std::printf("%.1f\n", PeakResidentMb());
     return 0;
 }
 
-double MemoryOf(const QString& appFolder, PictureLoading loading)
+double MemoryOf(const QString& appFolder, Way way)
 {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {"--memory", NameOf(loading), appFolder});
+    child.start(QCoreApplication::applicationFilePath(), {"--memory", NameOf(way), appFolder});
     if (!child.waitForFinished(600'000) || child.exitCode() != 0) throw std::runtime_error("memory run failed");
     return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 // Start-up on the 1000 + 1000 set: the catalogues and the check, the plain
 // check comparing every name with every other.
-double CataloguesAndCheck(BenchRuntime& runtime, const Module1& module1, CounterpartMatcher matcher)
+double CataloguesAndCheck(BenchServices& bench, const Module1& module1, Way way)
 {
+    const Services services = bench.services();
     Catalogue images, symbols;
     QElapsedTimer timer;
     timer.start();
-    CaricaImmagini(runtime, module1, images);
-    CaricaSimboli(runtime, module1, symbols);
-    ControllaCoerenza(runtime, images, symbols, matcher);
+    CaricaImmagini(services, module1, images);
+    CaricaSimboli(services, module1, symbols);
+    if (way == Way::Plain) ControllaCoerenzaByScan(services, images, symbols);
+    else ControllaCoerenza(services, images, symbols);
     const double ms = Ms(timer.nsecsElapsed());
-    if (images.Count() != kStartUpFiles || symbols.Count() != kStartUpFiles || runtime.boxes > 0)
+    if (images.Count() != kStartUpFiles || symbols.Count() != kStartUpFiles || bench.boxes.count > 0)
         throw std::runtime_error("the start-up set did not load as expected");
     return ms;
 }
 
+QByteArray CheckLog(const QString& appFolder)
+{
+    QFile log(appFolder + "/LumariCheck.log");
+    if (!log.open(QIODevice::ReadOnly)) throw std::runtime_error("no check log");
+    return log.readAll();
+}
+
 // The window's whole start-up up to its first round painted, less the
 // creation of the window itself.
-double StartUpBeyondCreation(const QString& appFolder, PictureLoading loading)
+double StartUpBeyondCreation(const QString& appFolder, Way way)
 {
-    BenchRuntime runtime(appFolder, 7);
+    BenchServices bench(appFolder, 7);
+    const Services services = bench.services();
     Module1 module1 = Options(kRandomWithRepeats, "startup");
     QElapsedTimer timer;
     timer.start();
-    delete new frmMain(runtime, module1, nullptr, loading);
+    if (way == Way::Plain) delete new PlainGame(services, module1);
+    else delete new frmMain(services, module1);
     const qint64 creation = timer.nsecsElapsed();
     timer.start();
-    QPointer<frmMain> window = frmMain::Start(runtime, module1, loading);
-    window->repaint();
+    const Window window = Open(way, services, module1);
+    if (!window.widget) throw std::runtime_error("the game window did not open");
+    window.widget->repaint();
     const qint64 whole = timer.nsecsElapsed();
-    delete window.data();
+    delete window.widget.data();
     return Ms(whole - creation);
 }
 
@@ -224,8 +279,9 @@ int Run()
                  {"right answer, controlled random mode", kControlledRandom, Answer::Right}};
     for (const auto& g : games) {
         std::fprintf(stderr, "Rounds: %s ...\n", g.name);
-        const RoundTimes plain = PlayRounds(app, PictureLoading::Plain, g.way, g.answer, kMeasuredRounds);
-        const RoundTimes ours = PlayRounds(app, PictureLoading::Prepared, g.way, g.answer, kMeasuredRounds);
+        const RoundTimes plain = PlayRounds(app, Way::Plain, g.way, g.answer, kMeasuredRounds);
+        const RoundTimes ours = PlayRounds(app, Way::Ours, g.way, g.answer, kMeasuredRounds);
+        if (plain.rounds != ours.rounds) throw std::runtime_error("the two ways played different rounds");
         rows.push_back({QStringLiteral("%1 → next round painted, median").arg(g.name), "≤ 5 ms",
                         Median(plain.click), Median(ours.click), "ms"});
         rows.push_back({QStringLiteral("%1 → next round painted, 95th percentile").arg(g.name), "≤ 16 ms",
@@ -235,16 +291,18 @@ int Run()
 
     std::fprintf(stderr, "Memory: two %d-round games, each in a process of its own ...\n", kMemoryRounds);
     rows.push_back({QStringLiteral("peak resident memory, %1-round game").arg(kMemoryRounds), "≤ 150 MB",
-                    MemoryOf(app, PictureLoading::Plain), MemoryOf(app, PictureLoading::Prepared), "MB"});
+                    MemoryOf(app, Way::Plain), MemoryOf(app, Way::Ours), "MB"});
 
     std::fprintf(stderr, "Start-up on %d + %d files ...\n", kStartUpFiles, kStartUpFiles);
     {
-        BenchRuntime runtime(app, 1);
+        BenchServices bench(app, 1);
         const Module1 module1 = Options(kRandomWithRepeats, "startup");
         std::vector<double> plain, ours;
         for (int i = 0; i < kStartUps; ++i) {
-            plain.push_back(CataloguesAndCheck(runtime, module1, WithoutCounterpartByScan));
-            ours.push_back(CataloguesAndCheck(runtime, module1, WithoutCounterpart));
+            plain.push_back(CataloguesAndCheck(bench, module1, Way::Plain));
+            const QByteArray plainLog = CheckLog(app);
+            ours.push_back(CataloguesAndCheck(bench, module1, Way::Ours));
+            if (CheckLog(app) != plainLog) throw std::runtime_error("the two checks wrote different logs");
         }
         rows.push_back({QStringLiteral("start-up, catalogues and coherence check, %1 + %1 files, median of %2")
                             .arg(kStartUpFiles)
@@ -252,8 +310,8 @@ int Run()
                         "≤ 30 ms", Median(plain), Median(ours), "ms"});
         std::vector<double> plainWhole, oursWhole;
         for (int i = 0; i < 3; ++i) {
-            plainWhole.push_back(StartUpBeyondCreation(app, PictureLoading::Plain));
-            oursWhole.push_back(StartUpBeyondCreation(app, PictureLoading::Prepared));
+            plainWhole.push_back(StartUpBeyondCreation(app, Way::Plain));
+            oursWhole.push_back(StartUpBeyondCreation(app, Way::Ours));
         }
         rows.push_back({"start-up to the first round painted, beyond window creation, median of 3", "(no goal)",
                         Median(plainWhole), Median(oursWhole), "ms"});
@@ -283,8 +341,8 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     try {
         if (args.size() == 4 && args[1] == "--memory")
-            return lumari::bench::MemoryChild(args[3], args[2] == "plain" ? lumari::PictureLoading::Plain
-                                                                         : lumari::PictureLoading::Prepared);
+            return lumari::bench::MemoryChild(args[3], args[2] == "plain" ? lumari::bench::Way::Plain
+                                                                         : lumari::bench::Way::Ours);
         return lumari::bench::Run();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lumari_bench: %s\n", e.what());

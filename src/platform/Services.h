@@ -60,9 +60,9 @@ public:
     virtual QString AppPath() const noexcept = 0;
     // The first match of a pattern with "*" / "?" in its last component, ""
     // when none; DirNext gives the following ones and "" at the end.
-    // Attributes 0: plain files; 16: folders too, "." and "..". Errors: 52,
-    // 53, 68, 75, 76 for a folder that cannot be listed; DirNext 5 when no
-    // listing is going on.
+    // Attributes 0: plain files; 16: folders too, "." and "..". A folder
+    // that is missing or cannot be read lists nothing; DirNext raises 5 when
+    // no listing is going on.
     virtual QString Dir(const QString& pattern, int attributes) = 0;
     virtual QString DirNext() = 0;
     // 53 when the entry does not exist.

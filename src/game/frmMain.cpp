@@ -85,6 +85,7 @@ struct frmMain::Ahead {
 frmMain::frmMain(const Services& services, Module1& module1, QWidget* parent)
     : QWidget(parent), services_(services), module1_(module1), ahead_(std::make_unique<Ahead>(services.pictures))
 {
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setWindowIcon(ProgramIcon());
     setFont(DialogFont());

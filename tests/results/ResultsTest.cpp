@@ -1,0 +1,73 @@
+// The results window's load on the real settings file: both reports, the
+// session folded into the stored totals, damaged and overflowing totals.
+#include "results/Reports.h"
+#include "results/frmAbout.h"
+#include "support/TestServices.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace lumari::test {
+
+// Report lines are written here joined by "|"; the program joins them by CR LF.
+QString Crlf(QString lines) { return lines.replace('|', "\r\n"); }
+
+TEST(Results, ReportsTheSessionAndTheTotalsStoresThemAndShowsThem)
+{
+    const QString session = "Shown: 10 (answered: 8)|Correct answers: 6|Wrong answers: 2|% of success: 75%";
+    const QString sum = "(answered: 26)|Correct answers: 21|Wrong answers: 5|% of success: 80.77%";
+    const struct {
+        const char* stored;  // Statistics lines
+        int shown, correct, wrong;
+        QString session, statistics;
+        const char *after, *box;  // after: Shown|CorrectAnswers|WrongAnswers as stored
+    } cases[] = {
+        {"Shown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=4\n", 10, 6, 2, session, "4 times|Shown: 30 " + sum, "30|21|5",
+         ""},
+        {"Shown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=seven\n", 5, 0, 0, "*** No answers given ***",
+         "seven times|Shown: 20 (answered: 18)|Correct answers: 15|Wrong answers: 3|% of success: 83.33%", "20|15|3", ""},
+        {"", 5, 0, 0, "*** No answers given ***", "0 times|*** No stats available ***", "<missing>|<missing>|<missing>", ""},
+        {"Shown=x\nCorrectAnswers=15\nWrongAnswers=3\n", 10, 6, 2, session, "0 times|Shown: 10 " + sum, "10|21|5",
+         "Error \"Type mismatch\" in Form_Load() routine"},
+        {"Shown=2147483640\nCorrectAnswers=15\nWrongAnswers=3\n", 10, 6, 2, session, "0 times|Shown: 2147483640 " + sum,
+         "2147483640|21|5", "Error \"Overflow\" in Form_Load() routine"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        World w;
+        if (*c.stored) WriteSettingsFile(QByteArray("[Statistics]\n") + c.stored);
+        w.module1.SessionShown = c.shown, w.module1.SessionCorrect = c.correct, w.module1.SessionWrong = c.wrong;
+        const ResultsTexts texts = LoadResults(w.services(), w.module1);
+        EXPECT_EQ(texts.session, Crlf("This session results:|" + c.session));
+        EXPECT_EQ(texts.statistics, Crlf("Statistical results:|Program used " + c.statistics));
+        EXPECT_EQ(w.Stored("Statistics", "Shown") + '|' + w.Stored("Statistics", "CorrectAnswers") + '|' +
+                      w.Stored("Statistics", "WrongAnswers"), c.after);
+        EXPECT_EQ(w.boxes.Texts().join('\n'), c.box);
+        for (const ShownBox& box : w.boxes.shown) EXPECT_EQ(QString::number(box.style) + box.title, "16");
+    }
+    World w;  // the results window shows the same reports, and OK closes it
+    w.module1.SessionShown = 10, w.module1.SessionCorrect = 6, w.module1.SessionWrong = 2;
+    QPointer<frmAbout> win = frmAbout::Start(w.services(), w.module1);
+    QString shown = win->windowTitle();
+    for (const char* label : {"lblTitle", "lblVersion", "lblEsito", "lblStatistiche"})
+        shown += "\r\n" + win->findChild<QLabel*>(label)->text();
+    EXPECT_EQ(shown, Crlf("About Lumari !|Lumari !|Version 3.0.0|This session results:|" + session +
+                          "|Statistical results:|Program used 0 times|" + session));
+    QMetaObject::invokeMethod(win->findChild<QObject*>("cmdOK"), "click");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(win.isNull() && w.boxes.shown.empty());
+
+    // The rate rounds half to even, in its shortest form with the user's decimal separator.
+    QStringList rates;
+    for (const auto& [correct, answered] : {std::pair{1, 3}, {2, 3}, {1, 8}, {1, 800}, {3, 800}, {3, 4}})
+        rates << SuccessRate(correct, answered);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    rates << SuccessRate(2, 3);
+    QLocale::setDefault(saved);
+    EXPECT_EQ(rates.join(' '), "33.33 66.67 12.5 0.12 0.38 75 66,67");
+}
+
+}  // namespace lumari::test

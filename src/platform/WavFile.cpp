@@ -71,6 +71,7 @@ std::optional<WavSound> ReadWav(QIODevice& device)
         frames += got;
     }
     if (sound.samples.isEmpty()) return std::nullopt;
+    sound.samples.squeeze();  // the growth's slack is not kept while the sound plays
     return sound;
 }
 

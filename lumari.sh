@@ -9,12 +9,12 @@ cd "$(dirname "$0")"
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
-  fonts-liberation xdg-utils
+  fonts-liberation xdg-utils libsndfile1-dev
 )
 TEST_PACKAGES=(
   googletest libgtest-dev
   xvfb xdotool x11-utils imagemagick python3 python3-xlib
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream dpkg-dev file
 )
 # dpkg-shlibdeps (dpkg-dev) finds the .deb's Depends; CPack needs file for it.

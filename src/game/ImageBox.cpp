@@ -49,4 +49,11 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event)
     if (click) emit clicked();
 }
 
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Not a press: the release that follows makes no second click.
+    pressed_ = false;
+    event->accept();
+}
+
 }  // namespace lumari

@@ -6,7 +6,8 @@
 namespace lumari {
 
 // A picture without focus that stretches its picture to its whole box, with a
-// single-line border; a click on it is reported by clicked().
+// single-line border; a click on it is reported by clicked(). The second
+// press of a double-click is no click: a double-click is one answer.
 class ImageBox : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QImage image_;

@@ -15,6 +15,7 @@
 #include "state/SetLayout.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -202,6 +203,7 @@ void frmMain::Cambia()
     ahead_->showing = round ? round->pictures.get() : nullptr;
     lumari::Cambia(services_, module1_, game_, *this, round ? &round->drawn : nullptr);
     ahead_->showing = nullptr;
+    NamePictures();
     if (round) ahead_->pipeline.Keep(*round->pictures);
 
     // The next round is drawn from the state this one left, so it is the one
@@ -218,6 +220,32 @@ void frmMain::Simbolo_Click(int index)
 void frmMain::cmdCambia_Click()
 {
     Untrapped(services_.boxes, [this] { Cambia(); });
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // A key held down is one press, as a held mouse button is one click.
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdCambia_->hasFocus()) {
+        if (!event->isAutoRepeat()) cmdCambia_->click();
+        return;
+    }
+    if (plain && key >= Qt::Key_1 && key < Qt::Key_1 + kPlaceholderSlots) {
+        // The placeholders stand left to right in index order; those not in use are hidden.
+        const int index = key - Qt::Key_1;
+        if (!event->isAutoRepeat() && !Simbolo_[std::size_t(index)]->isHidden()) Simbolo_Click(index);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmMain::NamePictures()
+{
+    const RoundState& round = game_.round;
+    Immagine_->setAccessibleName(LabelText(round.imageTag));
+    for (int i = 0; i < kPlaceholderSlots; ++i)
+        Simbolo_[std::size_t(i)]->setAccessibleName(LabelText(round.symbolTags[std::size_t(i)]));
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -36,6 +36,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter on the focused "Change set" presses it, as Space does; the digit
+    // keys 1 to 4 (main row or keypad) answer the placeholder at that
+    // position from the left, as a click on it would.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();
@@ -50,6 +54,8 @@ private:
     void SetCaption(int target, const QString& text) override;
     void CloseGame() override;
 
+    // Each picture's accessible name is its caption, shown or not.
+    void NamePictures();
     ImageBox* PictureOf(int target) const;
     QLabel* CaptionOf(int target) const;
 

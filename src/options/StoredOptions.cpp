@@ -28,25 +28,19 @@ void StoreChosenOptions(const Services& services, Module1& module1, ErrorTrap& t
     trap([&] { save(keys::kGeneral, keys::kShowLabels, QString::number(chosen.showLabels)); });
     trap([&] { save(keys::kGeneral, keys::kPlaySounds, QString::number(chosen.playSounds)); });
     trap([&] { save(keys::kGeneral, keys::kMaxPlaceholders, QString::number(AddInt16(symbolsIndex, 2))); });
-    trap([&] {
-        if (chosen.randomSelected) {
-            save(keys::kGeneral, keys::kWayToWork, QStringLiteral("1"));
-            module1.WayToWork = kRandomWithRepeats;
-        } else if (chosen.controlledSelected) {
-            save(keys::kGeneral, keys::kWayToWork, QStringLiteral("2"));
-            module1.WayToWork = kControlledRandom;
-        }
-    });
-    trap([&] {
-        const QString sound = ChosenSound(chosen.soundOkIndex, chosen.soundOkText);
-        save(keys::kGeneral, keys::kSoundOk, sound);
-        module1.SoundOk = sound;
-    });
-    trap([&] {
-        const QString sound = ChosenSound(chosen.soundWrongIndex, chosen.soundWrongText);
-        save(keys::kGeneral, keys::kSoundWrong, sound);
-        module1.SoundWrong = sound;
-    });
+    // Each variable is set in a step of its own after its key: a key that
+    // cannot be written still leaves the choice in force for this run.
+    if (chosen.randomSelected || chosen.controlledSelected) {
+        const std::int16_t way = chosen.randomSelected ? kRandomWithRepeats : kControlledRandom;
+        trap([&] { save(keys::kGeneral, keys::kWayToWork, QString::number(way)); });
+        module1.WayToWork = way;
+    }
+    const QString soundOk = ChosenSound(chosen.soundOkIndex, chosen.soundOkText);
+    trap([&] { save(keys::kGeneral, keys::kSoundOk, soundOk); });
+    module1.SoundOk = soundOk;
+    const QString soundWrong = ChosenSound(chosen.soundWrongIndex, chosen.soundWrongText);
+    trap([&] { save(keys::kGeneral, keys::kSoundWrong, soundWrong); });
+    module1.SoundWrong = soundWrong;
     trap([&] { save(keys::kGeneral, keys::kImagesSet, chosen.imagesSetText); });
 
     // A stored count that is not a number counts from 0; one at the largest

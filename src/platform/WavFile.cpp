@@ -1,82 +1,78 @@
 #include "platform/WavFile.h"
 
-#include <cstring>
+#include <QIODevice>
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
 
 namespace lumari {
 namespace {
 
-quint32 Le32(const char* p)
-{
-    return quint32(quint8(p[0])) | quint32(quint8(p[1])) << 8 | quint32(quint8(p[2])) << 16 |
-           quint32(quint8(p[3])) << 24;
-}
-quint16 Le16(const char* p) { return quint16(quint8(p[0]) | quint8(p[1]) << 8); }
+// libsndfile reads through the device, so a file is never held whole in memory.
+QIODevice& Device(void* data) { return *static_cast<QIODevice*>(data); }
 
-constexpr quint16 kPcm = 1;
-constexpr quint16 kFloat = 3;
-constexpr quint16 kExtensible = 0xFFFE;
+SF_VIRTUAL_IO DeviceIo()
+{
+    SF_VIRTUAL_IO io{};
+    io.get_filelen = [](void* d) -> sf_count_t { return Device(d).size(); };
+    io.seek = [](sf_count_t offset, int whence, void* d) -> sf_count_t {
+        QIODevice& device = Device(d);
+        const sf_count_t base = whence == SEEK_CUR ? device.pos() : whence == SEEK_END ? device.size() : 0;
+        if (base + offset < 0 || !device.seek(base + offset)) return -1;
+        return device.pos();
+    };
+    io.read = [](void* ptr, sf_count_t count, void* d) -> sf_count_t {
+        return std::max<qint64>(0, Device(d).read(static_cast<char*>(ptr), count));
+    };
+    io.write = [](const void*, sf_count_t, void*) -> sf_count_t { return 0; };
+    io.tell = [](void* d) -> sf_count_t { return Device(d).pos(); };
+    return io;
+}
+
+constexpr sf_count_t kBlockFrames = 4096;  // frames decoded at a time
 
 }  // namespace
 
-std::optional<WavSound> ReadWav(const QByteArray& bytes)
+std::optional<WavSound> ReadWav(QIODevice& device)
 {
-    const char* d = bytes.constData();
-    const qint64 size = bytes.size();
-    if (size < 12 || size > kMaxWavBytes || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
+    // RIFF, not its big-endian cousin RIFX that libsndfile also calls WAV.
+    if (!device.isReadable() || !device.peek(4).startsWith("RIFF")) return std::nullopt;
+    SF_VIRTUAL_IO io = DeviceIo();
+    SF_INFO info{};
+    const std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> file(sf_open_virtual(&io, SFM_READ, &info, &device), sf_close);
+    if (!file) return std::nullopt;
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    if (container != SF_FORMAT_WAV && container != SF_FORMAT_WAVEX) return std::nullopt;
+    if (info.channels < 1 || info.channels > 8 || info.samplerate < 1000 || info.samplerate > 384000)
         return std::nullopt;
-
-    bool haveFormat = false;
-    quint16 tag = 0, channels = 0, bits = 0, blockAlign = 0;
-    quint32 rate = 0;
-    qint64 pos = 12;
-    while (pos + 8 <= size) {
-        const char* chunk = d + pos;
-        const qint64 length = Le32(chunk + 4);
-        const qint64 body = pos + 8;
-        if (std::memcmp(chunk, "fmt ", 4) == 0) {
-            if (length < 16 || body + length > size) return std::nullopt;
-            tag = Le16(d + body);
-            channels = Le16(d + body + 2);
-            rate = Le32(d + body + 4);
-            blockAlign = Le16(d + body + 12);
-            bits = Le16(d + body + 14);
-            if (tag == kExtensible) {
-                if (length < 40) return std::nullopt;
-                tag = Le16(d + body + 24);  // the sub-format's leading number
-            }
-            haveFormat = true;
-        } else if (std::memcmp(chunk, "data", 4) == 0) {
-            if (!haveFormat) return std::nullopt;
-            if (channels < 1 || channels > 8 || rate < 1000 || rate > 384000) return std::nullopt;
-            QAudioFormat::SampleFormat sampleFormat = QAudioFormat::Unknown;
-            if (tag == kPcm && bits == 8) sampleFormat = QAudioFormat::UInt8;
-            else if (tag == kPcm && bits == 16) sampleFormat = QAudioFormat::Int16;
-            else if (tag == kPcm && (bits == 24 || bits == 32)) sampleFormat = QAudioFormat::Int32;
-            else if (tag == kFloat && bits == 32) sampleFormat = QAudioFormat::Float;
-            if (sampleFormat == QAudioFormat::Unknown || blockAlign != channels * (bits / 8)) return std::nullopt;
-
-            const qint64 available = qMin(length, size - body);
-            const qint64 whole = available - available % blockAlign;  // whole frames only
-            WavSound sound;
-            sound.format.setSampleFormat(sampleFormat);
-            sound.format.setChannelCount(channels);
-            sound.format.setSampleRate(int(rate));
-            if (bits == 24) {
-                // Widened to 32 bits: the low byte zero, the sign kept.
-                sound.samples.resize(whole / 3 * 4);
-                char* out = sound.samples.data();
-                for (qint64 i = 0; i + 3 <= whole; i += 3, out += 4) {
-                    out[0] = 0;
-                    std::memcpy(out + 1, d + body + i, 3);
-                }
-            } else {
-                sound.samples = bytes.mid(body, whole);
-            }
-            return sound;
+    WavSound sound;
+    sound.format.setSampleFormat(QAudioFormat::Int16);
+    sound.format.setChannelCount(info.channels);
+    sound.format.setSampleRate(info.samplerate);
+    const sf_count_t maxFrames = kMaxWavSamples / info.channels;
+    // Read as floats of full scale 1 whatever the encoding (libsndfile gives
+    // float files to a 16-bit read unscaled), then made 16-bit here, clipped.
+    // Grown block by block: the length a damaged header claims is not trusted.
+    std::vector<float> block(std::size_t(kBlockFrames * info.channels));
+    for (sf_count_t frames = 0; frames < maxFrames;) {
+        const sf_count_t got = sf_readf_float(file.get(), block.data(), std::min(kBlockFrames, maxFrames - frames));
+        if (got <= 0) break;
+        const qsizetype done = sound.samples.size();
+        sound.samples.resize(done + qsizetype(got * info.channels * 2));
+        auto* out = reinterpret_cast<qint16*>(sound.samples.data() + done);
+        for (sf_count_t i = 0; i < got * info.channels; ++i) {
+            const float v = std::isnan(block[std::size_t(i)]) ? 0.0f : std::clamp(block[std::size_t(i)], -1.0f, 1.0f);
+            out[i] = qint16(std::min(32767L, std::lrint(v * 32768.0f)));
         }
-        pos = body + length + (length & 1);  // chunks are padded to even lengths
+        frames += got;
     }
-    return std::nullopt;
+    if (sound.samples.isEmpty()) return std::nullopt;
+    sound.samples.squeeze();  // the growth's slack is not kept while the sound plays
+    return sound;
 }
 
 }  // namespace lumari

@@ -5,23 +5,28 @@
 
 #include <optional>
 
+class QIODevice;
+
 namespace lumari {
 
-// The sound of a WAV file, ready for an audio output.
+// The sound of a WAV file, ready for an audio output: 16-bit samples,
+// channels interleaved.
 struct WavSound {
     QAudioFormat format;
     QByteArray samples;
 };
 
-// Largest WAV file the program plays; a larger one is treated as unplayable
-// rather than read into memory.
-constexpr qint64 kMaxWavBytes = 64ll << 20;
+// The most samples (frames x channels) read from one file: three minutes of
+// 48 kHz stereo. A longer sound plays its beginning; a file claiming more
+// cannot make the program take more memory than this.
+constexpr qint64 kMaxWavSamples = 3ll * 60 * 48000 * 2;
 
-// Reads the bytes of a WAV file: PCM of 8, 16, 24 or 32 bits or 32-bit float,
-// plain or extensible header, 1 to 8 channels. 24-bit samples come out as
-// 32-bit. Nothing when the bytes are not such a file (empty, cut short in its
-// header, another format, nonsense values); a sound chunk shorter than its
-// header claims gives the part that is there.
-std::optional<WavSound> ReadWav(const QByteArray& bytes);
+// Decodes a WAV file, read from the device's current contents, with
+// libsndfile: every encoding it reads in a RIFF/WAVE container (PCM of 8 to
+// 32 bits, float, IMA and Microsoft ADPCM, mu-law, A-law, GSM 6.10, ...),
+// 1 to 8 channels. Nothing when the bytes are no such file (empty, damaged
+// header, another container) or hold no sound; a sound cut short gives the
+// part that is there.
+std::optional<WavSound> ReadWav(QIODevice& device);
 
 }  // namespace lumari

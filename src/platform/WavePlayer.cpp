@@ -32,12 +32,12 @@ void WavePlayer::Play(const QString& path)
     const QString resolvedPath = ResolvePath(path);
     // Whatever comes next, the sound still playing ends here.
     Stop();
-    const QFileInfo info(resolvedPath);
-    if (!info.isFile() || info.size() > kMaxWavBytes) return;
+    // Only a regular file: a pipe or device of that name would never end.
+    if (!QFileInfo(resolvedPath).isFile()) return;
     QFile file(resolvedPath);
     if (!file.open(QIODevice::ReadOnly)) return;
-    std::optional<WavSound> sound = ReadWav(file.read(kMaxWavBytes + 1));
-    if (!sound || sound->samples.isEmpty()) return;
+    std::optional<WavSound> sound = ReadWav(file);
+    if (!sound) return;
 
     try {
         const QAudioDevice output = QMediaDevices::defaultAudioOutput();

@@ -13,8 +13,8 @@ class QBuffer;
 namespace lumari {
 
 // Plays one WAV file at a time in the background on the default audio output.
-// Each call reads and checks the file itself (ReadWav) and gives the audio
-// output only well-formed samples: Qt 6.4's sample cache behind QSoundEffect
+// Each call decodes the file itself (ReadWav, libsndfile) and gives the audio
+// output only well-formed 16-bit samples: Qt 6.4's sample cache behind QSoundEffect
 // never finishes loading an empty or cut-short file, and the next sound then
 // hangs the program.
 class WavePlayer : public SoundOutput {
@@ -23,7 +23,7 @@ public:
     ~WavePlayer() override;
     // Cuts off the sound playing and starts this one from its beginning, the
     // same file included; returns at once. A missing, empty, damaged or
-    // oversized file, or a machine without audio output, is silence. Error 48
+    // non-WAV file, or a machine without audio output, is silence. Error 48
     // only when the audio output itself cannot be set up.
     void Play(const QString& path) override;
 

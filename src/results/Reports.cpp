@@ -48,15 +48,13 @@ void AppendCounts(QStringList& lines, ErrorTrap& trap, std::int32_t shown, std::
     }
 }
 
-// Adds the session's count to one total and stores the sum. On overflow the
-// stored text and the total stay as they were.
+// Adds the session's count to one total, then stores the sum. On overflow the
+// stored text and the total stay as they were; a sum that cannot be stored
+// still counts in the report of the totals as they now stand.
 void Fold(Settings& settings, ErrorTrap& trap, const QString& key, std::int32_t& total, std::int32_t count)
 {
-    trap([&] {
-        const std::int32_t sum = AddInt32(total, count);
-        settings.Save(keys::kApp, keys::kStatistics, key, QString::number(sum));
-        total = sum;
-    });
+    if (!trap([&] { total = AddInt32(total, count); })) return;
+    trap([&] { settings.Save(keys::kApp, keys::kStatistics, key, QString::number(total)); });
 }
 
 }  // namespace

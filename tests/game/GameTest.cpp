@@ -1,0 +1,288 @@
+// The game's routines on real files, and the real window played beside them.
+#include "game/Answer.h"
+#include "game/CoherenceCheck.h"
+#include "game/ImageBox.h"
+#include "game/PictureCache.h"
+#include "game/frmMain.h"
+#include "support/TestServices.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace lumari::test {
+namespace {
+
+// Every box shown since the last call, as text|style|title.
+QStringList Shown(FakeBoxes& boxes)
+{
+    QStringList seen;
+    for (const ShownBox& b : boxes.shown) seen << QString("%1|%2|%3").arg(b.prompt).arg(b.style).arg(b.title);
+    return boxes.shown.clear(), seen;
+}
+
+QString Trapped(const QString& what, const QString& routine) { return QString("Error \"%1\" in %2() routine|16|").arg(what, routine); }
+QString NotDistinct(int n) { return Trapped(QString("Not enough symbols with different names (letter case ignored) to fill %1 symbols placeholders").arg(n), "Cambia"); }
+
+
+QSet<QString> Set(const QStringList& names) { return {names.begin(), names.end()}; }
+
+void Load(const Services& s, const Module1& m, GameState& g) { CaricaImmagini(s, m, g.images), CaricaSimboli(s, m, g.symbols); }
+
+Catalogue Cat(const QStringList& names)
+{
+    Catalogue c;
+    for (int i = 0; i < names.size(); ++i) c.Set(i + 1, names[i]);
+    return c.SetCount(int(names.size())), c;
+}
+
+// A round's view that loads each picture as the window does and records what is on show.
+struct View : RoundView {
+    explicit View(const Pictures& p) : pictures(p) {}
+    void ShowPicture(int t, const QString& path) override { pictures.Load(path), shown[t] = path; }
+    void ClearPicture(int t) override { shown[t].clear(); }
+    void SetCaption(int t, const QString& text) override { captions[t] = text; }
+    void CloseGame() override { closed = true; }
+    const Pictures& pictures;
+    QHash<int, QString> shown, captions;
+    bool closed = false;
+};
+
+TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
+{
+    World w;
+    QtFiles files(w.app("prog"));  // the program's folder, with "outside" beside it
+    const Services s{w.settings, files, w.boxes, w.pictures, w.random, w.clock, w.log, w.opener, w.sound};
+    for (const QString sub : {"Images", "Symbols"}) {
+        for (const char* n : {"b.jpg", "a.jpg", "C.JPG", "notes.txt"}) w.app.WriteFile("prog/Set_abc/" + sub + "/" + n, "");
+        w.app.MakeFolder("prog/Set_abc/" + sub + "/x.jpg");
+        w.app.MakeFolder("prog/Set_empty/" + sub);
+        w.app.WriteJpeg("outside/" + sub + "/red.jpg");
+    }
+    for (int i = 0; i < 1003; ++i) w.app.WriteFile(QString("prog/Set_big/Images/n%1.jpg").arg(i), "");
+    ASSERT_TRUE(QFile::link(w.app("prog/Set_big/Images"), w.app("prog/Set_big/Symbols")));
+    w.app.MakeFolder("prog/Set_x");
+    const struct { QString set; QStringList names; int count, reports; QString error; } cases[] = {
+        {"abc", {"b.jpg", "a.jpg", "C.JPG"}, 3, 0, ""},  {"empty", {""}, 1, 0, ""}, {"none", {""}, 1, 0, ""},
+        {"big", {}, 1000, 3, "Subscript out of range"}, {"x/../../outside", {""}, 1, 1, "Path not found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set.toStdString());
+        w.module1.ImagesSet = c.set;
+        GameState g;
+        Load(s, w.module1, g);
+        EXPECT_EQ(Shown(w.boxes), QStringList(c.reports, Trapped(c.error, "CaricaImmagini")) + QStringList(c.reports, Trapped(c.error, "CaricaSimboli")));
+        for (const Catalogue* cat : {&g.images, &g.symbols}) {
+            EXPECT_EQ(cat->Count(), c.count);
+            EXPECT_EQ(Set(cat->Names()).size(), c.count);
+            EXPECT_EQ(Set(cat->Names()), c.names.isEmpty() ? Set(cat->Names()) : Set(c.names));
+        }
+    }
+    // The real window with that set: nothing from outside shown, every path refused.
+    w.module1.MaxPlaceholders = 1, w.module1.ImagesSet = "x/../../outside";
+    QPointer<frmMain> window = frmMain::Start(s, w.module1);
+    const QString lost = Trapped("Path not found", "Cambia");
+    EXPECT_EQ(Shown(w.boxes), QStringList({Trapped("Path not found", "CaricaImmagini"), Trapped("Path not found", "CaricaSimboli"), lost, lost, NotDistinct(1)}));
+    for (const ImageBox* box : window->findChildren<ImageBox*>()) EXPECT_TRUE(box->image().isNull());
+    delete window.data();
+}
+
+TEST(CoherenceCheck, TellsAndRewritesTheLogOfWhatHasNoCounterpart)
+{
+    World w;
+    const QString rule = "\r\n" + QString(50, '-') + "\r\n\r\n", head = "\r\nData check on 06/12/2026\r\n\r\n" + rule;
+    const struct { QStringList images, symbols; QString warning, information; } cases[] = {
+        {{"a.jpg", "b.jpg", "c.jpg"}, {"A.JPG", "c.jpg", "d.jpg"}, "\r\nb.jpg", "\r\nd.jpg"},
+        {{"a.jpg", "B.jpg"}, {"b.JPG", "A.jpg"}, "", ""},
+        {{""}, {"a.jpg", "b.jpg"}, "\r\n", "\r\na.jpg\r\nb.jpg"},
+        {{""}, {""}, "", ""},
+        {{"x.jpeg", "y.jpg", "z.jpg"}, {"x.jpg", "Y.jpg"}, "\r\nx.jpeg\r\nz.jpg", "\r\nx.jpg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.images.join(',').toStdString());
+        ControllaCoerenza(w.services(), Cat(c.images), Cat(c.symbols));
+        const QString warning = "These images have no correspondant symbol:" + c.warning;
+        const QString information = "These symbols have no correspondant image:" + c.information;
+        QStringList boxes;
+        if (!c.warning.isEmpty()) boxes << warning + "|16|WARNING !!!";
+        if (!c.information.isEmpty()) boxes << information + "|64|Information";
+        EXPECT_EQ(Shown(w.boxes), boxes);
+        QFile log(w.app("LumariCheck.log"));
+        const QString logged = log.open(QIODevice::ReadOnly) ? QString::fromLatin1(log.readAll()) : "<no log>";
+        EXPECT_EQ(logged, head + (c.warning.isEmpty() ? "\r\nImages OK !\r\n\r\n" : "\r\n" + warning + "\r\n\r\n") + rule +
+                              (c.information.isEmpty() ? "\r\nSymbols OK !\r\n\r\n" : "\r\n" + information + "\r\n"));
+    }
+    // A log that cannot be written: every step reported, the checks still told.
+    QFile::remove(w.app("LumariCheck.log"));
+    w.app.MakeFolder("LumariCheck.log");
+    ControllaCoerenza(w.services(), Cat({"a.jpg"}), Cat({"b.jpg"}));
+    const QString bad = Trapped("Bad file name or number", "ControllaCoerenza");
+    EXPECT_EQ(Shown(w.boxes), QStringList({Trapped("Path/File access error", "ControllaCoerenza"), bad, bad,
+                                           "These images have no correspondant symbol:\r\na.jpg|16|WARNING !!!", bad, bad,
+                                           "These symbols have no correspondant image:\r\nb.jpg|64|Information", bad}));
+}
+
+TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
+{
+    for (const auto& [name, label] : {std::pair{"cat.jpg", "CAT"}, {"Dog.JPG", "DOG.JPG"}, {"a.jpg.jpg", "A"}, {"x.jpgy.jpg", "XY"}})
+        EXPECT_EQ(LabelText(name), label);
+    const QStringList five = {"Cat.jpg", "Dog.JPG", "a.jpg.jpg", "e.jpg", "f.jpg"};
+    const struct { int placeholders; std::int16_t way, labels; QStringList images, symbols; int calls; bool draws; QString each, last; } cases[] = {
+        {4, kRandomWithRepeats, kTrue, five.mid(0, 4), {"cat.jpg", "Dog.JPG", "a.jpg.jpg", "e.jpg", "f.jpg"}, 200, true, "", ""},
+        {3, kControlledRandom, kFalse, five, five, 6, true, "", "No more images to display|0|End of set"},
+        {2, kRandomWithRepeats, kTrue, {"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}, 30, true, "", ""},
+        {1, kRandomWithRepeats, kTrue, five, five, 30, true, "", ""},
+        {4, kRandomWithRepeats, kTrue, five, five.mid(0, 3), 3, false, "Not enough symbols in Simbols folder to fill 4 symbols placeholders|16|", ""},
+        {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, 30, true, NotDistinct(3), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.placeholders * 10 + c.way);
+        World w(7);
+        w.module1.MaxPlaceholders = c.placeholders, w.module1.WayToWork = c.way, w.module1.ShowLabels = c.labels, w.module1.ImagesSet = "t";
+        w.app.MakeSet("Set_t", c.images, c.symbols);
+        GameState g;
+        Load(w.services(), w.module1, g);
+        View v(w.pictures);
+        QSet<QString> images, symbols, rights;
+        for (int k = 0, shown = 0; k < c.calls; ++k) {
+            Cambia(w.services(), w.module1, g, v);
+            const bool last = k == c.calls - 1 && !c.last.isEmpty();
+            EXPECT_EQ(Shown(w.boxes), last ? QStringList{c.last} : c.each.isEmpty() ? QStringList() : QStringList{c.each});
+            ASSERT_EQ(w.module1.SessionShown, shown += c.draws && !last);
+            EXPECT_EQ(g.images.Count(), int(c.images.size()) - (c.way == kControlledRandom ? shown : 0));
+            if (!c.draws || last) continue;
+            const RoundState& r = g.round;
+            EXPECT_TRUE(r.firstAnswerPending && c.images.contains(r.imageTag));
+            images << r.imageTag;
+            QSet<QString> distinct;
+            for (int t = kImageTarget; t < c.placeholders; ++t) {
+                const QString& tag = t < 0 ? r.imageTag : r.symbolTags[std::size_t(t)];
+                EXPECT_EQ(v.shown[t], tag.isEmpty() ? QString() : w.app.path() + (t < 0 ? "\\Set_t\\Images\\" : "\\Set_t\\Symbols\\") + tag);
+                EXPECT_EQ(v.captions.value(t, "-"), c.labels ? LabelText(tag) : "-");
+                if (t >= 0 && tag.toUpper() == r.imageTag.toUpper()) rights << QString::number(t);
+                if (t >= 0) distinct << tag.toUpper(), symbols << tag.toUpper();
+            }
+            EXPECT_EQ(distinct.size(), c.placeholders);
+            EXPECT_EQ(std::count(r.symbolTags.begin(), r.symbolTags.end(), r.imageTag), 1);
+        }
+        EXPECT_EQ(v.closed, !c.last.isEmpty());
+        EXPECT_TRUE(c.draws || (v.shown.empty() && v.captions.empty()));
+        // Every image, every symbol and every position comes up (in controlled mode, once).
+        EXPECT_EQ(images, c.draws ? Set(c.images) : QSet<QString>());
+        EXPECT_EQ(symbols - QSet<QString>{""}, c.draws ? Set(c.symbols.join('|').toUpper().split('|')) : QSet<QString>());
+        EXPECT_EQ(rights.size(), c.draws ? c.placeholders : 0);
+    }
+}
+
+TEST(Answers, OnlyTheRoundsFirstAnswerCountsAndEveryOneSounds)
+{
+    const struct { bool drawn; std::int16_t sounds; QString ok, no; QList<int> clicks; QString result; } cases[] = {
+        {true, kTrue, "ok.wav", "no.wav", {0, 0, 1}, "5 8|no.wav,no.wav,ok.wav,next"},
+        {true, kTrue, "ok.wav", "no.wav", {1, 0}, "6 7|ok.wav,next,no.wav"},
+        {true, kFalse, "ok.wav", "no.wav", {0, 1}, "5 8|next"},
+        {true, kTrue, "ok.wav", "", {0, 1, 1}, "5 8|ok.wav,next,ok.wav,next"},
+        {true, kTrue, "", "no.wav", {1}, "6 7|next"},
+        {false, kTrue, "ok.wav", "no.wav", {0}, "5 7|ok.wav,next"},
+    };
+    for (const auto& c : cases) {
+        World w;
+        w.module1.PlaySounds = c.sounds, w.module1.SoundOk = c.ok, w.module1.SoundWrong = c.no;
+        w.module1.SessionCorrect = 5, w.module1.SessionWrong = 7;
+        RoundState r = c.drawn ? RoundState{"Cat.jpg", {"dog.jpg", "CAT.JPG"}, true} : RoundState{};
+        for (int i : c.clicks) Simbolo_Click(w.services(), w.module1, r, i, [&] { w.sound.played << "next"; });
+        const QString heard = w.sound.played.join(',').remove(w.app.path() + "\\Sounds\\");
+        EXPECT_EQ(QString("%1 %2|").arg(w.module1.SessionCorrect).arg(w.module1.SessionWrong) + heard, c.result);
+    }
+}
+
+// What the learner sees: counters, tags, captions, the boxes since the last look.
+QStringList Look(World& w, const GameState* g, const std::function<QString(int)>& caption)
+{
+    const Module1& m = w.module1;
+    QStringList s = {QString("%1 %2 %3").arg(m.SessionShown).arg(m.SessionCorrect).arg(m.SessionWrong)};
+    if (g) s << g->round.imageTag << QString::number(g->images.Count());
+    for (int t = kImageTarget; g && t < PlaceholdersInUse(m.MaxPlaceholders); ++t)
+        s << caption(t) << (t < 0 ? "" : g->round.symbolTags[std::size_t(t)]);
+    return s << Shown(w.boxes);
+}
+
+// The window (rounds drawn ahead, pictures decoded on workers) shows what the plain routines show.
+TEST(PipelineTest, TheWindowShowsWhatThePlainRoutinesShow)
+{
+    const QStringList five = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"};
+    const struct { int placeholders; std::int16_t way, labels; QStringList images, symbols; QString steps; } plays[] = {
+        {4, kRandomWithRepeats, kTrue, {"Cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "lost.jpg"},
+         {"cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "x.jpg"}, "RRSWRWWRSSRRRSRWRSRRSRRRWSRRSRRSSRRWRRSR"},
+        {3, kControlledRandom, kFalse, five, five, "RSWRSRR"},
+        {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, "RSWR"},
+        {2, kRandomWithRepeats, kTrue, five, {"a.jpg"}, "RSW"},
+    };
+    for (const auto& c : plays) {
+        SCOPED_TRACE(c.steps.toStdString());
+        World plain(3), real(3);
+        for (World* w : {&plain, &real}) {
+            w->module1.MaxPlaceholders = c.placeholders, w->module1.WayToWork = c.way, w->module1.ShowLabels = c.labels, w->module1.ImagesSet = "t";
+            // Larger than their boxes, each name in a colour of its own; then damaged ones.
+            for (const QString& n : c.images) w->app.WriteJpeg("Set_t/Images/" + n, QColor::fromHsv(int(qHash(n) % 360), 255, 255), {640, 480});
+            for (const QString& n : c.symbols) w->app.WriteJpeg("Set_t/Symbols/" + n, QColor::fromHsv(int(qHash(n) % 360), 99, 255), {320, 320});
+            if (!c.images.contains("bad.jpg")) continue;
+            w->app.WriteFile("Set_t/Images/bad.jpg", "\xff\xd8\xff\xe0 not a picture");
+            w->app.WriteFile("Set_t/Symbols/zero.jpg", "");
+            ASSERT_TRUE(QImage(w->app("Set_t/Images/Cat.jpg")).save(w->app("Set_t/Images/png.jpg"), "PNG"));
+        }
+        const Services ps = plain.services();
+        GameState g;
+        View v(plain.pictures);
+        Load(ps, plain.module1, g);
+        ControllaCoerenza(ps, g.images, g.symbols);
+        Cambia(ps, plain.module1, g, v);
+        QPointer<frmMain> window = frmMain::Start(real.services(), real.module1);
+        auto box = [&](int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); };
+        auto label = [&](int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); };
+        for (int step = 0;; ++step) {
+            const QStringList seen = Look(plain, v.closed ? nullptr : &g, [&](int t) { return v.captions[t]; });
+            ASSERT_EQ(Look(real, window ? &window->game() : nullptr, [&](int t) { return label(t)->text(); }), seen) << "after step " << step;
+            if (!window || step == c.steps.size()) break;
+            // Each picture on show is the file the plain round shows there, decoded at its box's size.
+            for (int t = kImageTarget; t < c.placeholders; ++t) {
+                const QImage& shown = box(t)->image();
+                const QImage file = v.shown[t].isEmpty() ? QImage() : plain.pictures.Load(v.shown[t], box(t)->devicePixelSize());
+                EXPECT_TRUE(shown == file && (file.isNull() || shown.size() == box(t)->devicePixelSize())) << t;
+            }
+            // A right (or wrong) placeholder, found by its tag; the last one when there is none.
+            const QChar s = c.steps[step];
+            int i = 0;
+            while (i < c.placeholders - 1 && (g.round.symbolTags[std::size_t(i)].toUpper() == g.round.imageTag.toUpper()) != (s == 'R')) ++i;
+            QTest::mouseClick(s == 'S' ? window->findChild<QPushButton*>("cmdCambia") : static_cast<QWidget*>(box(i)), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (s == 'S') Cambia(ps, plain.module1, g, v);
+            else Simbolo_Click(ps, plain.module1, g.round, i, [&] { Cambia(ps, plain.module1, g, v); });
+        }
+        delete window.data();
+        qDeleteAll(QApplication::topLevelWidgets());  // the results window at a set's end
+    }
+}
+
+TEST(PictureCache, KeepsTheMostRecentlyUsedWithinItsBytes)
+{
+    PictureCache cache(1000);
+    // A picture of n pixels is 4n bytes; with no pixels the step only looks the key up.
+    const struct { const char* key; int pixels; bool found; qsizetype bytes; } steps[] = {
+        {"a", 100, true, 400}, {"b", 100, true, 800}, {"a", 0, true, 800}, {"c", 100, true, 800}, {"b", 0, false, 800},
+        {"c", 0, true, 800}, {"a", 150, true, 1000}, {"d", 1, true, 604}, {"c", 0, false, 604}, {"a", 0, true, 604},
+        {"e", 300, false, 604}, {"d", 0, true, 604},
+    };
+    for (const auto& s : steps) {
+        if (s.pixels) cache.Insert(s.key, QImage(s.pixels, 1, QImage::Format_RGB32));
+        EXPECT_EQ(!cache.Find(s.key).isNull(), s.found) << s.key;
+        EXPECT_EQ(cache.bytes(), s.bytes) << s.key;
+    }
+}
+
+}  // namespace
+}  // namespace lumari::test

@@ -15,22 +15,31 @@ wait_window "Lumari !"; options=$WIN
 
 REC=$WORK/rec.raw
 recorded() { [ "$(stat -c %s "$REC")" -ge "$1" ]; }
-peak() { /usr/bin/python3 -c 'import array, sys; print(max(map(abs, array.array("h", open(sys.argv[1], "rb").read())), default=0))' "$REC"; }
-loud() { [ "$(peak)" -gt 3000 ]; }
-quiet() { [ "$(peak)" -lt 100 ]; }
-# Clicks "Play it" while the sink is recorded: heard, or silent over 1.5 s
-# of recording after the click was handled; no box either way.
+# Peak sample of the recording (16-bit mono) from a byte offset on.
+peak() { /usr/bin/python3 -c 'import array, sys; b = open(sys.argv[1], "rb").read()[int(sys.argv[2]) // 2 * 2:]
+print(max(map(abs, array.array("h", b)), default=0))' "$REC" "$1"; }
+loud() { [ "$(peak "$1")" -gt 3000 ]; }
+over() { [ "$(peak $(($(stat -c %s "$REC") - 17640)))" -lt 100 ]; }  # the last 0.2 s
+# Clicks "Play it" while the sink is recorded: heard (then waits for its
+# end), or silent over 1.5 s of recording after the click was handled; no
+# box either way.
 play() {
   parec -d e2e.monitor --format=s16le --channels=1 --rate=44100 --raw --latency-msec=20 >"$REC" &
   EXTRA_PIDS="$EXTRA_PIDS $!"
   wait_until recorded 8820 || fail "nothing is recorded"
+  local before start
+  before=$(stat -c %s "$REC")
   click "$options" 356 394
   settle "$options"
   [ -z "$(boxes)" ] || fail "a box after $2"
-  local start
   start=$(stat -c %s "$REC")
-  if [ "$1" = heard ]; then wait_until loud || fail "$2 was not heard"
-  else wait_until recorded $((start + 132300)); quiet || fail "$2 was heard (peak $(peak))"; fi
+  if [ "$1" = heard ]; then
+    wait_until loud "$before" || fail "$2 was not heard"
+    wait_until over || fail "$2 does not end"
+  else
+    wait_until recorded $((start + 132300))
+    [ "$(peak "$start")" -lt 100 ] || fail "$2 was heard (peak $(peak "$start"))"
+  fi
   kill "${EXTRA_PIDS##* }"
 }
 play heard "the bundled ok.wav"

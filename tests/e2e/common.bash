@@ -75,7 +75,7 @@ answer() {
 # the program has handled everything before it.
 close_window() { /usr/bin/python3 "$E2E_DIR/xwm.py" close "$1"; }
 settle() { /usr/bin/python3 "$E2E_DIR/xwm.py" sync "$1" || fail "the program does not answer"; }
-click() { xdotool mousemove --sync --window "$1" "$2" "$3" click 1; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
 # A picture of a window, then the colour of its pixels: red, blue or other.
 shot() { import -window "$1" "$WORK/shot.png"; }

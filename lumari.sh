@@ -13,7 +13,7 @@ PACKAGES=(
 )
 TEST_PACKAGES=(
   googletest libgtest-dev
-  xvfb xdotool x11-utils imagemagick python3 python3-xlib
+  xvfb xdotool x11-utils imagemagick python3 python3-xlib util-linux
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream dpkg-dev file
 )

@@ -1,81 +1,100 @@
-# Shared helpers of the end-to-end tests: a private X server, a private
-# settings folder and a copy of the program's folder, all in one work folder.
-
+# Shared by the end-to-end journeys: the real program in a copy of its folder,
+# its own settings folder and its own X server, all in one work folder that
+# goes at the end. Arguments: the program's folder, this folder, the build
+# folder; then the extra tools the journey needs.
+set -euo pipefail
+APP_DIR=$1 E2E_DIR=$2 BUILD_DIR=$3
+shift 3
 skip() { echo "SKIP: $*"; exit 77; }
 fail() {
   echo "FAIL: $*"
-  [ -s "${WORK:-/nonexistent}/app.log" ] && { echo "--- program output:"; cat "$WORK/app.log"; }
+  if [ -s "$WORK/app.log" ]; then echo "--- program output:"; cat "$WORK/app.log"; fi
   exit 1
 }
+for tool in Xvfb xdotool xprop import convert /usr/bin/python3 "$@"; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+/usr/bin/python3 -c "import Xlib" 2>/dev/null || skip "python3-xlib is not installed"
 
-need() {
-  for tool in "$@"; do command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"; done
+WORK=$(mktemp -d)
+APP_PID="" XVFB_PID="" EXTRA_PIDS=""
+cleanup() {
+  local pid
+  for pid in $APP_PID $EXTRA_PIDS $XVFB_PID; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  rm -rf "$WORK"
 }
+trap cleanup EXIT
+cp -r "$APP_DIR" "$WORK/app"
+export HOME=$WORK XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME"
+INI=$XDG_CONFIG_HOME/K.Orvel-Lumari.ini
 
-# Starts Xvfb on a free display (no window manager) and exports DISPLAY; the
-# program then runs on the real X server whatever platform the caller chose.
-start_xvfb() {
-  export QT_QPA_PLATFORM=xcb
+# Polls a command until it succeeds, at most about 30 s.
+wait_until() {
   local n
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-    Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      # Ready when it answers, not merely when its socket exists.
-      [ -e /tmp/.X11-unix/X$n ] && DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && { export DISPLAY=:$n; return 0; }
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
-  done
-  fail "could not start Xvfb"
-}
-
-# Starts the program; APP_PID is its process.
-start_app() {
-  "$WORK/app/lumari" >"$WORK/app.log" 2>&1 &
-  APP_PID=$!
-}
-
-# Waits for a mapped window with exactly this title, other than the ones
-# given, and prints its id.
-wait_window() {
-  local title=$1; shift
-  local id
-  for _ in $(seq 150); do
-    for id in $(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null); do
-      case " $* " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
-    done
-    sleep 0.1
-  done
+  for n in $(seq 300); do "$@" && return 0; sleep 0.1; done
   return 1
 }
 
-# Client-area geometry of a window: "x y width height".
-window_geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+# An X server on a display nobody else holds; -noreset: a client that leaves
+# (a probe) does not reset it under the program. It writes its display number
+# once it takes connections.
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+exec 3>&-
+wait_until test -s "$WORK/display" || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }
+export DISPLAY=:$(head -n 1 "$WORK/display")
+
+# Starts the program, after an optional command prefix.
+start_app() {
+  "$@" "$WORK/app/lumari" >>"$WORK/app.log" 2>&1 &
+  APP_PID=$!
 }
 
-# Colour of one pixel of a window, as "r,g,b".
-pixel() {
-  import -window "$1" "$WORK/shot.png" 2>/dev/null
-  convert "$WORK/shot.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+# The program's shown windows with exactly this title.
+windows() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null || true; }
+# Message boxes are dialogs; the program's own windows are not.
+is_box() { xprop -id "$1" _NET_WM_WINDOW_TYPE | grep -q DIALOG; }
+boxes() { local id; for id in $(windows ".*"); do if is_box "$id"; then echo "$id"; fi; done; }
+# Waits for a shown window with this title other than those given: WIN.
+new_window() {
+  local title=$1 id; shift
+  for id in $(windows "$title"); do case " $* " in *" $id "*) ;; *) WIN=$id; return 0 ;; esac; done
+  return 1
+}
+wait_window() { wait_until new_window "$@" || fail "no window \"$1\" appeared"; }
+gone() { ! xdotool search --onlyvisible --pid "$APP_PID" --name . 2>/dev/null | grep -qx "$1"; }
+# Return on a box, then waits until it is gone.
+answer() {
+  xdotool windowfocus --sync "$1" key Return
+  wait_until gone "$1" || fail "a box did not close on Return"
 }
 
-# Asks a window to close, the message its close box sends.
-close_window() {
-  /usr/bin/python3 "$E2E_DIR/xclose.py" "$1"
+# What a window manager sends: the close box, and a ping answered only once
+# the program has handled everything before it.
+close_window() { /usr/bin/python3 "$E2E_DIR/xwm.py" close "$1"; }
+settle() { /usr/bin/python3 "$E2E_DIR/xwm.py" sync "$1" || fail "the program does not answer"; }
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# A picture of a window, then the colour of its pixels: red, blue or other.
+shot() { import -window "$1" "$WORK/shot.png"; }
+colour() {
+  local p="p{$1,$2}" names=(other red blue)
+  echo "${names[$(convert "$WORK/shot.png" -format "%[fx:$p.r>0.7&&$p.b<0.3?1:($p.b>0.7&&$p.r<0.3?2:0)]" info:)]}"
 }
 
-# Reads one key of the settings file.
+# Waits for the program to end by itself; its exit status must be 0.
+wait_end() {
+  wait_until eval '! kill -0 "$APP_PID" 2>/dev/null' || fail "the program did not end"
+  local status=0
+  wait "$APP_PID" || status=$?
+  APP_PID=""
+  [ "$status" = 0 ] || fail "exit status $status"
+}
+
 setting() {
-  awk -v section="[$1]" -v key="$2" '
-    /^\[/ { inside = ($0 == section) }
-    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$XDG_CONFIG_HOME/K.Orvel-Lumari.ini"
+  awk -v section="[$1]" -v key="$2" '/^\[/ { inside = ($0 == section) }
+    inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$INI"
 }
-
-cleanup() {
-  [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$WORK"
-}
+totals() { echo "$(setting Statistics Shown) $(setting Statistics CorrectAnswers) $(setting Statistics WrongAnswers) $(setting Statistics Used)"; }

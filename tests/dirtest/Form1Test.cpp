@@ -2,7 +2,6 @@
 #include "dirtest/Form1.h"
 #include "support/TestServices.h"
 
-#include <gtest/gtest.h>
 
 namespace lumari::test {
 

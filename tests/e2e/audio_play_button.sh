@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Real audio: "Play it" beside the right-answer sound list, heard on the
-# test's own PulseAudio server through a null sink recorded on its monitor.
-# A damaged and then a missing ok.wav are silence, and show no box.
-. "$2/common.bash" "$@" pulseaudio parec
+# Real audio: "Play it" heard on the test's own PulseAudio server through a null sink recorded on
+# its monitor: the bundled ok.wav, then a tone in every WAV encoding of teachers' collections.
+# Damaged copies, other containers named .wav and a missing ok.wav are silence, and show no box.
+. "$2/common.bash" "$@" pulseaudio parec sox
 export XDG_RUNTIME_DIR=$WORK/run PULSE_SERVER=unix:$WORK/run/native
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=false --disable-shm=yes --log-target=stderr \
@@ -43,9 +43,20 @@ play() {
   kill "${EXTRA_PIDS##* }"
 }
 play heard "the bundled ok.wav"
-printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00garbage' >"$WORK/app/Sounds/ok.wav"
+OK=$WORK/app/Sounds/ok.wav
+for encoding in "wav -e unsigned -b 8" "wav -c 2 -e signed -b 16" "wav -e signed -b 24" "wav -e signed -b 32" \
+  "wav -e floating-point -b 32" "wav -e ima-adpcm" "wav -e ms-adpcm" "wav -e u-law" "wav -e a-law" \
+  "wav -r 8000 -e gsm-full-rate" aiff flac; do
+  # shellcheck disable=SC2086
+  sox -n -r 22050 -c 1 -t $encoding "$OK" synth 0.5 sine 660 vol 0.8
+  case $encoding in wav*) ;; *) play silent "$encoding named .wav"; continue ;; esac
+  play heard "$encoding"
+  cp "$OK" "$WORK/tone" && head -c 30 "$WORK/tone" >"$OK"
+  play silent "$encoding cut short"
+done
+printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00garbage' >"$OK"
 play silent "a damaged ok.wav"
-rm "$WORK/app/Sounds/ok.wav"
+rm "$OK"
 play silent "a missing ok.wav"
 kill -0 "$APP_PID" || fail "the program ended"
 echo "PASS: audio"

@@ -66,10 +66,7 @@ new_window() {
 wait_window() { wait_until new_window "$@" || fail "no window \"$1\" appeared"; }
 gone() { ! xdotool search --onlyvisible --pid "$APP_PID" --name . 2>/dev/null | grep -qx "$1"; }
 # Return on a box, then waits until it is gone.
-answer() {
-  xdotool windowfocus --sync "$1" key Return
-  wait_until gone "$1" || fail "a box did not close on Return"
-}
+answer() { xdotool windowfocus --sync "$1" key Return; wait_until gone "$1" || fail "a box did not close on Return"; }
 
 # What a window manager sends: the close box, and a ping answered only once
 # the program has handled everything before it.
@@ -89,8 +86,7 @@ wait_end() {
   wait_until eval '! kill -0 "$APP_PID" 2>/dev/null' || fail "the program did not end"
   local status=0
   wait "$APP_PID" || status=$?
-  APP_PID=""
-  [ "$status" = 0 ] || fail "exit status $status"
+  APP_PID="" && [ "$status" = 0 ] || fail "exit status $status"
 }
 
 setting() {

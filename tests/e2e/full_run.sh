@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A whole run as a user makes it: "Start program" over a two-image set drawn
-# once each, a right answer clicked, then a wrong and a right one keyed on the other image,
-# the end of the set and the results window. The totals stored in the
-# settings file count each round's first answer only.
+# A whole run as a user makes it: "Start program" over a two-image set drawn once each, a right
+# answer clicked, a wrong and a right one keyed, the end of the set and the results window; the
+# stored totals count each round's first answer only.
 . "$2/common.bash" "$@"
 for c in red blue; do
   mkdir -p "$WORK/app/Set_e2e/Images" "$WORK/app/Set_e2e/Symbols"
@@ -32,8 +31,7 @@ wait_until drawn none || fail "the first round was not drawn"
 click "$game" $RIGHT 548
 first=$IMAGE
 wait_until drawn "$first" || fail "a right answer did not bring the other image"
-# The keys answer the second image: two presses on one spot as quick as
-# these would make a double-click, one answer.
+# Keys answer the second image: two presses on one spot this quick would be a double-click.
 key() { xdotool windowfocus --sync "$game" key "$(( $1 == 148 ? 1 : 2 ))"; }
 key $WRONG
 key $RIGHT

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The program installed into a temporary prefix, started by its menu entry's
-# command with a fresh home under a real X server: the user gets a copy of the
-# bundled set and sounds, plays from it with no box, and keeps their changes at
-# the next start. The menu entry and AppStream data validate; the .deb holds them.
+# The program installed into a temporary prefix, started by its menu entry's command with a fresh
+# home: the user gets a copy of the bundled set and sounds, plays from it with no box, and keeps
+# their changes at the next start. The menu entry and AppStream data validate; the .deb holds them.
 . "$2/common.bash" "$@" identify cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps
 PREFIX="$WORK/prefix"
 # Every install rule lives in one folder; its own script leaves the build folder untouched.

@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <gtest/gtest.h>
 
 #include <optional>
 

@@ -1,5 +1,4 @@
-// The results window's load on the real settings file: both reports, the
-// session folded into the stored totals, damaged and overflowing totals.
+// The results on the real settings file: both reports, the session folded in, damaged and overflowing totals.
 #include "results/Reports.h"
 #include "results/frmAbout.h"
 #include "support/TestServices.h"
@@ -7,7 +6,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include <gtest/gtest.h>
 
 namespace lumari::test {
 

@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 
-#include <gtest/gtest.h>
 
 namespace lumari::test {
 

@@ -6,15 +6,50 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextOutput.h"
 #include "state/Module1.h"
-#include "support/TestFiles.h"
 
+#include <QByteArray>
+#include <QColor>
+#include <QSize>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 #include <vector>
 
+// Test failures print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace lumari::test {
+
+// A temporary folder that plays the executable's folder.
+class AppFolder {
+public:
+    AppFolder();
+    QString path() const { return dir_.path(); }
+    // Full path of a relative name ("/" separators).
+    QString operator()(const QString& relative) const;
+
+    void MakeFolder(const QString& relative) const;
+    void WriteFile(const QString& relative, const QByteArray& bytes) const;
+    // A real JPEG picture of one colour.
+    void WriteJpeg(const QString& relative, QColor color = Qt::red, QSize size = QSize(64, 48)) const;
+    // A set folder with Images and Symbols holding the given JPEG names.
+    void MakeSet(const QString& setFolder, const QStringList& images, const QStringList& symbols) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Every path below a folder, relative to it, sorted.
+QStringList Tree(const QString& root);
+
+// The real settings file of the application used by the tests.
+QString SettingsFilePath();
+QByteArray ReadSettingsFile();
+void WriteSettingsFile(const QByteArray& bytes);
 
 // One message box the program showed.
 struct ShownBox {
@@ -56,11 +91,9 @@ public:
     QStringList played;
 };
 
-// A program's world: a temporary folder as the program's folder and the
-// real settings file (the test program's own settings folder) on real files,
-// with boxes, sounds, the folder opener, today's date and the random
-// generator's clock under the test's control. Each world starts with no
-// settings stored.
+// A program's world on real files: a temporary program folder and the real settings file (in the
+// test program's own settings folder, emptied), with boxes, sounds, the folder opener, today's
+// date and the random generator's clock under the test's control.
 class World {
 public:
     explicit World(std::uint64_t seed = 1);

@@ -1,9 +1,9 @@
-// Runs the tests with real widgets on the offscreen platform (unless a display
-// is chosen) and with a settings folder of their own, so the user's stored
-// options and statistics are never touched.
+// Runs the tests with real widgets offscreen (unless a display is chosen) and a settings folder
+// of their own, so the user's stored options and statistics are never touched.
 #include "platform/Geometry.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,5 +17,8 @@ int main(int argc, char** argv)
     lumari::InstallDialogFontSubstitutes();
     QApplication::setFont(lumari::DialogFont());
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const auto shared = QFileInfo(QDir::tempPath()).permissions();
+    const int failed = RUN_ALL_TESTS();
+    // A test changes nothing but its own folders: the shared temporary folder keeps its mode.
+    return QFileInfo(QDir::tempPath()).permissions() == shared ? failed : (qCritical("the temporary folder's mode changed"), 1);
 }

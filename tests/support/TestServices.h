@@ -73,20 +73,15 @@ public:
     std::function<void(const ShownBox&)> whileOpen;  // runs while a box is open
 };
 
-class FakeClock : public Clock {
-public:
+struct FakeClock : Clock {
     QString Today() const noexcept override { return QStringLiteral("06/12/2026"); }
 };
-
-// Records what it is asked to do.
-class FakeOpener : public FolderOpener {
-public:
+// These record what they are asked to do.
+struct FakeOpener : FolderOpener {
     void Open(const QString& path) noexcept override { opened << path; }
     QStringList opened;
 };
-
-class FakeSound : public SoundOutput {
-public:
+struct FakeSound : SoundOutput {
     void Play(const QString& path) override { played << path; }
     QStringList played;
 };

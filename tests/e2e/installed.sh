@@ -17,7 +17,8 @@ launch() {
   APP_PID=$!
   wait_window "Lumari !"
 }
-stop() { kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true; APP_PID=""; }
+# Closes the window on show by its close box (and the results a game leaves); the program ends.
+stop() { close_window "$WIN"; [ -z "${1:-}" ] || { wait_window "About Lumari !"; answer "$WIN"; }; wait_end; }
 
 # First start: the options window, then "Start program" opens a game, no box on the way.
 launch
@@ -26,7 +27,7 @@ options=$WIN
 click "$options" 352 492
 wait_window "Lumari !" "$options"
 ! is_box "$WIN" || fail "a box came instead of the game window"
-stop
+stop game
 [ -s "$DATA/LumariCheck.log" ] || fail "no check log in $DATA"
 for folder in Set_default Sounds; do
   diff -r "$PREFIX/share/lumari/$folder" "$DATA/$folder" || fail "$folder was not copied to $DATA"

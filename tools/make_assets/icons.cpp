@@ -85,6 +85,19 @@ Snapped snap(const QImage &argb)
     return s;
 }
 
+// The wand's bar from its tip to its end, in the 32 px icon's coordinates.
+const QPointF kWandTip(10.5, 10.5);
+QPainterPath WandBar()
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(5.0);
+    stroker.setCapStyle(Qt::RoundCap);
+    QPainterPath bar;
+    bar.moveTo(kWandTip);
+    bar.lineTo(QPointF(28, 28));
+    return stroker.createStroke(bar);
+}
+
 QImage blankCanvas(int size)
 {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -196,16 +209,10 @@ QImage drawWand(int size)
     }
 
     // The wand: a bar with a dark edge, a blue sheen and a white tip.
-    const QPointF tip(10.5, 10.5), end(28, 28);
-    QPainterPathStroker stroker;
-    stroker.setWidth(5.0);
-    stroker.setCapStyle(Qt::RoundCap);
-    QPainterPath bar;
-    bar.moveTo(tip);
-    bar.lineTo(end);
+    const QPointF tip = kWandTip;
     p.setPen(QPen(vga(Black), 1.0));
     p.setBrush(vga(Navy));
-    p.drawPath(stroker.createStroke(bar));
+    p.drawPath(WandBar());
     p.setPen(QPen(vga(Blue), 1.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(14.5, 13.5), QPointF(26, 25));
     p.setPen(Qt::NoPen);
@@ -261,13 +268,7 @@ QImage drawLargeWand(int size)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
 
-    const QPointF tip(10.5, 10.5), end(28, 28);
-    QPainterPathStroker stroker;
-    stroker.setWidth(5.0);
-    stroker.setCapStyle(Qt::RoundCap);
-    QPainterPath bar;
-    bar.moveTo(tip);
-    bar.lineTo(end);
+    const QPointF tip = kWandTip;
     // Dark edge, navy body lit from the upper right.
     QLinearGradient body(QPointF(20.5, 17.5), QPointF(17.5, 20.5));
     body.setColorAt(0.0, vga(Blue));
@@ -275,7 +276,7 @@ QImage drawLargeWand(int size)
     body.setColorAt(1.0, vga(Navy).darker(140));
     p.setPen(QPen(vga(Black), 0.6));
     p.setBrush(body);
-    p.drawPath(stroker.createStroke(bar));
+    p.drawPath(WandBar());
     p.setPen(QPen(QColor(0x60, 0x80, 0xff), 0.8, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(14.6, 13.4), QPointF(26.2, 25.0));
     // The glowing white tip.

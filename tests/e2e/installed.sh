@@ -13,8 +13,7 @@ DATA="$XDG_DATA_HOME/lumari"
 
 # Starts the program as the menu does and waits for its first window: WIN.
 launch() {
-  PATH="$PREFIX/bin:$PATH" $COMMAND >>"$WORK/app.log" 2>&1 &
-  APP_PID=$!
+  PATH="$PREFIX/bin:$PATH" $COMMAND >>"$WORK/app.log" 2>&1 & APP_PID=$!
   wait_window "Lumari !"
 }
 # Closes the window on show by its close box (and the results a game leaves); the program ends.

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+namespace lumari {
+
+// Monotonic time of the game's events: response times are differences of
+// these, unaffected by changes of the wall clock.
+using MonotonicTime = std::chrono::steady_clock::time_point;
+
+// The source of that time; the real one reads steady_clock, tests step it.
+class Stopwatch {
+public:
+    virtual ~Stopwatch() = default;
+    virtual MonotonicTime Now() const noexcept = 0;
+};
+
+// A round put on show: the image's file name (its tag), the symbols' file
+// names in display order from the left (one per placeholder in use, "" for a
+// placeholder left empty), and the placeholder of the image's own symbol
+// (0 is the leftmost).
+struct RoundShownEvent {
+    MonotonicTime at;
+    QString image;
+    QStringList symbols;
+    int rightPosition = 0;
+};
+
+// An answer by click or key: its placeholder (0 is the leftmost), whether it
+// was right, and whether it was the first answer of its round.
+struct AnswerEvent {
+    MonotonicTime at;
+    int position = 0;
+    bool right = false;
+    bool first = false;
+};
+
+// The round on show was left by "Change set".
+struct RoundSkippedEvent {
+    MonotonicTime at;
+};
+
+// The game is over: its window closed, or a set without repetitions ran out.
+struct GameEndedEvent {
+    MonotonicTime at;
+};
+
+// Told what happens in a game, in the order it happens. Each call is made on
+// the game window's thread and must not throw.
+class GameObserver {
+public:
+    virtual ~GameObserver() = default;
+    virtual void RoundShown(const RoundShownEvent&) noexcept {}
+    virtual void Answered(const AnswerEvent&) noexcept {}
+    virtual void RoundSkipped(const RoundSkippedEvent&) noexcept {}
+    virtual void GameEnded(const GameEndedEvent&) noexcept {}
+};
+
+}  // namespace lumari

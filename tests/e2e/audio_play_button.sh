@@ -3,13 +3,7 @@
 # its monitor: the bundled ok.wav, then a tone in every WAV encoding of teachers' collections.
 # Damaged copies, other containers named .wav and a missing ok.wav are silence, and show no box.
 . "$2/common.bash" "$@" pulseaudio parec sox
-export XDG_RUNTIME_DIR=$WORK/run PULSE_SERVER=unix:$WORK/run/native
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=false --disable-shm=yes --log-target=stderr \
-  --load="module-null-sink sink_name=e2e rate=44100 channels=1" \
-  --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/native auth-anonymous=1" >"$WORK/pulse.log" 2>&1 &
-EXTRA_PIDS=$!
-wait_until test -S "$XDG_RUNTIME_DIR/native" || { cat "$WORK/pulse.log"; fail "no PulseAudio server"; }
+start_sound_server
 start_app
 wait_window "Lumari !"; options=$WIN
 

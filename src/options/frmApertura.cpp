@@ -1,6 +1,5 @@
 #include "options/frmApertura.h"
 
-#include "game/frmMain.h"
 #include "options/ListControls.h"
 #include "options/SetList.h"
 #include "options/SoundList.h"
@@ -345,7 +344,7 @@ void frmApertura::OKButton_Click()
     // the game window is up, it ends the program only if none is shown.
     QEventLoopLocker keepRunning;
     trap([&] { close(); });
-    trap([&] { frmMain::Start(services_, module1_); });
+    trap([&] { emit gameRequested(); });
 }
 
 void frmApertura::closeEvent(QCloseEvent* event)

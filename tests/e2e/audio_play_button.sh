@@ -48,6 +48,8 @@ for encoding in "wav -e unsigned -b 8" "wav -c 2 -e signed -b 16" "wav -e signed
   cp "$OK" "$WORK/tone" && head -c 30 "$WORK/tone" >"$OK"
   play silent "$encoding cut short"
 done
+sox -n -r 22050 -c 1 -t wav -B "$OK" synth 0.5 sine 660 vol 0.8  # big-endian: "RIFX", not "RIFF"
+play silent "a RIFX file named .wav"
 printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00garbage' >"$OK"
 play silent "a damaged ok.wav"
 rm "$OK"

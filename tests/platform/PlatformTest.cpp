@@ -6,7 +6,9 @@
 #include "support/TestServices.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QSettings>
 #include <QTimer>
@@ -14,6 +16,7 @@
 
 #include <optional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -175,6 +178,54 @@ TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)
     }
     for (int status = -1; const pid_t pid : copies) EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && status == 0) << status;
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), QString::number(kCopies * kTimes));
+}
+
+// Another copy rewrites the file to the same size, and the file system stamps both versions with
+// one time, as its clock does for writes within one tick: the copy holding the older version still
+// reads the newer one when it takes the file to count on it.
+TEST(SettingsStore, AVersionWrittenByAnotherCopyWithinOneTickIsReadAgain)
+{
+    World w;
+    auto stamp = [file = QFile::encodeName(SettingsFilePath())] {
+        const struct timespec tick = {1700000000, 0}, times[2] = {tick, tick};
+        return ::utimensat(AT_FDCWD, file.constData(), times, 0) == 0;
+    };
+    w.Store(keys::kStatistics, "Used", "41");
+    ASSERT_TRUE(stamp());
+    EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "41");  // this copy holds version 41 now
+    const pid_t other = ::fork();
+    if (other == 0) {
+        w.Store(keys::kStatistics, "Used", "42");
+        ::_exit(0);
+    }
+    int status = -1;
+    ASSERT_TRUE(::waitpid(other, &status, 0) == other && status == 0);
+    ASSERT_TRUE(stamp());
+    const auto lock = w.settings.Lock(keys::kApp);
+    EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "42");
+}
+
+// A lock left by a copy killed on another computer sharing the home folder: its holder cannot be
+// asked, so the lock is taken over once it is older than the stale time, and not before.
+TEST(SettingsStore, ALockLeftByACopyElsewhereIsTakenOverAfterTheStaleTime)
+{
+    World w;
+    const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(lockFile).absolutePath()));
+    WriteSettingsFile("[Statistics]\nUsed=1\n");
+    {
+        QFile file(lockFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("4242\nlumari\nanother-computer\n") > 0);
+    }
+    constexpr qint64 kLeftFor = 2000;  // until the lock is stale
+    const qint64 made = QDateTime::currentMSecsSinceEpoch() - SettingsLock::kStaleMs + kLeftFor;
+    const struct timespec at = {time_t(made / 1000), long(made % 1000) * 1000000}, times[2] = {at, at};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(lockFile).constData(), times, 0), 0);
+    QElapsedTimer waited;
+    waited.start();
+    const auto lock = w.settings.Lock(keys::kApp);
+    EXPECT_TRUE(lock && lock->held());
+    EXPECT_GE(waited.elapsed(), kLeftFor / 2);
 }
 
 TEST(ErrorTrap, ReportsLetTheRoutineGoOnAndHeldBoxesWaitForTheirRelease)

@@ -81,7 +81,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, int l, int t, int w, int 
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
 {
-    auto* box = Named(new QCheckBox(text, parent), name);
+    auto* box = Named(new ClassicCheckBox(text, parent), name);
     box->setChecked(true);
     PlaceTwips(box, l, t, w, h);
     return box;

@@ -152,6 +152,23 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
     }
 }
 
+// A stored "2" shows the check box greyed; the learner's clicks then give only checked or unchecked.
+TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
+{
+    World w;
+    w.app.MakeSet("Set_default", {"a.jpg"}, {"a.jpg"});
+    WriteSettingsFile("[GeneralSettings]\nShowLabels=2\nPlaySounds=2\n");
+    QPointer<frmApertura> window = frmApertura::Start(w.services(), w.module1);
+    ASSERT_TRUE(window);
+    auto* labels = window->findChild<QCheckBox*>("chkMostraNomi");
+    QList<Qt::CheckState> states{labels->checkState()};
+    for (int click = 0; click < 3; ++click) labels->click(), states << labels->checkState();
+    EXPECT_EQ(states, QList({Qt::PartiallyChecked, Qt::Checked, Qt::Unchecked, Qt::Checked}));
+    window->close();
+    EXPECT_EQ(w.Stored(keys::kGeneral, keys::kShowLabels), "1");
+    EXPECT_EQ(w.Stored(keys::kGeneral, keys::kPlaySounds), "2");  // greyed and left alone, stored as shown
+}
+
 // Nothing can be written: every write is reported, yet the options hold and the totals count the session.
 TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)
 {

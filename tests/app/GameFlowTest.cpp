@@ -31,25 +31,21 @@ TEST(GameFlow, OptionsThenTheGameThenItsHooksThenTheResults)
     flow.AtGameEnd([&] { ++hook.calls, hook.endsTold = told.ends, hook.resultsOpen = !flow.results().isNull(); });
     ASSERT_TRUE(flow.Start());
     QMetaObject::invokeMethod(flow.options()->findChild<QObject*>("OKButton"), "click");
-    ASSERT_TRUE(flow.game());
-    EXPECT_TRUE(flow.game()->isVisible());
+    ASSERT_TRUE(flow.game() && flow.game()->isVisible());
     EXPECT_EQ(w.module1.SessionShown, 1);  // the first round, drawn by the game's start-up
     EXPECT_EQ(told.rounds, 1);
-
     // The game window closed by the user; the results window closed as soon as it shows.
     QTimer::singleShot(0, flow.game(), [&] { flow.game()->close(); });
-    QTimer watch;
     QString report;
+    QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!flow.results()) return;
-        report = flow.results()->findChild<QLabel*>("lblEsito")->text();
-        flow.results()->close();
+        if (flow.results()) report = flow.results()->findChild<QLabel*>("lblEsito")->text(), flow.results()->close();
     });
     watch.start(10);
     QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });  // bounds the wait should the program not end
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(hook.calls, 1);
-    EXPECT_EQ(hook.endsTold, 1);  // the game's end was told before the hook ran
+    EXPECT_EQ(hook.endsTold, 1);     // the game's end was told before the hook ran,
     EXPECT_FALSE(hook.resultsOpen);  // and the hook ran before the results opened
     EXPECT_EQ(report, "This session results:\r\n*** No answers given ***");
 }

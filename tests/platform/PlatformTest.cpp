@@ -180,27 +180,27 @@ TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), QString::number(kCopies * kTimes));
 }
 
+// Gives a file one modification time (ms since the epoch).
+bool Stamp(const QString& path, qint64 ms)
+{
+    const struct timespec at = {time_t(ms / 1000), long(ms % 1000) * 1000000}, times[2] = {at, at};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
 // Another copy rewrites the file to the same size, and the file system stamps both versions with
 // one time, as its clock does for writes within one tick: the copy holding the older version still
 // reads the newer one when it takes the file to count on it.
 TEST(SettingsStore, AVersionWrittenByAnotherCopyWithinOneTickIsReadAgain)
 {
     World w;
-    auto stamp = [file = QFile::encodeName(SettingsFilePath())] {
-        const struct timespec tick = {1700000000, 0}, times[2] = {tick, tick};
-        return ::utimensat(AT_FDCWD, file.constData(), times, 0) == 0;
-    };
+    constexpr qint64 kTick = 1700000000000;
     w.Store(keys::kStatistics, "Used", "41");
-    ASSERT_TRUE(stamp());
+    ASSERT_TRUE(Stamp(SettingsFilePath(), kTick));
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "41");  // this copy holds version 41 now
     const pid_t other = ::fork();
-    if (other == 0) {
-        w.Store(keys::kStatistics, "Used", "42");
-        ::_exit(0);
-    }
+    if (other == 0) w.Store(keys::kStatistics, "Used", "42"), ::_exit(0);
     int status = -1;
-    ASSERT_TRUE(::waitpid(other, &status, 0) == other && status == 0);
-    ASSERT_TRUE(stamp());
+    ASSERT_TRUE(::waitpid(other, &status, 0) == other && status == 0 && Stamp(SettingsFilePath(), kTick));
     const auto lock = w.settings.Lock(keys::kApp);
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "42");
 }
@@ -210,17 +210,13 @@ TEST(SettingsStore, AVersionWrittenByAnotherCopyWithinOneTickIsReadAgain)
 TEST(SettingsStore, ALockLeftByACopyElsewhereIsTakenOverAfterTheStaleTime)
 {
     World w;
-    const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(lockFile).absolutePath()));
     WriteSettingsFile("[Statistics]\nUsed=1\n");
-    {
-        QFile file(lockFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("4242\nlumari\nanother-computer\n") > 0);
-    }
+    const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
+    QFile file(lockFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("4242\nlumari\nanother-computer\n") > 0);
+    file.close();
     constexpr qint64 kLeftFor = 2000;  // until the lock is stale
-    const qint64 made = QDateTime::currentMSecsSinceEpoch() - SettingsLock::kStaleMs + kLeftFor;
-    const struct timespec at = {time_t(made / 1000), long(made % 1000) * 1000000}, times[2] = {at, at};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(lockFile).constData(), times, 0), 0);
+    ASSERT_TRUE(Stamp(lockFile, QDateTime::currentMSecsSinceEpoch() - SettingsLock::kStaleMs + kLeftFor));
     QElapsedTimer waited;
     waited.start();
     const auto lock = w.settings.Lock(keys::kApp);

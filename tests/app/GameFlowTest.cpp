@@ -1,5 +1,5 @@
 // A run's road on the real windows: "Start program" opens the game; the game's end runs the hooks,
-// then opens the results; the program ends when the results window closes, and not before.
+// then opens the results, outside the routine that closed the game.
 #include "app/GameFlow.h"
 #include "game/frmMain.h"
 #include "options/frmApertura.h"
@@ -7,9 +7,8 @@
 #include "support/SteppingStopwatch.h"
 #include "support/TestServices.h"
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QTimer>
+#include <QTest>
 
 namespace lumari::test {
 
@@ -34,20 +33,15 @@ TEST(GameFlow, OptionsThenTheGameThenItsHooksThenTheResults)
     ASSERT_TRUE(flow.game() && flow.game()->isVisible());
     EXPECT_EQ(w.module1.SessionShown, 1);  // the first round, drawn by the game's start-up
     EXPECT_EQ(told.rounds, 1);
-    // The game window closed by the user; the results window closed as soon as it shows.
-    QTimer::singleShot(0, flow.game(), [&] { flow.game()->close(); });
-    QString report;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (flow.results()) report = flow.results()->findChild<QLabel*>("lblEsito")->text(), flow.results()->close();
-    });
-    watch.start(10);
-    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });  // bounds the wait should the program not end
-    EXPECT_EQ(QCoreApplication::exec(), 0);
+    // The game window closed by the user: the hook, then the results, once the close is over.
+    flow.game()->close();
+    EXPECT_EQ(hook.calls, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !flow.results().isNull(); }, 20000));
     EXPECT_EQ(hook.calls, 1);
     EXPECT_EQ(hook.endsTold, 1);     // the game's end was told before the hook ran,
     EXPECT_FALSE(hook.resultsOpen);  // and the hook ran before the results opened
-    EXPECT_EQ(report, "This session results:\r\n*** No answers given ***");
+    EXPECT_EQ(flow.results()->findChild<QLabel*>("lblEsito")->text(), "This session results:\r\n*** No answers given ***");
+    delete flow.results().data();
 }
 
 }  // namespace lumari::test

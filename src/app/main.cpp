@@ -1,4 +1,5 @@
-#include "options/frmApertura.h"
+#include "app/GameFlow.h"
+#include "game/SteadyStopwatch.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
 #include "platform/ProgramFolder.h"
@@ -22,10 +23,11 @@ int main(int argc, char* argv[])
     lumari::QtServices qt(folder.path);
     const lumari::Services services = qt.services();
     lumari::Module1 module1;
+    const lumari::SteadyStopwatch stopwatch;
     // The options window is the start-up window; the program ends when the
-    // last window closes.
-    // Without a picture in the default set the start-up refuses to run and
-    // no window is left: the program ends at once.
-    if (!lumari::frmApertura::Start(services, module1)) return 0;
+    // last window closes. Without a picture in the default set the start-up
+    // refuses to run and no window is left: the program ends at once.
+    lumari::GameFlow flow(services, module1, stopwatch);
+    if (!flow.Start()) return 0;
     return app.exec();
 }

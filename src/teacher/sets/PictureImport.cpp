@@ -1,0 +1,102 @@
+#include "teacher/sets/PictureImport.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageIOHandler>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSemaphore>
+#include <QSemaphoreReleaser>
+
+namespace lumari {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("PictureImport", text); }
+
+// A picture this large is decoded one at a time, whatever the number of
+// threads: its decoder may hold all of its coefficients at once.
+constexpr qint64 kLargePicturePixels = 40'000'000;
+
+QSemaphore& LargeDecodes()
+{
+    static QSemaphore permits(1);
+    return permits;
+}
+
+void CheckFile(const QFileInfo& info)
+{
+    if (!info.exists()) throw SetError(Tr("not found"));
+    if (info.isDir()) throw SetError(Tr("a folder"));
+    // A pipe or a device would block the reader or never end.
+    if (!info.isFile()) throw SetError(Tr("not a file"));
+    if (!info.isReadable()) throw SetError(Tr("cannot be read"));
+    if (info.size() == 0) throw SetError(Tr("empty file"));
+}
+
+}  // namespace
+
+QImage PreparePicture(const QString& path, QSize box, Fit fit)
+{
+    CheckFile(QFileInfo(path));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) {
+        if (reader.error() == QImageReader::DeviceError) throw SetError(Tr("cannot be read"));
+        throw SetError(Tr("not a picture"));
+    }
+    // Only the header has been read so far.
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty()) throw SetError(Tr("damaged picture"));
+    if (stored.width() > kMaxPictureSide || stored.height() > kMaxPictureSide ||
+        qint64(stored.width()) * stored.height() > kMaxPicturePixels)
+        throw SetError(Tr("too large (%1 × %2 pixels)").arg(stored.width()).arg(stored.height()));
+
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize upright = turned ? stored.transposed() : stored;
+    const QSize wanted =
+        upright.scaled(box, fit == Fit::Whole ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding).expandedTo({1, 1});
+    // Decoded straight at the size the box needs (JPEG scales in the DCT
+    // domain); the scaled size is given in the file's stored orientation.
+    if (wanted.width() < upright.width()) reader.setScaledSize(turned ? wanted.transposed() : wanted);
+
+    const bool large = qint64(stored.width()) * stored.height() > kLargePicturePixels;
+    if (large) LargeDecodes().acquire();
+    QSemaphoreReleaser release(large ? &LargeDecodes() : nullptr);
+    const QImage picture = reader.read();
+    if (picture.isNull()) throw SetError(Tr("damaged picture"));
+    return PutInBox(picture, box, fit);
+}
+
+QImage PutInBox(const QImage& picture, QSize box, Fit fit)
+{
+    QImage canvas(box, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    if (picture.isNull()) return canvas;
+    const QSize size =
+        picture.size().scaled(box, fit == Fit::Whole ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
+    const QImage scaled =
+        size == picture.size() ? picture : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter painter(&canvas);
+    painter.drawImage(QPoint((box.width() - size.width()) / 2, (box.height() - size.height()) / 2), scaled);
+    return canvas;
+}
+
+void StoreJpeg(const QImage& picture, const QString& target)
+{
+    // A fresh image carries no text keys, which the writer would store.
+    const QImage clean = picture.textKeys().isEmpty() ? picture : PutInBox(picture, picture.size(), Fit::Whole);
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) throw SetError(Tr("cannot write %1: %2").arg(target, file.errorString()));
+    QImageWriter writer(&file, "jpeg");
+    writer.setQuality(90);
+    if (!writer.write(clean)) {
+        file.cancelWriting();
+        throw SetError(Tr("cannot write %1: %2").arg(target, writer.errorString()));
+    }
+    if (!file.commit()) throw SetError(Tr("cannot write %1: %2").arg(target, file.errorString()));
+}
+
+}  // namespace lumari

@@ -5,29 +5,28 @@
 namespace lumari {
 namespace {
 
-// Names cameras, phones, messengers and screenshot tools give their files.
+// Names cameras, phones, messengers and screenshot tools give their files:
+// a maker's prefix and a number, with their usual additions (IMG_1234_HDR,
+// IMG-20240101-WA0003, "IMG_1234 (1)"), dates, screenshots, "image (3)".
 const QRegularExpression kCameraName(
     QStringLiteral("^(?:"
-                   "(?:IMG|VID|MVIMG|PANO|BURST|DSC[FN]?|DSCF|SAM|CIMG|DJI|GOPR|GP|PXL|MOV|HPIM|KIF|SDC|"
-                   "P|_?MG|_DSC|DCP|PICT|WP|PHOTO|IMAGE|PIC)"
-                   "[ _-]?\\d[\\d _-]*(?:[ _-]?(?:WA|BURST|COVER|HDR|PORTRAIT|MP|LS|NIGHT|PANO)\\w*)*(?:\\(\\d+\\))?"
-                   "|IMG-\\d{8}-WA\\d+"
-                   "|\\d{8}[_-]\\d{6}(?:[_-]\\d+)?"
-                   "|(?:Screenshot|Screen Shot|Bildschirmfoto|Capture d.écran|Schermata|Captura de pantalla)\\b.*"
-                   "|WhatsApp Image\\b.*"
-                   "|(?:image|photo|picture|img|untitled)\\s*\\(?\\d*\\)?"
-                   ")$"),
+                   "(?:IMG|VID|MVIMG|PANO|BURST|DSC[FN]?|_DSC|SAM|CIMG|DJI|GOPR|GP|PXL|HPIM|KIF|SDC|_?MG|DCP|PICT|WP)"
+                   "[ _-]?\\d[\\d _-]*"
+                   "(?:[._~-](?:WA|BURST|COVER|HDR|PORTRAIT|MP|LS|NIGHT|PANO|EDIT|\\d)\\w*)*"
+                   "|P\\d{7}"
+                   "|\\d{8}[ _-]\\d{6}\\w*"
+                   "|(?:Screenshot|Screen Shot|Bildschirmfoto|Capture d.écran|Schermata|Captura de pantalla)(?:[ _-].*)?"
+                   "|WhatsApp Image(?: .*)?"
+                   "|(?:image|photo|picture|untitled)[ _-]?(?:\\(\\d+\\)|\\d+)"
+                   "|untitled|image"
+                   ")(?: ?\\(\\d+\\))?$"),
     QRegularExpression::CaseInsensitiveOption);
 
 const QString kUnsafe = QStringLiteral("/\\:*?\"<>|");
 
-// Names Windows keeps for its devices, with or without an extension.
-bool IsDeviceName(const QString& name)
-{
-    static const QRegularExpression device(QStringLiteral("^(?:CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(?:\\..*)?$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return device.match(name).hasMatch();
-}
+// Names Windows keeps for its devices, whatever follows their first dot.
+const QRegularExpression kDeviceName(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(?:\\..*)?$"),
+                                     QRegularExpression::CaseInsensitiveOption);
 
 // Cuts to at most `length` characters without splitting a surrogate pair.
 QString Cut(const QString& text, qsizetype length)
@@ -59,7 +58,8 @@ QString SafePairName(const QString& wanted)
     for (const QChar c : wanted) name += (kUnsafe.contains(c) || c.category() == QChar::Other_Control) ? u' ' : c;
     name = TrimEnds(name.simplified());
     name = TrimEnds(Cut(name, kMaxPairNameLength));
-    if (IsDeviceName(name)) name = TrimEnds(Cut(name + u'_', kMaxPairNameLength));
+    const QRegularExpressionMatch device = kDeviceName.match(name);
+    if (device.hasMatch()) name = Cut(name.insert(device.capturedEnd(1), u'_'), kMaxPairNameLength);
     return name;
 }
 
@@ -82,7 +82,7 @@ QString TakenNames::Free(const QString& wanted) const
 QString PairNameOfFile(const QString& fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(u'.');
-    const QString name = SafePairName(dot > 0 ? fileName.left(dot) : fileName);
+    const QString name = SafePairName(dot >= 0 ? fileName.left(dot) : fileName);
     return name.isEmpty() ? QStringLiteral("picture") : name;
 }
 

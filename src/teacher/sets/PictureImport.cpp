@@ -1,6 +1,8 @@
 #include "teacher/sets/PictureImport.h"
 
 #include <QCoreApplication>
+#include <QByteArrayView>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageIOHandler>
 #include <QImageReader>
@@ -35,6 +37,32 @@ void CheckFile(const QFileInfo& info)
     if (info.size() == 0) throw SetError(Tr("empty file"));
 }
 
+// Whether a JPEG file stops before the end of its picture. A file cut short
+// decodes without an error, its missing part grey; the marker that ends the
+// picture cannot occur inside its compressed data, so its absence after the
+// first scan tells.
+bool JpegCutShort(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const qint64 size = file.size();
+    const uchar* data = file.map(0, size);
+    if (data == nullptr) return false;
+    qint64 pos = 2;  // after the start marker
+    while (pos + 4 <= size && data[pos] == 0xFF) {
+        const uchar marker = data[pos + 1];
+        if (marker == 0xFF) {
+            ++pos;  // fill byte
+        } else if (marker == 0xDA) {
+            const QByteArrayView rest(data + pos, size - pos);
+            return !rest.contains(QByteArrayView("\xFF\xD9", 2));
+        } else {
+            pos += 2 + ((qint64(data[pos + 2]) << 8) | data[pos + 3]);
+        }
+    }
+    return false;  // no scan found: the decoder judges
+}
+
 }  // namespace
 
 QImage PreparePicture(const QString& path, QSize box, Fit fit)
@@ -65,8 +93,9 @@ QImage PreparePicture(const QString& path, QSize box, Fit fit)
     const bool large = qint64(stored.width()) * stored.height() > kLargePicturePixels;
     if (large) LargeDecodes().acquire();
     QSemaphoreReleaser release(large ? &LargeDecodes() : nullptr);
+    const bool jpeg = reader.format() == "jpeg";  // the reader forgets it once it has read
     const QImage picture = reader.read();
-    if (picture.isNull()) throw SetError(Tr("damaged picture"));
+    if (picture.isNull() || (jpeg && JpegCutShort(path))) throw SetError(Tr("damaged picture"));
     return PutInBox(picture, box, fit);
 }
 

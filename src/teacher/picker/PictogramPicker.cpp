@@ -46,8 +46,8 @@ PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) :
     grid_->setViewMode(QListView::IconMode);
     grid_->setResizeMode(QListView::Adjust);
     grid_->setMovement(QListView::Static);
-    grid_->setUniformItemSizes(true);
-    grid_->setWordWrap(true);
+    grid_->setWordWrap(true);  // a name of two or three words shows whole
+    grid_->setTextElideMode(Qt::ElideRight);
     grid_->setIconSize(QSize(kIconPixels, kIconPixels));
     grid_->setGridSize(QSize(kIconPixels + 40, kIconPixels + 2 * fontMetrics().height() + 12));
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);

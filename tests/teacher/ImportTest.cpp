@@ -1,6 +1,7 @@
 // The import on real files: one table of inputs against what is stored, and the batch's order,
 // clashes, loops and cancel.
 #include "teacher/TeacherFixtures.h"
+#include "teacher/sets/PictogramSymbols.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,6 +113,50 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
     EXPECT_FALSE(bytes.contains("Exif"));
     EXPECT_FALSE(bytes.contains("\xFF\xFE"));
     EXPECT_EQ(Tree(w.app("Set_Zoo")).filter("Symbols/"), (QStringList{"Symbols/Owl.JPG", "Symbols/cat.jpg"}));
+}
+
+}  // namespace lumari::test
+
+namespace lumari::test {
+
+TEST_F(Import, NamedPicturesGetTheirPictogramInEitherLanguageAndLoopsAreSkipped)
+{
+    for (const char* name : {"apple.png", "IMG_1234.png", "Katze.png", "zzqx.png"}) Write(name, Encoded(Quarters({80, 40}), "png"));
+    ASSERT_TRUE(QFile::link(in(), in("back")));
+    const PictogramSymbols symbols(PictogramIndex::DefaultRoot(), {"de", "en"});
+    ImportBatch batch(w.files, "Zoo", &symbols);
+    RunToEnd(batch, {in()});
+
+    QStringList lines;
+    for (const ImportOutcome& outcome : batch.outcomes()) lines << OutcomeLine(outcome);
+    EXPECT_EQ(lines, (QStringList{"added: apple", "no symbol: IMG_1234: no pictogram for this name", "added: Katze",
+                                  "no symbol: zzqx: no pictogram for this name",
+                                  "skipped: back: a link back to a folder already added"}));
+    ASSERT_EQ(batch.outcomes().size(), 5u);
+    EXPECT_EQ(batch.outcomes()[0].proposed.value_or(Pictogram{}).emoji, QString::fromUtf8("🍎"));
+    EXPECT_EQ(batch.outcomes()[2].proposed.value_or(Pictogram{}).emoji, QString::fromUtf8("🐈"));
+    for (const char* pair : {"apple", "Katze"}) {
+        const QImage symbol = Stored("Symbols", QString(pair) + ".jpg");
+        EXPECT_EQ(symbol.size(), QSize(600, 600)) << pair;
+        int coloured = 0;  // a pictogram in colour, not a grey box
+        for (int y = 0; y < 600; y += 10)
+            for (int x = 0; x < 600; x += 10) coloured += symbol.pixelColor(x, y).hsvSaturation() > 100;
+        EXPECT_GT(coloured, 200) << pair;
+    }
+}
+
+TEST_F(Import, CancelLeavesWholeFilesOnly)
+{
+    const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
+    for (int i = 0; i < 40; ++i) Write(QString("p%1.jpg").arg(i, 2, 10, QChar('0')), photo);
+    ImportBatch batch(w.files, "Zoo", nullptr);
+    QObject::connect(&batch, &ImportBatch::imported, &batch, [&] { batch.Cancel(); });
+    RunToEnd(batch, {in()});
+    const QStringList images = QDir(w.app("Set_Zoo/Images")).entryList({"p*"}, QDir::Files);
+    EXPECT_LT(batch.outcomes().size(), 40u);
+    // Every picture written is whole and named: no temporary file is left.
+    EXPECT_EQ(images.size(), qsizetype(batch.outcomes().size()));
+    for (const QString& file : images) EXPECT_EQ(QImage(w.app("Set_Zoo/Images/" + file)).size(), QSize(1200, 600)) << file.toStdString();
 }
 
 }  // namespace lumari::test

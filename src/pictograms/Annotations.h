@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace lumari {
+
+// One pictogram's words as the CLDR annotations give them, unfolded.
+struct PictogramWords {
+    QString emoji;
+    QString name;           // the exact name in the first language that gives one
+    QStringList names;      // the exact names, one per language that gives one
+    QStringList keywords;   // every language's keywords, without repeats
+};
+
+// The words of the pictograms in the given languages, read from
+// <root>/annotations/<language>.xml and <root>/annotationsDerived/<language>.xml.
+struct AnnotationSet {
+    std::vector<PictogramWords> pictograms;  // in the order first read
+    int filesRead = 0;
+};
+
+// Reads what it can: a missing or damaged file leaves its words out.
+// Pictograms for which drawable() is false are left out.
+AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,
+                              const std::function<bool(const QString& emoji)>& drawable);
+
+}  // namespace lumari

@@ -9,12 +9,12 @@
 #include "teacher/sets/PairNames.h"
 #include "teacher/sets/PictureImport.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QSet>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -44,11 +44,45 @@ void Move(const QString& from, const QString& to)
         throw SetError(Tr("cannot rename %1 to %2: %3").arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(), file.errorString()));
 }
 
-void Trash(const QString& path)
+// Returns where the file lies in the trash.
+QString Trash(const QString& path)
 {
+    // The trash lies in the user's data folder, which a fresh account may lack.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QFile file(path);
     if (!file.moveToTrash())
         throw SetError(Tr("cannot move %1 to the trash: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return file.fileName();
+}
+
+// Takes a file back out of the trash, with the note the trash keeps of it.
+void Untrash(const QString& inTrash, const QString& path)
+{
+    if (!QFile::rename(inTrash, path)) return;
+    const QFileInfo trashed(inTrash);
+    QFile::remove(trashed.dir().filePath(QStringLiteral("../info/") + trashed.fileName() + QStringLiteral(".trashinfo")));
+}
+
+// Compares names ignoring letter case, numbers by their value ("cat 2"
+// before "cat 10"), in any locale.
+int ReadingOrder(const QString& a, const QString& b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype si = i, sj = j;
+            while (i < a.size() && a[i].isDigit()) ++i;
+            while (j < b.size() && b[j].isDigit()) ++j;
+            const QString na = a.mid(si, i - si), nb = b.mid(sj, j - sj);
+            const int byValue = na.size() != nb.size() ? int(na.size() - nb.size()) : na.compare(nb);
+            if (byValue != 0) return byValue;
+            continue;
+        }
+        const int byLetter = QString::compare(a.mid(i, 1), b.mid(j, 1), Qt::CaseInsensitive);
+        if (byLetter != 0) return byLetter;
+        ++i, ++j;
+    }
+    return int(a.size() - i) - int(b.size() - j);
 }
 
 }  // namespace
@@ -67,11 +101,7 @@ QList<Pair> PairUp(const QStringList& images, const QStringList& symbols)
         pairs.append({BaseName(image), image, halfImages.contains(image) ? QString() : symbolOf.value(image.toUpper())});
     for (const QString& symbol : lonelySymbols) pairs.append({BaseName(symbol), QString(), symbol});
 
-    QCollator collator;
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(pairs.begin(), pairs.end(),
-                     [&](const Pair& a, const Pair& b) { return collator.compare(a.name, b.name) < 0; });
+    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) { return ReadingOrder(a.name, b.name) < 0; });
     return pairs;
 }
 
@@ -100,13 +130,15 @@ QString SetNameProblem(const QString& name)
     return QString();
 }
 
-SetFolder::SetFolder(Files& files, QString set)
-    : files_(files),
-      set_(std::move(set)),
-      images_(ResolvePath(SetLayout(files.AppPath()).ImagesFolder(set_))),
-      symbols_(ResolvePath(SetLayout(files.AppPath()).SymbolsFolder(set_)))
+SetFolder::SetFolder(Files& files, QString set) : files_(files), set_(std::move(set))
 {
+    SetLayout(files.AppPath()).SetFolder(set_);  // refuses a name leading elsewhere
 }
+
+// Resolved at each use: the folder may be made or renamed meanwhile.
+QString SetFolder::ImagesFolder() const { return ResolvePath(SetLayout(files_.AppPath()).ImagesFolder(set_)); }
+
+QString SetFolder::SymbolsFolder() const { return ResolvePath(SetLayout(files_.AppPath()).SymbolsFolder(set_)); }
 
 QStringList SetFolder::ImageFiles() const { return ListAll(files_, SetLayout(files_.AppPath()).ImagesPattern(set_)); }
 
@@ -138,8 +170,15 @@ QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<P
 
 void SetFolder::Remove(const Pair& pair) const
 {
-    if (!pair.image.isEmpty()) Trash(ImagePath(pair.image));
-    if (!pair.symbol.isEmpty()) Trash(SymbolPath(pair.symbol));
+    const QString image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+    if (pair.symbol.isEmpty()) return;
+    try {
+        Trash(SymbolPath(pair.symbol));
+    } catch (const SetError&) {
+        // Not half a pair in the trash: the image comes back.
+        if (!image.isEmpty()) Untrash(image, ImagePath(pair.image));
+        throw;
+    }
 }
 
 void RenameSet(Files& files, const QString& set, const QString& wanted, const QStringList& sets)

@@ -47,13 +47,13 @@ public:
     SetFolder(Files& files, QString set);
 
     const QString& set() const { return set_; }
-    QString ImagePath(const QString& file) const { return images_ + u'/' + file; }
-    QString SymbolPath(const QString& file) const { return symbols_ + u'/' + file; }
-    QString ImagesFolder() const { return images_; }
-    QString SymbolsFolder() const { return symbols_; }
+    QString ImagesFolder() const;
+    QString SymbolsFolder() const;
+    QString ImagePath(const QString& file) const { return ImagesFolder() + u'/' + file; }
+    QString SymbolPath(const QString& file) const { return SymbolsFolder() + u'/' + file; }
 
     // The game's listings of Images and Symbols ("*.jpg" files in any letter
-    // case), and the pairs they make.
+    // case), and the pairs they make, sorted by name.
     QStringList ImageFiles() const;
     QStringList SymbolFiles() const;
     QList<Pair> Pairs() const { return PairUp(ImageFiles(), SymbolFiles()); }
@@ -62,14 +62,13 @@ public:
     // pairs); renames both files, the first back when the second fails.
     // Returns the name given.
     QString Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const;
-    // Moves both files of a pair to the desktop's trash.
+    // Moves both files of a pair to the desktop's trash; the image comes
+    // back when the symbol cannot go.
     void Remove(const Pair& pair) const;
 
 private:
     Files& files_;
     QString set_;
-    QString images_;
-    QString symbols_;
 };
 
 // Renames a set's folder; a name taken by another set (ignoring letter case)

@@ -168,6 +168,15 @@ QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<P
     return name;
 }
 
+QString SetFolder::SidePath(const Pair& pair, Side side) const
+{
+    // An existing file keeps its own spelling, so no second file of another letter case appears.
+    if (side == Side::Image) return ImagePath(pair.image.isEmpty() ? PairFileName(pair.name) : pair.image);
+    return SymbolPath(pair.symbol.isEmpty() ? PairFileName(pair.name) : pair.symbol);
+}
+
+void SetFolder::Store(const Pair& pair, Side side, const QImage& picture) const { StoreJpeg(picture, SidePath(pair, side)); }
+
 void SetFolder::Remove(const Pair& pair) const
 {
     const QString image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,9 @@ QList<SetSummary> ListSets(Files& files, ErrorTrap& trap);
 // text that leads nowhere out of the program's folder, as for "Create new set".
 QString SetNameProblem(const QString& name);
 
+// The two sides of a pair.
+enum class Side { Image, Symbol };
+
 // One set's folders on disk, found as the game finds them: the program's
 // folder's paths resolve without regard to letter case. Changes throw
 // SetError with the reason; a change that fails half-way is undone.
@@ -62,6 +66,11 @@ public:
     // pairs); renames both files, the first back when the second fails.
     // Returns the name given.
     QString Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const;
+    // Where one side of a pair lies, or will: its file, or the name + ".jpg".
+    QString SidePath(const Pair& pair, Side side) const;
+    // Writes a picture, already at its stored size, as one side of a pair,
+    // replacing the file it has (see StoreJpeg).
+    void Store(const Pair& pair, Side side, const QImage& picture) const;
     // Moves both files of a pair to the desktop's trash; the image comes
     // back when the symbol cannot go.
     void Remove(const Pair& pair) const;

@@ -8,9 +8,12 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QSemaphore>
 #include <QSemaphoreReleaser>
+
+#include <filesystem>
+#include <system_error>
 
 namespace lumari {
 namespace {
@@ -117,15 +120,23 @@ void StoreJpeg(const QImage& picture, const QString& target)
 {
     // A fresh image carries no text keys, which the writer would store.
     const QImage clean = picture.textKeys().isEmpty() ? picture : PutInBox(picture, picture.size(), Fit::Whole);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) throw SetError(Tr("cannot write %1: %2").arg(target, file.errorString()));
+    const QString folder = QFileInfo(target).absolutePath();
+    const auto failed = [&](const QString& why) { return SetError(Tr("cannot write %1: %2").arg(target, why)); };
+    // Hidden, and no "*.jpg": neither the game nor the Sets page lists it.
+    QTemporaryFile file(folder + QStringLiteral("/.lumari-XXXXXX.part"));
+    if (!file.open()) throw failed(file.errorString());
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(90);
-    if (!writer.write(clean)) {
-        file.cancelWriting();
-        throw SetError(Tr("cannot write %1: %2").arg(target, writer.errorString()));
-    }
-    if (!file.commit()) throw SetError(Tr("cannot write %1: %2").arg(target, file.errorString()));
+    if (!writer.write(clean)) throw failed(writer.errorString());
+    if (!file.flush()) throw failed(file.errorString());
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // Renamed over the target at once: a reader sees the old file or the new
+    // one, never a part. Not synced to disk: a killed program is what it
+    // guards against, and syncing each picture would hold the import up.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(), QFile::encodeName(target).toStdString(), error);
+    if (error) throw failed(QString::fromLocal8Bit(error.message()));
+    file.setAutoRemove(false);
 }
 
 }  // namespace lumari

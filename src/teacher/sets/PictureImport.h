@@ -42,7 +42,7 @@ QImage PreparePicture(const QString& path, QSize box, Fit fit);
 // centre-cropped. A fresh image: nothing of the original's metadata.
 QImage PutInBox(const QImage& picture, QSize box, Fit fit);
 
-// Writes a picture as a JPEG of quality 90 with no metadata, under a
+// Writes a picture as a JPEG of quality 90 with no metadata, under a hidden
 // temporary name beside the target and then renamed over it, so a reader
 // (the game) never sees half a file. Throws SetError. Thread-safe.
 void StoreJpeg(const QImage& picture, const QString& target);

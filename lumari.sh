@@ -16,7 +16,7 @@ TEST_PACKAGES=(
   googletest libgtest-dev
   xvfb xdotool x11-utils imagemagick python3 python3-xlib util-linux
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream dpkg-dev file libimage-exiftool-perl
+  desktop-file-utils appstream dpkg-dev file libimage-exiftool-perl lintian
 )
 # dpkg-shlibdeps (dpkg-dev) finds the .deb's Depends; CPack needs file for it.
 PACKAGE_PACKAGES=(dpkg-dev file)

@@ -18,6 +18,13 @@ head -c 40000 "$IN/cat.jpg" >"$IN/broken.jpg"
 echo "apples and dogs" >"$IN/notes.txt"
 (cd "$IN" && md5sum ./* >"$WORK/originals.md5")
 
+# Usage errors and a set name leading out of the program's folder: status 2, nothing made.
+for args in "import $IN" "import --set" "export --set Zoo $IN" "import --set ../Zoo $IN"; do
+  status=0 && "$WORK/app/lumari-teacher" $args >/dev/null 2>&1 || status=$?
+  [ "$status" = 2 ] || fail "lumari-teacher $args: exit status $status, not 2"
+done
+[ -z "$(ls -d "$WORK"/app/Set_Zoo "$WORK"/Set_Zoo 2>/dev/null)" ] || fail "a refused import made a set"
+
 status=0
 "$WORK/app/lumari-teacher" import --set Zoo "$IN" >"$WORK/import.out" 2>"$WORK/import.err" || status=$?
 cat "$WORK/import.out"

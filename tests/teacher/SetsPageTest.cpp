@@ -7,6 +7,7 @@
 #include "teacher/sets/SetsDialogs.h"
 #include "teacher/sets/SetsPage.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,24 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     Button("Play it")->click();
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
+}
+
+}  // namespace lumari::test
+
+namespace lumari::test {
+
+TEST_F(Page, FillTheBoxCropsThePictureJustAdded)
+{
+    w.app.WriteFile("in/square.png", Encoded(Quarters({100, 100}), "png"));
+    page->AddPictures({w.app("in/square.png")});
+    QSignalSpy finished(page->batch(), &ImportBatch::finished);
+    ASSERT_TRUE(finished.wait(30000));
+    const QString stored = w.app("Set_Zoo/Images/square.jpg");
+    EXPECT_EQ(ColourAt(QImage(stored), 100, 300), "white");  // whole, on white
+    Choose("square");
+    page->panel()->findChild<QCheckBox*>()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ColourAt(QImage(stored), 100, 150) == "red"; }, 10000));
+    EXPECT_EQ(ColourAt(QImage(stored), 1100, 450), "yellow");
 }
 
 }  // namespace lumari::test

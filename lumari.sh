@@ -10,6 +10,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
   fonts-liberation xdg-utils libsndfile1-dev
+  fonts-noto-color-emoji unicode-cldr-core
 )
 TEST_PACKAGES=(
   googletest libgtest-dev

@@ -176,25 +176,7 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
 
 QString PictogramIndex::DefaultRoot() { return QStringLiteral("/usr/share/unicode/cldr/common"); }
 
-QStringList PictogramIndex::DefaultLanguages()
-{
-    // "it-IT" gives "it_IT" and "it": a regional file (de_CH, en_GB) only
-    // holds what differs, so it comes before its language's own file.
-    QStringList languages;
-    for (QString tag : QLocale::system().uiLanguages()) {
-        tag.replace(QLatin1Char('-'), QLatin1Char('_'));
-        for (; !tag.isEmpty() && tag != QLatin1String("C"); tag.truncate(std::max<qsizetype>(tag.lastIndexOf(QLatin1Char('_')), 0)))
-            if (!languages.contains(tag)) languages << tag;
-    }
-    languages.removeAll(QStringLiteral("en"));
-    languages << QStringLiteral("en");
-    const QStringList found = languages;
-    auto base = [&](const QString& tag) { return found.indexOf(tag.section(QLatin1Char('_'), 0, 0)); };
-    std::stable_sort(languages.begin(), languages.end(), [&](const QString& a, const QString& b) {
-        return base(a) != base(b) ? base(a) < base(b) : a.count(QLatin1Char('_')) > b.count(QLatin1Char('_'));
-    });
-    return languages;
-}
+QStringList PictogramIndex::DefaultLanguages() { return AnnotationLanguages(QLocale::system().uiLanguages()); }
 
 PictogramIndex PictogramIndex::Load(const QString& root, const QStringList& languages)
 {

@@ -1,6 +1,7 @@
 // The pictograms' words (a hand-made annotations folder for the ranking
 // rules, Debian's CLDR annotations for real searches in two languages) and
 // the colour emoji font drawn on the window's thread and on workers.
+#include "pictograms/Annotations.h"
 #include "pictograms/Pictograms.h"
 #include "support/TestServices.h"
 
@@ -86,6 +87,15 @@ TEST(PictogramWords, MissingFolderSaysWhichPackageToInstall)
     EXPECT_FALSE(index.available());
     EXPECT_TRUE(index.missing().contains("unicode-cldr-core"));
     EXPECT_TRUE(index.Search("cat", 10).empty());
+}
+
+TEST(PictogramWords, TheUsersLanguagesRegionalFirstThenEnglish)
+{
+    struct Row { QStringList ui, files; } rows[] = {
+        {{"it-IT"}, {"it_IT", "it", "en"}}, {{"de", "de-CH"}, {"de_CH", "de", "en"}}, {{"en-GB", "it"}, {"en_GB", "en", "it"}},
+        {{"zh-Hant-TW"}, {"zh_Hant_TW", "zh_Hant", "zh", "en"}}, {{"C"}, {"en"}},
+    };
+    for (const Row& r : rows) EXPECT_EQ(AnnotationLanguages(r.ui), r.files) << r.ui.join(',').toStdString();
 }
 
 // Debian's annotations, loaded once per language pair.

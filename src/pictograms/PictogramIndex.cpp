@@ -31,7 +31,11 @@ struct PictogramIndex::Data {
     };
 
     std::vector<Pictogram> pictograms;
-    std::vector<int> tieRank;  // per pictogram: shorter names first, then code points
+    // Per pictogram: fewer keywords first (a pictogram with few keywords is
+    // what its words mean most plainly: "car" is the automobile sooner than
+    // the tram car, "ball" a ball sooner than yarn), then shorter names, then
+    // code points.
+    std::vector<int> tieRank;
     std::vector<QString> words;  // sorted, each once
     std::vector<Term> terms;
     std::vector<int> termWords;
@@ -108,9 +112,14 @@ void PictogramIndex::Data::RankTies()
     std::vector<QList<uint>> points;
     points.reserve(pictograms.size());
     for (const Pictogram& p : pictograms) points.push_back(p.emoji.toUcs4());
+    std::vector<int> keywords(pictograms.size(), 0);
+    for (const Term& term : terms)
+        if (!term.name) ++keywords[std::size_t(term.pictogram)];
     std::vector<int> order(pictograms.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const auto ka = keywords[std::size_t(a)], kb = keywords[std::size_t(b)];
+        if (ka != kb) return ka < kb;
         const auto la = pictograms[std::size_t(a)].name.size(), lb = pictograms[std::size_t(b)].name.size();
         return la != lb ? la < lb : points[std::size_t(a)] < points[std::size_t(b)];
     });

@@ -48,9 +48,9 @@ protected:
     PictogramIndex index;
 };
 
-TEST_F(HandMade, RankExactNamesThenWholeWordsInNamesThenKeywordsThenPrefixes)
+TEST_F(HandMade, RankEntireNamesThenEntireKeywordsThenWholeWordsThenPrefixes)
 {
-    const QStringList expected = {"🐈", "🐕", "🐀", "🐁", "🐈‍⬛", "🐘", "🐄", "🐖", "🐑"};
+    const QStringList expected = {"🐈", "🐄", "🐕", "🐀", "🐁", "🐈‍⬛", "🐘", "🐖", "🐑"};
     EXPECT_EQ(Emoji(index.Search("foo", 20)), expected);
 }
 
@@ -128,6 +128,16 @@ TEST(PictogramWords, ProposeAPictogramForARealPairName)
         {"it", "IMG_1234", ""}, {"it", "xqzzy", ""}, {"it", "red car", ""}, {"de", "Kat", ""},
     };
     for (const Row& r : rows) EXPECT_EQ(Cldr(r.language).Best(r.pair).value_or(Pictogram{}).emoji, r.best) << r.pair.toStdString();
+}
+
+// A word that is only part of a longer name (moon cake, tram car) or one
+// keyword among many (yarn is a "ball") is not what a child's picture means.
+TEST(PictogramWords, ProposeThePlainMeaningNotAThingNamedAfterIt)
+{
+    struct Row { QString pair, notThis; } rows[] = {
+        {"moon", "🥮"}, {"car", "🚋"}, {"ball", "🧶"}, {"ball", "🍙"}, {"flower", "🎴"},
+    };
+    for (const Row& r : rows) EXPECT_NE(Cldr("en").Best(r.pair).value_or(Pictogram{}).emoji, r.notThis) << r.pair.toStdString();
 }
 
 // The share of the drawn pixels that are strongly coloured, and where they are.

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace lumari {
 namespace {
 
@@ -60,6 +62,26 @@ private:
 };
 
 }  // namespace
+
+QStringList AnnotationLanguages(const QStringList& uiLanguages)
+{
+    // "it-IT" gives "it_IT" and "it": a regional file (de_CH, en_GB) only
+    // holds what differs, so it comes before its language's own file.
+    // English, where the user does not name it, comes last.
+    QStringList languages;
+    for (QString tag : uiLanguages) {
+        tag.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (; !tag.isEmpty() && tag != QLatin1String("C"); tag.truncate(std::max<qsizetype>(tag.lastIndexOf(QLatin1Char('_')), 0)))
+            if (!languages.contains(tag)) languages << tag;
+    }
+    if (!languages.contains(QStringLiteral("en"))) languages << QStringLiteral("en");
+    const QStringList found = languages;
+    auto base = [&](const QString& tag) { return found.indexOf(tag.section(QLatin1Char('_'), 0, 0)); };
+    std::stable_sort(languages.begin(), languages.end(), [&](const QString& a, const QString& b) {
+        return base(a) != base(b) ? base(a) < base(b) : a.count(QLatin1Char('_')) > b.count(QLatin1Char('_'));
+    });
+    return languages;
+}
 
 AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,
                               const std::function<bool(const QString&)>& drawable)

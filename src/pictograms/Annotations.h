@@ -23,6 +23,10 @@ struct AnnotationSet {
     int filesRead = 0;
 };
 
+// The annotation files for the user's languages ("it-IT" as Qt gives it):
+// each language's regional file ("it_IT", "de_CH") before its own, then English.
+QStringList AnnotationLanguages(const QStringList& uiLanguages);
+
 // Reads what it can: a missing or damaged file leaves its words out.
 // Pictograms for which drawable() is false are left out.
 AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,

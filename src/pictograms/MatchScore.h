@@ -12,14 +12,16 @@ struct TermMatch {
 };
 
 // Whole words rank above prefixes, and within each, exact names above
-// keywords; an entire exact name ranks highest.
+// keywords. A term that is exactly what was typed ranks above a term that only
+// holds it: "car" finds the automobile, whose keyword it is, before the tram
+// car, and "moon" a moon before the moon cake.
 constexpr int kEntireName = 100;
+constexpr int kEntireKeyword = 90;
 constexpr int kLeastWholeWord = 60;
 
 constexpr int Score(const TermMatch& m)
 {
-    if (m.entire && m.name) return kEntireName;
-    if (m.entire) return kLeastWholeWord + 5;
+    if (m.entire) return m.name ? kEntireName : kEntireKeyword;
     const int start = m.atStart ? 1 : 0;
     if (m.whole) return (m.name ? 80 : kLeastWholeWord) + start;
     return (m.name ? 40 : 20) + start;

@@ -31,7 +31,11 @@ struct PictogramIndex::Data {
     };
 
     std::vector<Pictogram> pictograms;
-    std::vector<int> tieRank;  // per pictogram: shorter names first, then code points
+    // Per pictogram: fewer keywords first (a pictogram with few keywords is
+    // what its words mean most plainly: "car" is the automobile sooner than
+    // the tram car, "ball" a ball sooner than yarn), then shorter names, then
+    // code points.
+    std::vector<int> tieRank;
     std::vector<QString> words;  // sorted, each once
     std::vector<Term> terms;
     std::vector<int> termWords;
@@ -108,9 +112,14 @@ void PictogramIndex::Data::RankTies()
     std::vector<QList<uint>> points;
     points.reserve(pictograms.size());
     for (const Pictogram& p : pictograms) points.push_back(p.emoji.toUcs4());
+    std::vector<int> keywords(pictograms.size(), 0);
+    for (const Term& term : terms)
+        if (!term.name) ++keywords[std::size_t(term.pictogram)];
     std::vector<int> order(pictograms.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const auto ka = keywords[std::size_t(a)], kb = keywords[std::size_t(b)];
+        if (ka != kb) return ka < kb;
         const auto la = pictograms[std::size_t(a)].name.size(), lb = pictograms[std::size_t(b)].name.size();
         return la != lb ? la < lb : points[std::size_t(a)] < points[std::size_t(b)];
     });
@@ -176,25 +185,7 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
 
 QString PictogramIndex::DefaultRoot() { return QStringLiteral("/usr/share/unicode/cldr/common"); }
 
-QStringList PictogramIndex::DefaultLanguages()
-{
-    // "it-IT" gives "it_IT" and "it": a regional file (de_CH, en_GB) only
-    // holds what differs, so it comes before its language's own file.
-    QStringList languages;
-    for (QString tag : QLocale::system().uiLanguages()) {
-        tag.replace(QLatin1Char('-'), QLatin1Char('_'));
-        for (; !tag.isEmpty() && tag != QLatin1String("C"); tag.truncate(std::max<qsizetype>(tag.lastIndexOf(QLatin1Char('_')), 0)))
-            if (!languages.contains(tag)) languages << tag;
-    }
-    languages.removeAll(QStringLiteral("en"));
-    languages << QStringLiteral("en");
-    const QStringList found = languages;
-    auto base = [&](const QString& tag) { return found.indexOf(tag.section(QLatin1Char('_'), 0, 0)); };
-    std::stable_sort(languages.begin(), languages.end(), [&](const QString& a, const QString& b) {
-        return base(a) != base(b) ? base(a) < base(b) : a.count(QLatin1Char('_')) > b.count(QLatin1Char('_'));
-    });
-    return languages;
-}
+QStringList PictogramIndex::DefaultLanguages() { return AnnotationLanguages(QLocale::system().uiLanguages()); }
 
 PictogramIndex PictogramIndex::Load(const QString& root, const QStringList& languages)
 {

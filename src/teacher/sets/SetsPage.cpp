@@ -184,7 +184,9 @@ void SetsPage::ReloadSets(const QString& select)
 void SetsPage::ShowSet()
 {
     QListWidgetItem* item = sets_->currentItem();
-    folder_.reset();
+    // The model compares the new set with the one it shows: the old folder
+    // lives until it has.
+    const std::unique_ptr<SetFolder> shown = std::move(folder_);
     if (item != nullptr) folder_ = std::make_unique<SetFolder>(services_.files, item->data(Qt::UserRole).toString());
     model_.Show(folder_.get(), folder_ ? folder_->Pairs() : QList<Pair>());
     title_->setText(folder_ ? folder_->set() : tr("No set chosen"));

@@ -1,0 +1,53 @@
+#include "history/GameRecording.h"
+
+#include "history/HistoryFile.h"
+#include "history/Learners.h"
+#include "history/SessionRecorder.h"
+#include "history/SessionWriter.h"
+#include "history/SqlSteps.h"
+#include "platform/Services.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace lumari {
+
+namespace {
+
+constexpr int kExclamation = 48;
+
+QString Tr(const char* text) { return QCoreApplication::translate("lumari::History", text); }
+
+}  // namespace
+
+bool RecordGame(const Services& services, const SessionRecorder& recorder, const QString& historyPath)
+{
+    const std::optional<SessionRecord> session = recorder.Session();
+    if (!session) return false;
+    OpenedHistory history = OpenHistory(historyPath);
+    QString failure = history.failure;
+    if (history.connection) {
+        try {
+            WriteSession(history.connection->db(), *session, CurrentLearner(services.settings));
+        } catch (const HistoryError& error) {
+            failure = error.text();
+        }
+    }
+    if (const QString notice = HistoryNotice(history.keptAside, failure); !notice.isEmpty())
+        services.boxes.MsgBox(notice, kExclamation);
+    return failure.isEmpty();
+}
+
+QString HistoryNotice(const QString& keptAside, const QString& failure)
+{
+    QStringList lines;
+    if (!keptAside.isEmpty())
+        lines << Tr("The learners' history could not be read. It was kept aside as \"%1\", and a new history was started.")
+                     .arg(QFileInfo(keptAside).fileName());
+    if (!failure.isEmpty())
+        lines << Tr("This game could not be added to the learners' history: %1\r\nThe statistics are stored as always.")
+                     .arg(failure);
+    return lines.join(QStringLiteral("\r\n\r\n"));
+}
+
+}  // namespace lumari

@@ -28,10 +28,9 @@ std::unique_ptr<HistoryConnection> Prepare(const QString& path)
 {
     auto connection = std::make_unique<HistoryConnection>(path);
     const QSqlDatabase db = connection->db();
-    QSqlQuery check = Run(db, QStringLiteral("PRAGMA quick_check"));
-    const QString verdict = check.next() ? check.value(0).toString() : QString();
+    const QString verdict = SqlValue(db, QStringLiteral("PRAGMA quick_check")).toString();
     if (verdict != QLatin1String("ok")) throw HistoryError(Tr("The integrity check found: %1").arg(verdict), 11);
-    Run(db, QStringLiteral("PRAGMA journal_mode = WAL"));
+    RunSql(db, QStringLiteral("PRAGMA journal_mode = WAL"));
     BringUpToDate(db);
     return connection;
 }
@@ -67,7 +66,7 @@ HistoryConnection::HistoryConnection(const QString& path)
         QSqlDatabase::removeDatabase(name_);
         throw error;
     }
-    Run(db, QStringLiteral("PRAGMA foreign_keys = ON"));
+    RunSql(db, QStringLiteral("PRAGMA foreign_keys = ON"));
 }
 
 HistoryConnection::~HistoryConnection()

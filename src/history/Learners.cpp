@@ -46,7 +46,7 @@ Learner FromRow(const QSqlQuery& row)
 
 std::vector<Learner> ListLearners(const QSqlDatabase& db, bool withArchived)
 {
-    QSqlQuery rows = Run(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE archived = 0 OR ? "
+    QSqlQuery rows = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE archived = 0 OR ? "
                                             "ORDER BY name"),
                          {withArchived ? 1 : 0});
     std::vector<Learner> learners;
@@ -56,7 +56,7 @@ std::vector<Learner> ListLearners(const QSqlDatabase& db, bool withArchived)
 
 std::optional<Learner> FindLearner(const QSqlDatabase& db, const QString& name)
 {
-    QSqlQuery row = Run(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE name = ?"), {name.trimmed()});
+    QSqlQuery row = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE name = ?"), {name.trimmed()});
     if (!row.next()) return std::nullopt;
     return FromRow(row);
 }
@@ -74,7 +74,7 @@ qint64 AddLearner(const QSqlDatabase& db, const QString& name, const QDateTime& 
     const QString checked = Checked(name);
     qint64 id = 0;
     Naming(checked, [&] {
-        id = Run(db, QStringLiteral("INSERT INTO learners(name, created) VALUES (?, ?)"), {checked, IsoWithOffset(now)})
+        id = RunSql(db, QStringLiteral("INSERT INTO learners(name, created) VALUES (?, ?)"), {checked, IsoWithOffset(now)})
                  .lastInsertId().toLongLong();
     });
     return id;
@@ -83,12 +83,12 @@ qint64 AddLearner(const QSqlDatabase& db, const QString& name, const QDateTime& 
 void RenameLearner(const QSqlDatabase& db, qint64 id, const QString& name)
 {
     const QString checked = Checked(name);
-    Naming(checked, [&] { Run(db, QStringLiteral("UPDATE learners SET name = ? WHERE id = ?"), {checked, id}); });
+    Naming(checked, [&] { RunSql(db, QStringLiteral("UPDATE learners SET name = ? WHERE id = ?"), {checked, id}); });
 }
 
 void SetArchived(const QSqlDatabase& db, qint64 id, bool archived)
 {
-    Run(db, QStringLiteral("UPDATE learners SET archived = ? WHERE id = ?"), {archived ? 1 : 0, id});
+    RunSql(db, QStringLiteral("UPDATE learners SET archived = ? WHERE id = ?"), {archived ? 1 : 0, id});
 }
 
 qint64 LearnerNamed(const QSqlDatabase& db, const QString& name, const QDateTime& now)
@@ -99,7 +99,7 @@ qint64 LearnerNamed(const QSqlDatabase& db, const QString& name, const QDateTime
 
 void ReassignSession(const QSqlDatabase& db, qint64 session, std::optional<qint64> learner)
 {
-    Run(db, QStringLiteral("UPDATE sessions SET learner_id = ? WHERE id = ?"),
+    RunSql(db, QStringLiteral("UPDATE sessions SET learner_id = ? WHERE id = ?"),
         {learner ? QVariant(*learner) : QVariant(QMetaType(QMetaType::LongLong)), session});
 }
 

@@ -21,7 +21,7 @@ QSqlQuery Select(const QSqlDatabase& db, const QString& columns, const QString& 
                             .arg(columns, joinedRounds, whose);
     const QString from = period.from.isValid() ? period.from.toString(Qt::ISODate) : QStringLiteral("0000-00-00");
     const QString to = period.to.isValid() ? period.to.toString(Qt::ISODate) : QStringLiteral("9999-99-99");
-    return learner ? Run(db, sql, {*learner, from, to}) : Run(db, sql, {from, to});
+    return learner ? RunSql(db, sql, {*learner, from, to}) : RunSql(db, sql, {from, to});
 }
 
 std::optional<qint64> ResponseOf(const QVariant& value)

@@ -36,7 +36,7 @@ static_assert(kSchemaVersion == 2, "one migration per version after the first");
 
 void SetVersion(const QSqlDatabase& db, int version)
 {
-    Run(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
+    RunSql(db, QStringLiteral("PRAGMA user_version = %1").arg(version));
 }
 
 void Newer(int version)
@@ -48,11 +48,11 @@ void Newer(int version)
 
 }  // namespace
 
-int SchemaVersion(const QSqlDatabase& db) { return RunValue(db, QStringLiteral("PRAGMA user_version")).toInt(); }
+int SchemaVersion(const QSqlDatabase& db) { return SqlValue(db, QStringLiteral("PRAGMA user_version")).toInt(); }
 
 void CreateFirstVersion(const QSqlDatabase& db)
 {
-    for (const char* statement : kFirstVersion) Run(db, QString::fromLatin1(statement));
+    for (const char* statement : kFirstVersion) RunSql(db, QString::fromLatin1(statement));
     SetVersion(db, 1);
 }
 
@@ -69,7 +69,7 @@ void BringUpToDate(const QSqlDatabase& db)
         version = 1;
     }
     for (; version < kSchemaVersion; ++version)
-        for (const char* statement : kMigrations[std::size_t(version - 1)]) Run(db, QString::fromLatin1(statement));
+        for (const char* statement : kMigrations[std::size_t(version - 1)]) RunSql(db, QString::fromLatin1(statement));
     SetVersion(db, kSchemaVersion);
     transaction.Commit();
 }

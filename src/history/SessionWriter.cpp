@@ -8,16 +8,23 @@
 
 namespace lumari {
 
+namespace {
+
+// An empty name (a set chosen as "", an empty Images folder) is text, never NULL.
+QVariant Text(const QString& text) { return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text); }
+
+}  // namespace
+
 qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& s, const QString& learnerName)
 {
     WriteTransaction transaction(db);
     const std::optional<qint64> learner =
         learnerName.isEmpty() ? std::nullopt : std::optional(LearnerNamed(db, learnerName, s.ended));
-    const QSqlQuery added = Run(db,
+    const QSqlQuery added = RunSql(db,
         QStringLiteral("INSERT INTO sessions(learner_id, started, ended, set_name, placeholders, way_to_work, shown, "
                        "correct, wrong, started_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {learner ? QVariant(*learner) : QVariant(QMetaType(QMetaType::LongLong)), IsoWithOffset(s.started),
-         IsoWithOffset(s.ended), s.setName, s.placeholders, s.wayToWork, s.shown, s.correct, s.wrong,
+         IsoWithOffset(s.ended), Text(s.setName), s.placeholders, s.wayToWork, s.shown, s.correct, s.wrong,
          s.started.toMSecsSinceEpoch()});
     const qint64 session = added.lastInsertId().toLongLong();
 
@@ -28,7 +35,7 @@ qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& s, const QStrin
         throw HistoryError(round.lastError());
     int seq = 0;
     for (const RoundRecord& r : s.rounds) {
-        const QVariant values[] = {session, ++seq, r.image, r.symbols.join(QLatin1Char('|')), r.rightPosition,
+        const QVariant values[] = {session, ++seq, Text(r.image), Text(r.symbols.join(QLatin1Char('|'))), r.rightPosition,
                                    FirstAnswerText(r.firstAnswer), r.answers,
                                    r.responseMs ? QVariant(*r.responseMs) : QVariant(QMetaType(QMetaType::LongLong)),
                                    r.skipped ? 1 : 0};

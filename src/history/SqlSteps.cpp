@@ -30,7 +30,7 @@ HistoryError::HistoryError(const QSqlError& error) : HistoryError(Describe(error
 
 bool HistoryError::damaged() const noexcept { return code_ == kCorrupt || code_ == kNotADb; }
 
-QSqlQuery Run(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values)
+QSqlQuery RunSql(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -40,13 +40,13 @@ QSqlQuery Run(const QSqlDatabase& db, const QString& sql, std::initializer_list<
     return query;
 }
 
-QVariant RunValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values)
+QVariant SqlValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values)
 {
-    QSqlQuery query = Run(db, sql, values);
+    QSqlQuery query = RunSql(db, sql, values);
     return query.next() ? query.value(0) : QVariant();
 }
 
-WriteTransaction::WriteTransaction(const QSqlDatabase& db) : db_(db) { Run(db_, QStringLiteral("BEGIN IMMEDIATE")); }
+WriteTransaction::WriteTransaction(const QSqlDatabase& db) : db_(db) { RunSql(db_, QStringLiteral("BEGIN IMMEDIATE")); }
 
 WriteTransaction::~WriteTransaction()
 {
@@ -57,7 +57,7 @@ WriteTransaction::~WriteTransaction()
 
 void WriteTransaction::Commit()
 {
-    Run(db_, QStringLiteral("COMMIT"));
+    RunSql(db_, QStringLiteral("COMMIT"));
     open_ = false;
 }
 

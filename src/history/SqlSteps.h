@@ -30,9 +30,9 @@ private:
 };
 
 // Runs one statement with its values bound in order. Throws HistoryError.
-QSqlQuery Run(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
+QSqlQuery RunSql(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
 // The first column of the first row, a null value when there is none.
-QVariant RunValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
+QVariant SqlValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
 
 // A write transaction that takes the write lock at once (BEGIN IMMEDIATE):
 // a second writer then waits through the busy timeout at the start instead

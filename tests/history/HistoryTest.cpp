@@ -241,7 +241,7 @@ TEST(History, TwoWritersAtOnceBothKeepEveryGame)
     EXPECT_EQ(failures, 0);
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM rounds"), QString::number(3 * kGames * kRounds));
-    EXPECT_EQ(Value(opened.connection->db(), "SELECT group_concat(name) FROM learners"), "Ann,Bob");
+    EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM learners"), "2");  // Bob and bob are one learner
 }
 
 TEST(History, LearnersAreAddedRenamedArchivedAndGivenSessions)

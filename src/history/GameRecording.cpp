@@ -4,10 +4,10 @@
 #include "history/Learners.h"
 #include "history/SessionRecorder.h"
 #include "history/SessionWriter.h"
+#include "history/HistoryText.h"
 #include "history/SqlSteps.h"
 #include "platform/Services.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace lumari {
@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kExclamation = 48;
 
-QString Tr(const char* text) { return QCoreApplication::translate("lumari::History", text); }
 
 }  // namespace
 
@@ -42,10 +41,10 @@ QString HistoryNotice(const QString& keptAside, const QString& failure)
 {
     QStringList lines;
     if (!keptAside.isEmpty())
-        lines << Tr("The learners' history could not be read. It was kept aside as \"%1\", and a new history was started.")
+        lines << HistoryText::tr("The learners' history could not be read. It was kept aside as \"%1\", and a new history was started.")
                      .arg(QFileInfo(keptAside).fileName());
     if (!failure.isEmpty())
-        lines << Tr("This game could not be added to the learners' history: %1\r\nThe statistics are stored as always.")
+        lines << HistoryText::tr("This game could not be added to the learners' history: %1\r\nThe statistics are stored as always.")
                      .arg(failure);
     return lines.join(QStringLiteral("\r\n\r\n"));
 }

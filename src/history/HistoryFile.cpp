@@ -1,10 +1,10 @@
 #include "history/HistoryFile.h"
 
 #include "history/Schema.h"
+#include "history/HistoryText.h"
 #include "history/SqlSteps.h"
 
 #include <QAtomicInteger>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,6 @@ QAtomicInteger<quint64> connections;
 // Enough for a game's rounds written by the other program to end.
 constexpr auto kBusyWaitOption = "QSQLITE_BUSY_TIMEOUT=10000";
 
-QString Tr(const char* text) { return QCoreApplication::translate("lumari::History", text); }
 
 // The file checked and made ready, or HistoryError.
 std::unique_ptr<HistoryConnection> Prepare(const QString& path)
@@ -29,7 +28,7 @@ std::unique_ptr<HistoryConnection> Prepare(const QString& path)
     auto connection = std::make_unique<HistoryConnection>(path);
     const QSqlDatabase db = connection->db();
     const QString verdict = SqlValue(db, QStringLiteral("PRAGMA quick_check")).toString();
-    if (verdict != QLatin1String("ok")) throw HistoryError(Tr("The integrity check found: %1").arg(verdict), 11);
+    if (verdict != QLatin1String("ok")) throw HistoryError(HistoryText::tr("The integrity check found: %1").arg(verdict), 11);
     RunSql(db, QStringLiteral("PRAGMA journal_mode = WAL"));
     BringUpToDate(db);
     return connection;
@@ -86,7 +85,7 @@ OpenedHistory OpenHistory(const QString& path)
 {
     OpenedHistory opened;
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        opened.failure = Tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+        opened.failure = HistoryText::tr("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         return opened;
     }
     try {
@@ -100,7 +99,7 @@ OpenedHistory OpenHistory(const QString& path)
     }
     opened.keptAside = KeepAside(path);
     if (opened.keptAside.isEmpty()) {
-        opened.failure = Tr("The damaged file %1 cannot be moved aside.").arg(QDir::toNativeSeparators(path));
+        opened.failure = HistoryText::tr("The damaged file %1 cannot be moved aside.").arg(QDir::toNativeSeparators(path));
         return opened;
     }
     try {

@@ -1,11 +1,11 @@
 #include "history/Learners.h"
 
+#include "history/HistoryText.h"
 #include "history/SqlSteps.h"
 #include "history/WallClock.h"
 #include "platform/Services.h"
 #include "state/SettingsKeys.h"
 
-#include <QCoreApplication>
 
 namespace lumari {
 
@@ -17,7 +17,6 @@ constexpr int kConstraint = 19;  // SQLITE_CONSTRAINT
 const QString kSection = QStringLiteral("Learners");
 const QString kCurrent = QStringLiteral("Current");
 
-QString Tr(const char* text) { return QCoreApplication::translate("lumari::History", text); }
 
 // The name as stored, or HistoryError naming what is wrong with it.
 QString Checked(const QString& name)
@@ -33,7 +32,7 @@ template <typename Write> void Naming(const QString& name, Write&& write)
         write();
     } catch (const HistoryError& error) {
         if (error.code() != kConstraint) throw;
-        throw HistoryError(Tr("There is already a learner named \"%1\".").arg(name), error.code());
+        throw HistoryError(HistoryText::tr("There is already a learner named \"%1\".").arg(name), error.code());
     }
 }
 
@@ -64,8 +63,8 @@ std::optional<Learner> FindLearner(const QSqlDatabase& db, const QString& name)
 QString LearnerNameProblem(const QString& name)
 {
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty()) return Tr("A learner needs a name.");
-    if (trimmed.size() > kLongestName) return Tr("A learner's name has at most %1 characters.").arg(kLongestName);
+    if (trimmed.isEmpty()) return HistoryText::tr("A learner needs a name.");
+    if (trimmed.size() > kLongestName) return HistoryText::tr("A learner's name has at most %1 characters.").arg(kLongestName);
     return QString();
 }
 

@@ -1,8 +1,8 @@
 #include "history/Schema.h"
 
+#include "history/HistoryText.h"
 #include "history/SqlSteps.h"
 
-#include <QCoreApplication>
 
 #include <array>
 #include <vector>
@@ -41,7 +41,7 @@ void SetVersion(const QSqlDatabase& db, int version)
 
 void Newer(int version)
 {
-    throw HistoryError(QCoreApplication::translate("lumari::History",
+    throw HistoryError(HistoryText::tr(
         "The learners' history was written by a newer version of Lumari (its version %1; this one reads up to %2).")
             .arg(version).arg(kSchemaVersion));
 }

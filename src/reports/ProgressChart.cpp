@@ -45,7 +45,7 @@ QChart* MakeProgressChart(const std::vector<SessionSummary>& sessions)
 
     auto* time = new QDateTimeAxis;
     time->setFormat(QStringLiteral("yyyy-MM-dd"));
-    time->setTickCount(5);
+    time->setTickCount(3);
     if (!sessions.empty()) {
         // A day on each side, so a single game has room.
         time->setRange(sessions.front().started.addDays(-1), sessions.back().started.addDays(1));

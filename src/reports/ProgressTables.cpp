@@ -13,7 +13,7 @@ TableCell Number(int n) { return {QString::number(n), n}; }
 TableCell Share(int right, int answered)
 {
     const auto percent = Percent(right, answered);
-    return {PercentText(right, answered), percent ? QVariant(*percent) : QVariant()};
+    return {PercentText(right, answered), percent.value_or(-1.0)};
 }
 
 }  // namespace
@@ -47,13 +47,13 @@ ProgressTable SessionsTable(const Progress& progress)
     ProgressTable table;
     table.headers = {ReportText::tr("Date"), ReportText::tr("Set"), ReportText::tr("Rounds shown"),
                      ReportText::tr("First answers right"), ReportText::tr("Median response time")};
+    table.numeric = {false, false, true, true, true};
     for (const SessionSummary& s : progress.sessions) {
-        const QVariant median = s.medianResponseMs ? QVariant(*s.medianResponseMs) : QVariant();
         table.rows.push_back({{s.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")), s.started.toMSecsSinceEpoch()},
                               {s.setName, s.setName.toLower()},
                               Number(s.shown),
                               Share(s.firstRight, s.firstAnswered),
-                              {SecondsText(s.medianResponseMs), median}});
+                              {SecondsText(s.medianResponseMs), s.medianResponseMs.value_or(-1)}});
     }
     return table;
 }
@@ -63,6 +63,7 @@ ProgressTable ImagesTable(const Progress& progress)
     ProgressTable table;
     table.headers = {ReportText::tr("Picture"), ReportText::tr("Set"), ReportText::tr("Times shown"),
                      ReportText::tr("First answers right"), ReportText::tr("Last seen"), ReportText::tr("Mastered")};
+    table.numeric = {false, false, true, true, false, false};
     for (const ImageProgress& p : progress.images) {
         table.rows.push_back({{p.image, p.image.toLower()},
                               {p.setName, p.setName.toLower()},

@@ -11,13 +11,16 @@
 namespace lumari {
 
 // A table as the page and the report show it: each cell's text, and the
-// value it sorts by (a number for numbers, dates as time, none last).
+// value it sorts by (numbers as numbers, times in milliseconds, names in
+// lower case; -1 where there is no value, so that it sorts first, with the
+// pictures still to learn).
 struct TableCell {
     QString text;
     QVariant sortKey;
 };
 struct ProgressTable {
     QStringList headers;
+    std::vector<bool> numeric;  // per column: its cells are numbers, aligned right
     std::vector<std::vector<TableCell>> rows;
 };
 

@@ -2,7 +2,6 @@
 
 #include "history/HistoryFile.h"
 #include "history/Learners.h"
-#include "history/RoundsCsv.h"
 #include "history/SqlSteps.h"
 #include "reports/ProgressTables.h"
 #include "reports/ReportPage.h"
@@ -10,7 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace lumari {
@@ -32,13 +30,6 @@ std::optional<QDate> Day(const QCommandLineParser& parser, const QString& option
     const QDate day = QDate::fromString(parser.value(option), Qt::ISODate);
     if (!day.isValid() || parser.value(option).size() != 10) return std::nullopt;
     return day;
-}
-
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return QString();
-    return file.errorString();
 }
 
 }  // namespace
@@ -90,7 +81,7 @@ int RunReportCommand(const QStringList& arguments, const QString& historyPath, Q
                 status = kCannotWrite;
             }
         };
-        if (parser.isSet(csv)) written(parser.value(csv), WriteFile(parser.value(csv), RoundsCsv(found->name, LoadRounds(db, found->id, period))));
+        if (parser.isSet(csv)) written(parser.value(csv), WriteCsvReport(parser.value(csv), found->name, LoadRounds(db, found->id, period)));
         if (parser.isSet(pdf)) written(parser.value(pdf), WritePdfReport(parser.value(pdf), content));
         return status;
     } catch (const HistoryError& error) {

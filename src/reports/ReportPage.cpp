@@ -1,5 +1,6 @@
 #include "reports/ReportPage.h"
 
+#include "history/RoundsCsv.h"
 #include "reports/ProgressChart.h"
 #include "reports/ProgressTables.h"
 #include "reports/ReportText.h"
@@ -55,12 +56,12 @@ void PaintChart(QPainter& painter, const QRectF& target, const Progress& progres
     view.render(&painter, target, QRect(QPoint(0, 0), kChartSize), Qt::IgnoreAspectRatio);
 }
 
-void PaintRow(QPainter& painter, const QRectF& page, double y, double height, const QStringList& cells)
+void PaintRow(QPainter& painter, const QRectF& page, double y, double height, const QStringList& cells, const std::vector<bool>& numeric)
 {
     double x = page.left();
     for (int i = 0; i < cells.size() && i < int(std::size(kColumns)); ++i) {
         const double width = kColumns[i] * page.width();
-        const Qt::Alignment align = i >= 2 && i <= 3 ? Qt::AlignRight : Qt::AlignLeft;
+        const Qt::Alignment align = std::size_t(i) < numeric.size() && numeric[std::size_t(i)] ? Qt::AlignRight : Qt::AlignLeft;
         painter.drawText(QRectF(x, y, width - page.width() * 0.01, height), align | Qt::AlignVCenter,
                          painter.fontMetrics().elidedText(cells[i], Qt::ElideMiddle, int(width * 0.95)));
         x += width;
@@ -72,7 +73,7 @@ void PaintPictures(QPainter& painter, const QRectF& page, double y, const Progre
     const ProgressTable table = ImagesTable(progress);
     SetFont(painter, 9, true);
     const double height = LineHeight(painter);
-    PaintRow(painter, page, y, height, table.headers);
+    PaintRow(painter, page, y, height, table.headers, table.numeric);
     y += height;
     painter.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
     SetFont(painter, 9);
@@ -82,7 +83,7 @@ void PaintPictures(QPainter& painter, const QRectF& page, double y, const Progre
     for (int r = 0; r < shown; ++r) {
         QStringList texts;
         for (const TableCell& cell : table.rows[std::size_t(r)]) texts << cell.text;
-        PaintRow(painter, page, y, height, texts);
+        PaintRow(painter, page, y, height, texts, table.numeric);
         y += height;
     }
     if (const int more = int(table.rows.size()) - shown; more > 0)
@@ -106,6 +107,14 @@ void PaintReport(QPainter& painter, const QRectF& page, const ReportContent& con
     PaintChart(painter, chart, p);
     y = chart.bottom() + LineHeight(painter);
     PaintPictures(painter, page, y, p);
+}
+
+QString WriteCsvReport(const QString& path, const QString& learner, const std::vector<RoundRow>& rounds)
+{
+    const QByteArray bytes = RoundsCsv(learner, rounds);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return QString();
+    return file.errorString();
 }
 
 QString WritePdfReport(const QString& path, const ReportContent& content)

@@ -22,6 +22,9 @@ struct ReportContent {
 // page holds with a line telling how many more there are.
 void PaintReport(QPainter& painter, const QRectF& page, const ReportContent& content);
 
+// The rounds as CSV (RoundsCsv), written whole or not at all. "" when
+// written, otherwise why not.
+QString WriteCsvReport(const QString& path, const QString& learner, const std::vector<RoundRow>& rounds);
 // The report as a one-page A4 PDF. "" when written, otherwise why not.
 QString WritePdfReport(const QString& path, const ReportContent& content);
 // The report on a printer the caller has set up. "" when printed, otherwise why not.

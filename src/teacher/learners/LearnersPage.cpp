@@ -51,6 +51,8 @@ QTableView* Table(QAbstractItemModel* model, const QString& name, QWidget* paren
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit the rows in view and a few more, not every game of years.
+    table->horizontalHeader()->setResizeContentsPrecision(64);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }

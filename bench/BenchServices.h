@@ -30,8 +30,8 @@ public:
 };
 
 // The program's own services on the photo folder, but no box waits for a
-// hand, no sound plays, and the generator is seeded with a counter for a
-// clock so that both ways play the same rounds.
+// hand, no sound plays unless one is set, and the generator is seeded with a
+// counter for a clock so that both ways play the same rounds.
 struct BenchServices {
     BenchServices(const QString& appFolder, std::uint64_t seed)
         : files(appFolder), random(seed, [this] { return ++tick; })
@@ -40,7 +40,7 @@ struct BenchServices {
     BenchServices(const BenchServices&) = delete;
     BenchServices& operator=(const BenchServices&) = delete;
 
-    Services services() { return {settings, files, boxes, pictures, random, clock, log, folders, sound}; }
+    Services services() { return {settings, files, boxes, pictures, random, clock, log, folders, *sound}; }
 
     QtFiles files;
     QtPictures pictures;
@@ -48,7 +48,8 @@ struct BenchServices {
     TextOutput log;
     QtClock clock;
     CountingBoxes boxes;
-    SilentSound sound;
+    SilentSound silence;
+    SoundOutput* sound = &silence;  // no sound unless one is set
     NoFolderOpener folders;
     std::uint64_t tick = 0;
     Random random;

@@ -1,5 +1,6 @@
 #include "PhotoSets.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QRadialGradient>
 #include <QtConcurrent>
 
+#include <cmath>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -113,6 +115,24 @@ void MakePhotoSet(const QString& appFolder, const QString& name, int images, int
         }
     }
     made.seconds += timer.elapsed() / 1000.0;
+}
+
+void WriteTone(const QString& path, int seconds, int rate, int channels)
+{
+    const qint64 frames = qint64(seconds) * rate;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 data = quint32(frames * channels * 2);
+    out.writeRawData("RIFF", 4), out << quint32(36 + data);
+    out.writeRawData("WAVEfmt ", 8), out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate);
+    out << quint32(rate * channels * 2) << quint16(channels * 2) << quint16(16);
+    out.writeRawData("data", 4), out << data;
+    for (qint64 i = 0; i < frames; ++i)
+        for (int c = 0; c < channels; ++c) out << qint16(std::lround(6000 * std::sin(2 * M_PI * 440 * double(i) / rate)));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 }  // namespace lumari::bench

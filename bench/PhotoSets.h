@@ -26,4 +26,7 @@ QStringList WritePhotos(const QString& folder, int count, SetsMade& made);
 void MakePhotoSet(const QString& appFolder, const QString& name, int images, int symbols, const QStringList& photos,
                   SetsMade& made);
 
+// A WAV file of a soft tone: 16-bit PCM of `seconds` at a rate, 1 or 2 channels.
+void WriteTone(const QString& path, int seconds, int rate, int channels);
+
 }  // namespace lumari::bench

@@ -3,52 +3,50 @@
 #include "game/Round.h"
 #include "platform/Services.h"
 
-#include <QPointer>
-#include <QWidget>
-
-#include <array>
-
-class QLabel;
-class QPushButton;
+#include <QSize>
 
 namespace lumari {
 struct Module1;
-class ImageBox;
 }  // namespace lumari
 
 namespace lumari::bench {
 
-// The plain way to measure ours against: the game window's boxes at its sizes
-// (four placeholders), the same start-up, answers and rounds, but every
-// picture decoded whole on the window's thread when it is shown, then scaled
-// to its box; no round drawn ahead, nothing cached.
-class PlainGame : public QWidget, private RoundView {
-    Q_OBJECT
+// The plain way to measure the game session against: the same start-up,
+// answers and rounds through the same Cambia and Simbolo_Click, but each
+// round drawn when it is due and every picture decoded whole on the calling
+// thread as it is shown, then scaled to its box; no round drawn ahead,
+// nothing cached.
+class PlainGame {
 public:
-    PlainGame(const Services& services, Module1& module1, QWidget* parent = nullptr);
+    PlainGame(const Services& services, Module1& module1, QSize imageBox, QSize symbolBox);
 
-    // Catalogues, check and first round, then shown. Null once closed.
-    static QPointer<PlainGame> Start(const Services& services, Module1& module1);
+    // Catalogues, check and first round.
+    ShownRound Start();
+    ShownRound Answer(int position);
+    ShownRound ChangeSet() { return Next(); }
 
     const GameState& game() const { return game_; }
 
 private:
-    void Cambia();
-
-    void ShowPicture(int target, const QString& path) override;
-    void ClearPicture(int target) override;
-    void SetCaption(int target, const QString& text) override;
-    void CloseGame() override { close(); }
-
-    ImageBox* PictureOf(int target) const;
+    ShownRound Next();
 
     Services services_;
     Module1& module1_;
+    QSize imageBox_, symbolBox_;
     GameState game_;
-    QLabel* lblImmagine_;
-    ImageBox* Immagine_;
-    std::array<QLabel*, kPlaceholderSlots> lblSimbolo_{};
-    std::array<ImageBox*, kPlaceholderSlots> Simbolo_{};
+};
+
+// The sound as first played: each file decoded whole on the calling thread
+// when it is asked for, then handed to the audio output.
+class PlainSound : public SoundOutput {
+public:
+    PlainSound();
+    ~PlainSound() override;
+    void Play(const QString& path) override;
+
+private:
+    struct Output;
+    std::unique_ptr<Output> output_;
 };
 
 }  // namespace lumari::bench

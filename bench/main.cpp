@@ -1,14 +1,15 @@
-// Measures the game window on sets of 12-megapixel photos against the plain
-// way (PlainGame: every picture decoded in full on the window's thread at the
-// click; ours draws the next round ahead and decodes it at the size shown,
-// symbols cached), and the coherence check against the scan that compares
-// every name with every other; prints one table with the goals of each.
+// Measures the game session on sets of 12-megapixel photos against the plain
+// way (PlainGame: every picture decoded in full on the calling thread at the
+// answer; ours draws the next round ahead and decodes it at the size shown,
+// symbols cached), the answer sounds against their decoding on the answer
+// (PlainSound), and the coherence check against the scan that compares every
+// name with every other; prints one table with the goals of each.
 //
-// A plain program rather than Google Benchmark: every figure here is a real
-// click on a real window, with the learner's pause before it, the percentiles
-// of a game's rounds, the peak memory of a whole game in a process of its own
-// and a start-up; none of them is a tight loop to repeat, and the two ways
-// must sit side by side in one table.
+// A plain program rather than Google Benchmark: every figure here is an
+// answer with the learner's pause before it, the percentiles of a game's
+// rounds, the peak memory of a whole game in a process of its own and a
+// start-up; none of them is a tight loop to repeat, and the two ways must sit
+// side by side in one table.
 #include "BenchServices.h"
 #include "PhotoSets.h"
 #include "PlainCheck.h"
@@ -16,19 +17,20 @@
 
 #include "game/Catalogue.h"
 #include "game/CoherenceCheck.h"
-#include "game/ImageBox.h"
-#include "game/frmMain.h"
+#include "game/GameSession.h"
+#include "game/SteadyStopwatch.h"
+#include "platform/WavePlayer.h"
 #include "state/Module1.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
-#include <QPointer>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 
 #include <algorithm>
@@ -40,12 +42,13 @@ namespace lumari::bench {
 namespace {
 
 constexpr int kMeasuredRounds = 120;
+constexpr int kSoundRounds = 40;
 constexpr int kMemoryRounds = 200;
 constexpr int kStartUps = 7;
 constexpr int kRoundImages = 150;  // enough for 120 rounds without repetitions
 constexpr int kStartUpFiles = 1000;
 
-// The plain way (PlainGame) or ours (the game window).
+// The plain way (PlainGame) or ours (the game session).
 enum class Way { Plain, Ours };
 
 const char* NameOf(Way way) { return way == Way::Plain ? "plain" : "ours"; }
@@ -63,39 +66,50 @@ double Percentile(std::vector<double> values, double p)
 
 enum class Answer { Right, ChangeSet };
 
+// The game's boxes at 96 dots per inch: the size pictures are shown at.
+const QSize kImageBox(600, 300), kSymbolBox(201, 201);
+
 struct RoundTimes {
-    std::vector<double> click;  // ms from the click to the next round painted
-    std::vector<double> ready;  // ms from a round shown to the next one prepared
-    QStringList rounds;         // the tags of every round shown, to compare the two ways
+    std::vector<double> answer;  // ms from the answer to the next round ready to show
+    std::vector<double> ready;   // ms from a round shown to the next one prepared
+    QStringList rounds;          // the tags of every round shown, to compare the two ways
 };
 
-Module1 Options(std::int16_t way, const QString& set)
+Module1 Options(std::int16_t way, const QString& set, const QString& sound = QString())
 {
     Module1 m;
     m.MaxPlaceholders = 4;
     m.ShowLabels = kTrue;
-    m.PlaySounds = kFalse;
+    m.PlaySounds = sound.isEmpty() ? kFalse : kTrue;
+    m.SoundOk = sound;
     m.WayToWork = way;
     m.ImagesSet = set;
     return m;
 }
 
-// Either window, as the benchmark plays it.
-struct Window {
-    QPointer<QWidget> widget;
-    std::function<const GameState&()> game;
+// Either way's game, as the benchmark plays it.
+struct Game {
+    std::function<ShownRound()> start, changeSet;
+    std::function<ShownRound(int)> answer;
+    std::function<const GameState&()> state;
     std::function<bool()> nextRoundReady;  // the plain way has nothing to prepare
+    std::shared_ptr<void> owner;
 };
 
-Window Open(Way way, const Services& services, Module1& module1)
+Game Open(Way way, const Services& services, Module1& module1)
 {
+    static const SteadyStopwatch stopwatch;
     if (way == Way::Plain) {
-        QPointer<PlainGame> window = PlainGame::Start(services, module1);
-        return {window.data(), [window]() -> const GameState& { return window->game(); }, [] { return true; }};
+        auto game = std::make_shared<PlainGame>(services, module1, kImageBox, kSymbolBox);
+        return {[game] { return game->Start(); }, [game] { return game->ChangeSet(); },
+                [game](int i) { return game->Answer(i); }, [game]() -> const GameState& { return game->game(); },
+                [] { return true; }, game};
     }
-    QPointer<frmMain> window = frmMain::Start(services, module1);
-    return {window.data(), [window]() -> const GameState& { return window->game(); },
-            [window] { return window->NextRoundReady(); }};
+    auto game = std::make_shared<GameSession>(services, module1, stopwatch, nullptr,
+                                              [](int target) { return target == kImageTarget ? kImageBox : kSymbolBox; });
+    return {[game] { return game->Start(); }, [game] { return game->ChangeSet(); },
+            [game](int i) { return game->Answer(i); }, [game]() -> const GameState& { return game->game(); },
+            [game] { return game->NextRoundReady(); }, game};
 }
 
 QString TagsOf(const RoundState& round)
@@ -106,65 +120,57 @@ QString TagsOf(const RoundState& round)
 }
 
 // The learner looks at the round before answering: long enough for the
-// prepared way to finish its work, as any human answer is.
-void LookAtTheRound(const Window& window, RoundTimes& times, QElapsedTimer& sinceShown)
+// prepared way to finish its work (and a sound its decoding), as any human
+// answer is.
+void LookAtTheRound(const Game& game, RoundTimes& times, QElapsedTimer& sinceShown)
 {
     const QDeadlineTimer giveUp(60'000);
-    while (!window.nextRoundReady()) {
+    while (!game.nextRoundReady()) {
         if (giveUp.hasExpired()) throw std::runtime_error("the next round was never prepared");
         QCoreApplication::processEvents();
         QThread::usleep(200);
     }
     times.ready.push_back(Ms(sinceShown.nsecsElapsed()));
-    QCoreApplication::processEvents();
+    const QDeadlineTimer look(50);
+    while (!look.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-// A real click, found by the controls' names, on the button or the right placeholder.
-void Answer1(const Window& window, Answer answer)
+// The answer the learner gives: "Change set", or the right placeholder.
+ShownRound Answer1(const Game& game, Answer answer)
 {
-    QWidget* widget = window.widget;
-    if (answer == Answer::ChangeSet) {
-        auto* button = widget->findChild<QPushButton*>(QStringLiteral("cmdCambia"));
-        if (!button) throw std::runtime_error("no \"Change set\" button");
-        QTest::mouseClick(button, Qt::LeftButton);
-        return;
-    }
-    const RoundState& round = window.game().round;
+    if (answer == Answer::ChangeSet) return game.changeSet();
+    const RoundState& round = game.state().round;
     int right = 0;
     for (int i = 0; i < kPlaceholderSlots; ++i)
         if (round.symbolTags[std::size_t(i)].toUpper() == round.imageTag.toUpper()) right = i;
-    auto* box = widget->findChild<ImageBox*>(QStringLiteral("Simbolo%1").arg(right));
-    if (!box) throw std::runtime_error("no placeholder to click");
-    QTest::mouseClick(widget->windowHandle(), Qt::LeftButton, {}, box->mapTo(widget, box->rect().center()));
+    return game.answer(right);
 }
 
-RoundTimes PlayRounds(const QString& appFolder, Way way, std::int16_t wayToWork, Answer answer, int rounds)
+RoundTimes PlayRounds(const QString& appFolder, Way way, std::int16_t wayToWork, Answer answer, int rounds,
+                      SoundOutput* sound = nullptr, const QString& soundFile = QString())
 {
     BenchServices bench(appFolder, 2026);
+    if (sound) bench.sound = sound;
     const Services services = bench.services();
-    Module1 module1 = Options(wayToWork, "photos");
-    const Window window = Open(way, services, module1);
-    if (!window.widget) throw std::runtime_error("the game window did not open");
-    window.widget->repaint();
+    Module1 module1 = Options(wayToWork, "photos", soundFile);
+    const Game game = Open(way, services, module1);
     RoundTimes times;
-    times.rounds << TagsOf(window.game().round);
+    if (!game.start().drawn) throw std::runtime_error("the first round was not drawn");
+    times.rounds << TagsOf(game.state().round);
     QElapsedTimer sinceShown;
     sinceShown.start();
     for (int n = 0; n < rounds; ++n) {
-        LookAtTheRound(window, times, sinceShown);
+        LookAtTheRound(game, times, sinceShown);
         const std::int32_t shownBefore = module1.SessionShown;
-        QElapsedTimer click;
-        click.start();
-        Answer1(window, answer);
-        QCoreApplication::processEvents();
-        window.widget->repaint();  // the whole window painted with the new round
-        times.click.push_back(Ms(click.nsecsElapsed()));
+        QElapsedTimer timer;
+        timer.start();
+        const ShownRound shown = Answer1(game, answer);
+        times.answer.push_back(Ms(timer.nsecsElapsed()));
         sinceShown.start();
-        if (!window.widget || module1.SessionShown != shownBefore + 1 || bench.boxes.count > 0)
+        if (!shown.drawn || module1.SessionShown != shownBefore + 1 || bench.boxes.count > 0)
             throw std::runtime_error("a round was not drawn as expected");
-        times.rounds << TagsOf(window.game().round);
+        times.rounds << TagsOf(game.state().round);
     }
-    delete window.widget.data();
     return times;
 }
 
@@ -220,25 +226,17 @@ QByteArray CheckLog(const QString& appFolder)
     return log.readAll();
 }
 
-// The window's whole start-up up to its first round painted, less the
-// creation of the window itself.
-double StartUpBeyondCreation(const QString& appFolder, Way way)
+// The game's whole start-up up to its first round ready to show.
+double StartUp(const QString& appFolder, Way way)
 {
     BenchServices bench(appFolder, 7);
     const Services services = bench.services();
     Module1 module1 = Options(kRandomWithRepeats, "startup");
     QElapsedTimer timer;
     timer.start();
-    if (way == Way::Plain) delete new PlainGame(services, module1);
-    else delete new frmMain(services, module1);
-    const qint64 creation = timer.nsecsElapsed();
-    timer.start();
-    const Window window = Open(way, services, module1);
-    if (!window.widget) throw std::runtime_error("the game window did not open");
-    window.widget->repaint();
-    const qint64 whole = timer.nsecsElapsed();
-    delete window.widget.data();
-    return Ms(whole - creation);
+    const Game game = Open(way, services, module1);
+    if (!game.start().drawn) throw std::runtime_error("the first round was not drawn");
+    return Ms(timer.nsecsElapsed());
 }
 
 double Median(std::vector<double> v) { return Percentile(std::move(v), 0.5); }
@@ -282,11 +280,36 @@ int Run()
         const RoundTimes plain = PlayRounds(app, Way::Plain, g.way, g.answer, kMeasuredRounds);
         const RoundTimes ours = PlayRounds(app, Way::Ours, g.way, g.answer, kMeasuredRounds);
         if (plain.rounds != ours.rounds) throw std::runtime_error("the two ways played different rounds");
-        rows.push_back({QStringLiteral("%1 → next round painted, median").arg(g.name), "≤ 5 ms",
-                        Median(plain.click), Median(ours.click), "ms"});
-        rows.push_back({QStringLiteral("%1 → next round painted, 95th percentile").arg(g.name), "≤ 16 ms",
-                        Percentile(plain.click, 0.95), Percentile(ours.click, 0.95), "ms"});
+        rows.push_back({QStringLiteral("%1 → next round ready to show, median").arg(g.name), "≤ 5 ms",
+                        Median(plain.answer), Median(ours.answer), "ms"});
+        rows.push_back({QStringLiteral("%1 → next round ready to show, 95th percentile").arg(g.name), "≤ 16 ms",
+                        Percentile(plain.answer, 0.95), Percentile(ours.answer, 0.95), "ms"});
         readyAfter.insert(readyAfter.end(), ours.ready.begin(), ours.ready.end());
+    }
+
+    // The sound of a right answer, played the plain way (decoded on the answer) and ours, both
+    // with our rounds: the bundled ok.wav, then a song.
+    std::fprintf(stderr, "Rounds with a sound ...\n");
+    QDir().mkpath(app + "/Sounds");
+    if (!QFile::copy(QStringLiteral(LUMARI_DATA_DIR "/Sounds/ok.wav"), app + "/Sounds/ok.wav"))
+        throw std::runtime_error("no bundled ok.wav");
+    WriteTone(app + "/Sounds/song.wav", 180, 48000, 2);
+    double okMedian = 0;
+    for (const QString& sound : {QStringLiteral("ok.wav"), QStringLiteral("song.wav")}) {
+        PlainSound plainSound;
+        WavePlayer player;
+        const RoundTimes plain =
+            PlayRounds(app, Way::Ours, kRandomWithRepeats, Answer::Right, kSoundRounds, &plainSound, sound);
+        const RoundTimes ours = PlayRounds(app, Way::Ours, kRandomWithRepeats, Answer::Right, kSoundRounds, &player, sound);
+        const bool song = sound == "song.wav";
+        rows.push_back({song ? QStringLiteral("right answer, a 3-minute 48 kHz stereo WAV as its sound → next round "
+                                              "ready to show, median")
+                             : QStringLiteral("right answer, the bundled ok.wav as its sound → next round ready to show, "
+                                              "median"),
+                        song ? QStringLiteral("≤ %1 ms (ok.wav's + 10 ms)").arg(okMedian + 10, 0, 'f', 1)
+                             : QStringLiteral("(what the song is held to)"),
+                        Median(plain.answer), Median(ours.answer), "ms"});
+        okMedian = Median(ours.answer);
     }
 
     std::fprintf(stderr, "Memory: two %d-round games, each in a process of its own ...\n", kMemoryRounds);
@@ -310,22 +333,25 @@ int Run()
                         "≤ 30 ms", Median(plain), Median(ours), "ms"});
         std::vector<double> plainWhole, oursWhole;
         for (int i = 0; i < 3; ++i) {
-            plainWhole.push_back(StartUpBeyondCreation(app, Way::Plain));
-            oursWhole.push_back(StartUpBeyondCreation(app, Way::Ours));
+            plainWhole.push_back(StartUp(app, Way::Plain));
+            oursWhole.push_back(StartUp(app, Way::Ours));
         }
-        rows.push_back({"start-up to the first round painted, beyond window creation, median of 3", "(no goal)",
-                        Median(plainWhole), Median(oursWhole), "ms"});
+        rows.push_back({"start-up to the first round ready to show, median of 3", "(no goal)", Median(plainWhole),
+                        Median(oursWhole), "ms"});
     }
 
-    std::printf("Lumari picture pipeline benchmark: Qt %s, %d cores, offscreen platform, device-pixel ratio %.0f.\n",
-                qVersion(), QThread::idealThreadCount(), qApp->devicePixelRatio());
+    std::printf("Lumari game session benchmark: Qt %s, %d cores, offscreen platform, %s.\n", qVersion(),
+                QThread::idealThreadCount(),
+                QMediaDevices::defaultAudioOutput().isNull() ? "no audio output" : "sounds played on the audio output");
     std::printf("Sets: %d distinct 4000 x 3000 photo-like JPEGs (%.1f MB on average) generated, then %s under\n"
-                "%d + %d names (round sets) and %d + %d names (start-up set), in %.1f s. Rounds: %d measured per row,\n"
-                "4 placeholders, labels on; a real click on the right placeholder or the button, timed until the\n"
-                "whole window has repainted. Before each click the learner looks at the round until the prepared\n"
-                "way has finished its work: median %.0f ms, 95th percentile %.0f ms after a round is shown.\n\n",
+                "%d + %d names (round sets) and %d + %d names (start-up set), in %.1f s. Rounds: %d measured per row\n"
+                "(%d with a sound), 4 placeholders, labels on, pictures decoded for boxes of 600 x 300 and 201 x 201;\n"
+                "the game session's answer on the right placeholder or \"Change set\", timed until it returns the\n"
+                "next round ready to show. Before each answer the learner looks at the round until the prepared\n"
+                "way has finished its work, then 50 ms more: median %.0f ms, 95th percentile %.0f ms after a round\n"
+                "is shown.\n\n",
                 made.distinctPhotos, made.averageBytes / 1e6, made.linked ? "hard-linked" : "copied", kRoundImages,
-                kRoundImages, kStartUpFiles, kStartUpFiles, made.seconds, kMeasuredRounds, Median(readyAfter),
+                kRoundImages, kStartUpFiles, kStartUpFiles, made.seconds, kMeasuredRounds, kSoundRounds, Median(readyAfter),
                 Percentile(readyAfter, 0.95));
     PrintTable(rows);
     return 0;

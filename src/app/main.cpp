@@ -1,4 +1,9 @@
-#include "options/frmApertura.h"
+#include "app/GameFlow.h"
+#include "game/SteadyStopwatch.h"
+#include "history/GameRecording.h"
+#include "history/HistoryFile.h"
+#include "history/SessionRecorder.h"
+#include "history/WallClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
 #include "platform/ProgramFolder.h"
@@ -22,10 +27,17 @@ int main(int argc, char* argv[])
     lumari::QtServices qt(folder.path);
     const lumari::Services services = qt.services();
     lumari::Module1 module1;
+    const lumari::SteadyStopwatch stopwatch;
     // The options window is the start-up window; the program ends when the
-    // last window closes.
-    // Without a picture in the default set the start-up refuses to run and
-    // no window is left: the program ends at once.
-    if (!lumari::frmApertura::Start(services, module1)) return 0;
+    // last window closes. Without a picture in the default set the start-up
+    // refuses to run and no window is left: the program ends at once.
+    lumari::GameFlow flow(services, module1, stopwatch);
+    // Each game with an answer joins the learners' history, round by round,
+    // before the results window stores the statistics.
+    const lumari::SystemWallClock wallClock;
+    lumari::SessionRecorder recorder(module1, wallClock);
+    flow.SetObserver(&recorder);
+    flow.AtGameEnd([&] { lumari::RecordGame(services, recorder, lumari::DefaultHistoryPath()); });
+    if (!flow.Start()) return 0;
     return app.exec();
 }

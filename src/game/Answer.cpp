@@ -16,22 +16,24 @@ bool IsRightAnswer(const RoundState& round, int index)
     return round.symbolTags[std::size_t(index)].toUpper() == round.imageTag.toUpper();
 }
 
-void Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index,
-                   const std::function<void()>& nextRound)
+AnswerOutcome Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index)
 {
     ErrorTrap trap(services.boxes, QStringLiteral("Simbolo_Click"));
-    bool right = false;
-    if (!trap([&] { right = IsRightAnswer(round, index); })) return;  // no such placeholder: nothing to judge
+    AnswerOutcome answer;
+    // No such placeholder: nothing to judge.
+    if (!trap([&] { answer.right = IsRightAnswer(round, index); })) return answer;
+    answer.judged = true;
 
-    std::int32_t& counter = right ? module1.SessionCorrect : module1.SessionWrong;
+    std::int32_t& counter = answer.right ? module1.SessionCorrect : module1.SessionWrong;
     if (round.firstAnswerPending) {
+        answer.first = true;
         trap([&] { counter = AddInt32(counter, 1); });
         round.firstAnswerPending = false;
     }
-    const QString& sound = right ? module1.SoundOk : module1.SoundWrong;
+    const QString& sound = answer.right ? module1.SoundOk : module1.SoundWrong;
     if (!sound.isEmpty() && module1.PlaySounds == kTrue)
         API_PlaySound(services, SetLayout(services.files.AppPath()).Sound(sound));
-    if (right) nextRound();
+    return answer;
 }
 
 }  // namespace lumari

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 namespace lumari {
 
 struct Module1;
@@ -12,10 +10,17 @@ struct Services;
 // ignored. Error 9 for an index outside the four placeholders.
 bool IsRightAnswer(const RoundState& round, int index);
 
+// How an answer was judged.
+struct AnswerOutcome {
+    bool judged = false;  // the placeholder exists: the answer was judged
+    bool right = false;   // right: the caller starts the next round
+    bool first = false;   // the round's first answer, the one counted
+};
+
 // A click on placeholder `index`: only the round's first answer is counted,
-// the answer's sound is started when sounds are on and one is chosen, and a
-// right answer starts the next round (nextRound) after the sound has started.
-void Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index,
-                   const std::function<void()>& nextRound);
+// and the answer's sound is started when sounds are on and one is chosen.
+// A right answer ends the round: the next one is started by the caller,
+// after the sound has started.
+AnswerOutcome Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index);
 
 }  // namespace lumari

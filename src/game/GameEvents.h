@@ -21,7 +21,7 @@ public:
 // A round put on show: the image's file name (its tag), the symbols' file
 // names in display order from the left (one per placeholder in use, "" for a
 // placeholder left empty), and the placeholder of the image's own symbol
-// (0 is the leftmost).
+// (0 is the leftmost; -1 when none holds it, as for an image without a name).
 struct RoundShownEvent {
     MonotonicTime at;
     QString image;
@@ -44,8 +44,11 @@ struct RoundSkippedEvent {
 };
 
 // The game is over: its window closed, or a set without repetitions ran out.
+// roundOnShow: the last round shown was still on show, left neither by a
+// right answer nor by "Change set" (a window closed during a round).
 struct GameEndedEvent {
     MonotonicTime at;
+    bool roundOnShow = false;
 };
 
 // Told what happens in a game, in the order it happens. Each call is made on

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QHash>
+#include "platform/BoundedCache.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
-
-#include <list>
-#include <utility>
 
 namespace lumari {
 
@@ -14,7 +12,7 @@ namespace lumari {
 // dropped first so that the pictures held never exceed a number of bytes.
 class PictureCache {
 public:
-    explicit PictureCache(qsizetype maxBytes);
+    explicit PictureCache(qsizetype maxBytes) : kept_(maxBytes) {}
 
     // The key of a file decoded at a size: the file's identity, size and
     // time of last change are part of it, so a picture changed on disk is
@@ -22,22 +20,23 @@ public:
     static QString KeyOf(const QString& file, const QSize& size);
 
     // The picture, or a null image; a hit becomes the most recently used.
-    QImage Find(const QString& key);
+    QImage Find(const QString& key)
+    {
+        const QImage* kept = kept_.Find(key);
+        return kept ? *kept : QImage();
+    }
     // Keeps a picture; one larger than the whole bound is not kept.
-    void Insert(const QString& key, const QImage& image);
+    void Insert(const QString& key, const QImage& image)
+    {
+        if (!image.isNull()) kept_.Insert(key, image, image.sizeInBytes());
+    }
 
-    qsizetype bytes() const { return bytes_; }
-    qsizetype count() const { return qsizetype(entries_.size()); }
-    qsizetype maxBytes() const { return maxBytes_; }
+    qsizetype bytes() const { return kept_.bytes(); }
+    qsizetype count() const { return kept_.count(); }
+    qsizetype maxBytes() const { return kept_.maxBytes(); }
 
 private:
-    using Entry = std::pair<QString, QImage>;
-    void Drop(std::list<Entry>::iterator it);
-
-    qsizetype maxBytes_;
-    qsizetype bytes_ = 0;
-    std::list<Entry> entries_;  // most recently used first
-    QHash<QString, std::list<Entry>::iterator> index_;
+    BoundedCache<QImage> kept_;
 };
 
 }  // namespace lumari

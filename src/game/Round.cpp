@@ -44,22 +44,9 @@ QString NotEnoughDistinctText(int placeholders)
         .arg(placeholders);
 }
 
-}  // namespace
-
-int PlaceholdersInUse(std::int32_t maxPlaceholders)
-{
-    return int(std::clamp<std::int32_t>(maxPlaceholders, 1, kPlaceholderSlots));
-}
-
-QString LabelText(const QString& name)
-{
-    QString text = name;
-    text.remove(QStringLiteral(".jpg"), Qt::CaseSensitive);
-    return text.toUpper();
-}
-
-RoundPlan DrawRound(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
-                    int placeholders)
+// The draws of a round, in Cambia's order; failed draws are reported through the trap.
+RoundPlan DrawPlan(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
+                   int placeholders)
 {
     RoundPlan plan;
     plan.imageSlot = Casuale(services, images.Count());
@@ -104,18 +91,34 @@ RoundPlan DrawRound(const Services& services, ErrorTrap& trap, const Catalogue& 
     return plan;
 }
 
-bool RoundCanBeDrawn(const Module1& module1, const GameState& game)
+}  // namespace
+
+int PlaceholdersInUse(std::int32_t maxPlaceholders)
 {
-    return game.symbols.Count() >= PlaceholdersInUse(module1.MaxPlaceholders) && game.images.Count() != 0;
+    return int(std::clamp<std::int32_t>(maxPlaceholders, 1, kPlaceholderSlots));
 }
 
-DrawnRound DrawRoundAhead(const Services& services, const Module1& module1, const GameState& game)
+QString LabelText(const QString& name)
+{
+    QString text = name;
+    text.remove(QStringLiteral(".jpg"), Qt::CaseSensitive);
+    return text.toUpper();
+}
+
+Refusal RoundRefusal(const Module1& module1, const GameState& game)
+{
+    if (game.symbols.Count() < PlaceholdersInUse(module1.MaxPlaceholders)) return Refusal::TooFewSymbols;
+    if (game.images.Count() == 0) return Refusal::SetUsedUp;
+    return Refusal::None;
+}
+
+DrawnRound DrawRound(const Services& services, const Module1& module1, const GameState& game)
 {
     HeldBoxes held(services.boxes);
     ErrorTrap trap(held, QStringLiteral("Cambia"));
     DrawnRound drawn;
-    drawn.plan = DrawRound(services.WithBoxes(held), trap, game.images, game.symbols,
-                           PlaceholdersInUse(module1.MaxPlaceholders));
+    drawn.plan = DrawPlan(services.WithBoxes(held), trap, game.images, game.symbols,
+                          PlaceholdersInUse(module1.MaxPlaceholders));
     drawn.reports = held.Take();
     return drawn;
 }
@@ -148,34 +151,37 @@ std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, int placeholders)
     return pictures;
 }
 
-void Cambia(const Services& services, Module1& module1, GameState& game, RoundView& view, const DrawnRound* drawn)
+ShownRound Cambia(const Services& services, Module1& module1, GameState& game, const PictureSource& pictures,
+                  const DrawnRound* drawn)
 {
-    ErrorTrap trap(services.boxes, QStringLiteral("Cambia"));
+    HeldBoxes held(services.boxes);
+    ErrorTrap trap(held, QStringLiteral("Cambia"));
     const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
     const bool labels = module1.ShowLabels == kTrue;
     RoundState& round = game.round;
+    ShownRound shown;
 
-    if (game.symbols.Count() < placeholders) {
-        services.boxes.MsgBox(
+    switch (RoundRefusal(module1, game)) {
+    case Refusal::TooFewSymbols:
+        held.MsgBox(
             QStringLiteral("Not enough symbols in Simbols folder to fill %1 symbols placeholders").arg(placeholders),
             mb::Critical);
-        return;
-    }
-    if (game.images.Count() == 0) {
-        services.boxes.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
-        view.CloseGame();
-        return;
+        shown.boxes = held.Take();
+        return shown;
+    case Refusal::SetUsedUp:
+        held.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
+        shown.boxes = held.Take();
+        shown.setEnded = true;
+        return shown;
+    case Refusal::None:
+        break;
     }
 
     // The random draws come first; they are applied below in the round's order.
     // A round drawn ahead was drawn from this same state; its reports come now.
-    RoundPlan plan;
-    if (drawn) {
-        HeldBoxes::Show(services.boxes, drawn->reports);
-        plan = drawn->plan;
-    } else {
-        plan = DrawRound(services, trap, game.images, game.symbols, placeholders);
-    }
+    const DrawnRound draws = drawn ? *drawn : DrawRound(services, module1, game);
+    const RoundPlan& plan = draws.plan;
+    shown.boxes = draws.reports;
     const SetLayout layout(services.files.AppPath());
 
     trap([&] { module1.SessionShown = AddInt32(module1.SessionShown, 1); });
@@ -186,21 +192,32 @@ void Cambia(const Services& services, Module1& module1, GameState& game, RoundVi
     // are set all the same.
     for (const RoundPicture& picture : PicturesOf(plan, placeholders)) {
         const int target = picture.target;
+        ShownPicture& out = shown.pictures.emplace_back();
+        out.target = target;
         if (picture.leftEmpty) {
             if (target == plan.stoppedAt)
                 trap([&] { throw RuntimeError(err::InvalidCall, NotEnoughDistinctText(placeholders)); });
             // Left empty rather than showing a symbol of an earlier round.
-            view.ClearPicture(target);
-            if (labels) view.SetCaption(target, QString());
+            out.cleared = true;
+            if (labels) out.caption = QString();
             continue;
         }
+        out.tag = picture.name;
         if (picture.symbol()) round.symbolTags[std::size_t(target)] = picture.name;
-        trap([&] { view.ShowPicture(target, picture.Path(layout, module1.ImagesSet)); });
+        out.error = trap.Caught([&] { out.image = pictures(picture, picture.Path(layout, module1.ImagesSet)); });
         if (!picture.symbol()) round.imageTag = picture.name;
-        if (labels) view.SetCaption(target, LabelText(picture.name));
+        if (labels) out.caption = LabelText(picture.name);
     }
 
     if (module1.WayToWork == kControlledRandom) trap([&] { game.images.Remove(plan.imageSlot); });
+
+    shown.drawn = true;
+    shown.imageTag = round.imageTag;
+    shown.symbolTags = round.symbolTags;
+    const int p = plan.rightPosition;
+    shown.rightPosition = !plan.imageName.isEmpty() && p >= 0 && p < placeholders ? p : -1;
+    for (HeldBox& box : held.Take()) shown.boxes.push_back(std::move(box));
+    return shown;
 }
 
 }  // namespace lumari

@@ -2,16 +2,19 @@
 
 #include "game/Catalogue.h"
 #include "platform/HeldBoxes.h"
+#include "platform/RuntimeError.h"
 
+#include <QImage>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace lumari {
 
-class ErrorTrap;
 class SetLayout;
 struct Module1;
 struct Services;
@@ -59,26 +62,28 @@ struct RoundPlan {
     bool DrawnWrong(int position) const { return position != rightPosition || imageName.isEmpty(); }
 };
 
-// Draws the image, the right position and the wrong symbols, in that order,
-// with Casuale. Slot errors are reported through the given trap.
-RoundPlan DrawRound(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
-                    int placeholders);
+// Why Cambia draws no round now.
+enum class Refusal {
+    None,
+    TooFewSymbols,  // fewer symbols than placeholders in use: told, and nothing changes
+    SetUsedUp,      // no image left (a set without repetitions used up): the game ends
+};
 
-// A round drawn before its turn: its draws, and the reports the draws made,
-// which are shown with the round.
+// Whether Cambia would draw a round now: the one place its refusals are decided.
+Refusal RoundRefusal(const Module1& module1, const GameState& game);
+
+// A round's draws and the reports the draws made, which are shown with the round.
 struct DrawnRound {
     RoundPlan plan;
     std::vector<HeldBox> reports;
 };
 
-// Whether Cambia would draw a round now, rather than refuse for want of
-// symbols or end a set without repetitions.
-bool RoundCanBeDrawn(const Module1& module1, const GameState& game);
-
-// Draws the round that Cambia would draw now, with the same random numbers,
-// holding its reports for the moment it is shown. Changes no catalogue: in
+// Draws the image, the right position and the wrong symbols, in that order,
+// with Casuale, holding the reports of failed draws. Changes no catalogue: in
 // controlled random mode the image leaves the catalogue when it is shown.
-DrawnRound DrawRoundAhead(const Services& services, const Module1& module1, const GameState& game);
+// Drawn before its turn, a round is the one Cambia would draw then, as long
+// as nothing else draws a random number in between.
+DrawnRound DrawRound(const Services& services, const Module1& module1, const GameState& game);
 
 // A picture of a round: the image, or a placeholder with its symbol.
 struct RoundPicture {
@@ -94,25 +99,41 @@ struct RoundPicture {
 // its own symbol, then the other placeholders from the left.
 std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, int placeholders);
 
-// What a round needs of the window: pictures and captions. ShowPicture throws
-// a run-time error when the picture cannot be loaded, keeping the old one.
-class RoundView {
-public:
-    virtual ~RoundView() = default;
-    virtual void ShowPicture(int target, const QString& path) = 0;
-    virtual void ClearPicture(int target) = 0;
-    virtual void SetCaption(int target, const QString& text) = 0;
-    // Closes the game window (the results follow).
-    virtual void CloseGame() = 0;
+// How Cambia has a round's pictures: the file's picture decoded at the size it
+// is shown, or a run-time error when it cannot be loaded.
+using PictureSource = std::function<QImage(const RoundPicture& picture, const QString& path)>;
+
+// A picture of a round as the window puts it in place.
+struct ShownPicture {
+    int target = kImageTarget;
+    QString tag;                         // the file name; "" for a placeholder left empty
+    bool cleared = false;                // left empty: its old picture is taken away
+    QImage image;                        // decoded at the size shown
+    std::optional<RuntimeError> error;   // could not be loaded (reported): the old picture stays
+    std::optional<QString> caption;      // written only when labels are shown
+};
+
+// What the window must show after a step of the game: a new round, when one
+// was drawn; then the message boxes, in the order the step gave them; then,
+// when the set has ended, the window closes.
+struct ShownRound {
+    bool drawn = false;
+    QString imageTag;
+    std::array<QString, kPlaceholderSlots> symbolTags;  // "" for the placeholders not in use
+    int rightPosition = -1;  // the placeholder of the image's own symbol; -1 when none holds it
+    std::vector<ShownPicture> pictures;  // in the order Cambia shows them
+    std::vector<HeldBox> boxes;
+    bool setEnded = false;
 };
 
 // Starts a new round: refuses when there are too few symbols, ends the game
 // when a set without repetitions is used up, else counts the round, shows the
 // image and its symbol in a random placeholder, fills the others with distinct
-// wrong symbols and, without repetitions, takes the image out of the catalogue.
-// With a round drawn ahead, its draws and held reports take the place of the
-// draws made here; the refusals are checked first all the same.
-void Cambia(const Services& services, Module1& module1, GameState& game, RoundView& view,
-            const DrawnRound* drawn = nullptr);
+// wrong symbols and, without repetitions, takes the image out of the
+// catalogue. Shows nothing itself: every box it gives is in the result. With
+// a round drawn ahead, its draws and held reports take the place of the draws
+// made here; the refusals are checked first all the same.
+ShownRound Cambia(const Services& services, Module1& module1, GameState& game, const PictureSource& pictures,
+                  const DrawnRound* drawn = nullptr);
 
 }  // namespace lumari

@@ -1,26 +1,18 @@
 #include "game/frmMain.h"
 
-#include "game/Answer.h"
-#include "game/Catalogue.h"
-#include "game/CoherenceCheck.h"
+#include "game/GameSession.h"
 #include "game/ImageBox.h"
-#include "game/PicturePipeline.h"
 #include "platform/AppInfo.h"
-#include "platform/Geometry.h"
 #include "platform/ErrorTrap.h"
-#include "platform/PathResolver.h"
-#include "results/frmAbout.h"
+#include "platform/Geometry.h"
 #include "state/Module1.h"
 #include "state/Resources.h"
-#include "state/SetLayout.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include <optional>
-#include <utility>
 
 namespace lumari {
 namespace {
@@ -67,24 +59,11 @@ QLabel* MakeLabel(QWidget* parent, double pointSize)
 
 }  // namespace
 
-// The next round drawn as soon as one is shown, its pictures decoded at the
-// shown size on worker threads: an answer only puts finished pictures in place.
-struct frmMain::Ahead {
-    explicit Ahead(const Pictures& pictures) : pipeline(pictures) {}
-
-    // A round drawn ahead with its pictures on their way.
-    struct Round {
-        DrawnRound drawn;
-        std::shared_ptr<PictureBatch> pictures;
-    };
-
-    PicturePipeline pipeline;
-    std::optional<Round> next;
-    const PictureBatch* showing = nullptr;  // the pictures of the round being put in place
-};
-
-frmMain::frmMain(const Services& services, Module1& module1, QWidget* parent)
-    : QWidget(parent), services_(services), module1_(module1), ahead_(std::make_unique<Ahead>(services.pictures))
+frmMain::frmMain(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer,
+                 QWidget* parent)
+    : QWidget(parent), services_(services), module1_(module1),
+      session_(std::make_unique<GameSession>(services, module1, stopwatch, observer,
+                                             [this](int target) { return PictureOf(target)->devicePixelSize(); }))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
@@ -130,19 +109,25 @@ frmMain::frmMain(const Services& services, Module1& module1, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
-QPointer<frmMain> frmMain::Start(const Services& services, Module1& module1)
+void frmMain::Open()
 {
-    QPointer<frmMain> window = new frmMain(services, module1);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_DeleteOnClose);
     // The start-up's message boxes come before the window appears.
-    Untrapped(services.boxes, [&] { window->Form_Load(); });
-    if (!window || window->unloaded_) return window;
-    window->show();
-    window->cmdCambia_->setFocus();
+    Untrapped(services_.boxes, [this] { Form_Load(); });
+    if (closed_) return;
+    show();
+    cmdCambia_->setFocus();
+}
+
+QPointer<frmMain> frmMain::Start(const Services& services, Module1& module1, const Stopwatch& stopwatch,
+                                 GameObserver* observer)
+{
+    QPointer<frmMain> window = new frmMain(services, module1, stopwatch, observer);
+    window->Open();
     return window;
 }
 
-bool frmMain::NextRoundReady() const { return ahead_->next && ahead_->next->pictures->Ready(); }
+const GameState& frmMain::game() const { return session_->game(); }
 
 void frmMain::Form_Load()
 {
@@ -164,62 +149,35 @@ void frmMain::Form_Load()
     for (int i = 0; i < used; ++i)
         lblSimbolo_[std::size_t(i)]->move(Simbolo_[std::size_t(i)]->x(), lblSimbolo_[std::size_t(i)]->y());
 
-    CaricaImmagini(services_, module1_, game_.images);
-    module1_.SessionShown = 0;
-    module1_.SessionCorrect = 0;
-    CaricaSimboli(services_, module1_, game_.symbols);
-    ControllaCoerenza(services_, game_.images, game_.symbols);
-    Cambia();
+    Show(session_->Start());
 
     // The window's own pointer: a crosshair everywhere but over the placeholders.
     setCursor(Qt::CrossCursor);
 }
 
-void frmMain::Cambia()
-{
-    auto prepare = [this] {
-        Ahead::Round round;
-        round.drawn = DrawRoundAhead(services_, module1_, game_);
-        const SetLayout layout(services_.files.AppPath());
-        std::vector<PictureRequest> requests;
-        for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(module1_.MaxPlaceholders))) {
-            if (picture.leftEmpty) continue;
-            // A path the round refuses is refused again, and reported, when shown.
-            try {
-                const QString path = picture.Path(layout, module1_.ImagesSet);
-                requests.push_back({picture.target, path, ResolvePath(path), PictureOf(picture.target)->devicePixelSize(),
-                                    picture.symbol()});
-            } catch (const RuntimeError&) {
-            }
-        }
-        round.pictures = ahead_->pipeline.Start(requests);
-        return round;
-    };
-
-    // The round drawn ahead, or (first round) one drawn now; never half a round on show.
-    std::optional<Ahead::Round> round = std::exchange(ahead_->next, std::nullopt);
-    if (!round && RoundCanBeDrawn(module1_, game_)) round = prepare();
-    if (round) round->pictures->Wait();
-    ahead_->showing = round ? round->pictures.get() : nullptr;
-    lumari::Cambia(services_, module1_, game_, *this, round ? &round->drawn : nullptr);
-    ahead_->showing = nullptr;
-    NamePictures();
-    if (round) ahead_->pipeline.Keep(*round->pictures);
-
-    // The next round is drawn from the state this one left, so it is the one
-    // Cambia would draw at the next answer; its reports wait until it is shown.
-    if (!unloaded_ && RoundCanBeDrawn(module1_, game_)) ahead_->next = prepare();
-}
-
 void frmMain::Simbolo_Click(int index)
 {
-    lumari::Simbolo_Click(services_, module1_, game_.round, index,
-                          [this] { Untrapped(services_.boxes, [this] { Cambia(); }); });
+    Untrapped(services_.boxes, [&] { Show(session_->Answer(index)); });
 }
 
 void frmMain::cmdCambia_Click()
 {
-    Untrapped(services_.boxes, [this] { Cambia(); });
+    Untrapped(services_.boxes, [this] { Show(session_->ChangeSet()); });
+}
+
+void frmMain::Show(const ShownRound& shown)
+{
+    if (shown.drawn) {
+        for (const ShownPicture& picture : shown.pictures) {
+            ImageBox* box = PictureOf(picture.target);
+            if (picture.cleared) box->clearImage();
+            else if (!picture.error) box->setImage(picture.image);
+            if (picture.caption) CaptionOf(picture.target)->setText(*picture.caption);
+        }
+        NamePictures();
+    }
+    HeldBoxes::Show(services_.boxes, shown.boxes);
+    if (shown.setEnded) close();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)
@@ -242,7 +200,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 void frmMain::NamePictures()
 {
-    const RoundState& round = game_.round;
+    const RoundState& round = session_->game().round;
     Immagine_->setAccessibleName(LabelText(round.imageTag));
     for (int i = 0; i < kPlaceholderSlots; ++i)
         Simbolo_[std::size_t(i)]->setAccessibleName(LabelText(round.symbolTags[std::size_t(i)]));
@@ -250,16 +208,13 @@ void frmMain::NamePictures()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
+    // One end per game, however the close is asked for.
+    if (!closed_) {
+        closed_ = true;
+        session_->Close();
+        emit finished();
+    }
     event->accept();
-}
-
-void frmMain::Form_Unload()
-{
-    // One results window per game, however the close is asked for.
-    if (unloaded_) return;
-    unloaded_ = true;
-    Untrapped(services_.boxes, [this] { frmAbout::Start(services_, module1_); });
 }
 
 ImageBox* frmMain::PictureOf(int target) const
@@ -271,24 +226,5 @@ QLabel* frmMain::CaptionOf(int target) const
 {
     return target == kImageTarget ? lblImmagine_ : lblSimbolo_.at(std::size_t(target));
 }
-
-void frmMain::ShowPicture(int target, const QString& path)
-{
-    ImageBox* box = PictureOf(target);
-    // A failure throws and the old picture stays.
-    const PictureBatch* showing = ahead_->showing;
-    if (const PictureBatch::Result* prepared = showing ? showing->Find(target, path) : nullptr) {
-        if (prepared->error) throw *prepared->error;
-        box->setImage(prepared->image);
-        return;
-    }
-    box->setImage(services_.pictures.Load(path, box->devicePixelSize()));
-}
-
-void frmMain::ClearPicture(int target) { PictureOf(target)->clearImage(); }
-
-void frmMain::SetCaption(int target, const QString& text) { CaptionOf(target)->setText(text); }
-
-void frmMain::CloseGame() { close(); }
 
 }  // namespace lumari

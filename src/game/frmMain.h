@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameEvents.h"
 #include "game/Round.h"
 #include "platform/Services.h"
 
@@ -15,24 +16,35 @@ class QPushButton;
 namespace lumari {
 
 struct Module1;
+class GameSession;
 class ImageBox;
 
 // The game window: one image above a row of two to four symbols; the learner
-// clicks the symbol that belongs to the image.
-class frmMain : public QWidget, private RoundView {
+// clicks the symbol that belongs to the image. It shows what its game session
+// gives and passes the learner's clicks and keys on to it.
+class frmMain : public QWidget {
     Q_OBJECT
 public:
-    frmMain(const Services& services, Module1& module1, QWidget* parent = nullptr);
+    // The stopwatch and the observer (which may be null) must outlive the window.
+    frmMain(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer = nullptr,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Creates the window, runs its start-up (layout, catalogues, check, first
-    // round) and shows it, modeless. Deleted when closed: null once it is.
-    static QPointer<frmMain> Start(const Services& services, Module1& module1);
+    // Makes the window deleted when closed, runs its start-up (layout,
+    // catalogues, check, first round) and shows it, modeless.
+    void Open();
+    // A new window, opened. Null once it is closed.
+    static QPointer<frmMain> Start(const Services& services, Module1& module1, const Stopwatch& stopwatch,
+                                   GameObserver* observer = nullptr);
 
+    const GameSession& session() const { return *session_; }
     // What the window works from, for inspection.
-    const GameState& game() const { return game_; }
-    // Whether the pictures of the round drawn ahead are all decoded.
-    bool NextRoundReady() const;
+    const GameState& game() const;
+
+signals:
+    // The game has ended and its window is closing: by the user, or at the
+    // end of a set. Sent once.
+    void finished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,30 +55,20 @@ protected:
 
 private:
     void Form_Load();
-    void Form_Unload();
     void Simbolo_Click(int index);
     void cmdCambia_Click();
-    void Cambia();
 
-    // RoundView: how a round reaches the controls.
-    void ShowPicture(int target, const QString& path) override;
-    void ClearPicture(int target) override;
-    void SetCaption(int target, const QString& text) override;
-    void CloseGame() override;
-
+    // Puts a new round in place, then shows the boxes; closes the window when the set has ended.
+    void Show(const ShownRound& shown);
     // Each picture's accessible name is its caption, shown or not.
     void NamePictures();
     ImageBox* PictureOf(int target) const;
     QLabel* CaptionOf(int target) const;
 
-    // The round drawn ahead and the pictures on their way.
-    struct Ahead;
-
     Services services_;
     Module1& module1_;
-    GameState game_;
-    bool unloaded_ = false;
-    std::unique_ptr<Ahead> ahead_;
+    std::unique_ptr<GameSession> session_;
+    bool closed_ = false;
 
     QLabel* lblImmagine_;
     ImageBox* Immagine_;

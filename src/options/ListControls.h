@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QString>
 
-class QCheckBox;
 class QComboBox;
 
 namespace lumari {
@@ -24,6 +24,17 @@ void AddListItem(QComboBox* list, const QString& text, int index);
 // Empties the list; like any change the program makes to the entries, this
 // raises no click.
 void ClearList(QComboBox* list);
+
+// A check box as the classic control: the program may set it greyed (value
+// 2), but a click, or Space, gives only checked or unchecked; a greyed box
+// becomes checked.
+class ClassicCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+};
 
 // A check box value: 0 unchecked, 1 checked, 2 greyed.
 int CheckValue(const QCheckBox* box);

@@ -1,6 +1,5 @@
 #include "options/frmApertura.h"
 
-#include "game/frmMain.h"
 #include "options/ListControls.h"
 #include "options/SetList.h"
 #include "options/SoundList.h"
@@ -82,7 +81,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, int l, int t, int w, int 
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int l, int t, int w, int h)
 {
-    auto* box = Named(new QCheckBox(text, parent), name);
+    auto* box = Named(new ClassicCheckBox(text, parent), name);
     box->setChecked(true);
     PlaceTwips(box, l, t, w, h);
     return box;
@@ -345,7 +344,7 @@ void frmApertura::OKButton_Click()
     // the game window is up, it ends the program only if none is shown.
     QEventLoopLocker keepRunning;
     trap([&] { close(); });
-    trap([&] { frmMain::Start(services_, module1_); });
+    trap([&] { emit gameRequested(); });
 }
 
 void frmApertura::closeEvent(QCloseEvent* event)

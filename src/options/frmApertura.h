@@ -32,6 +32,11 @@ public:
     // Deleted when closed: null once it is.
     static QPointer<frmApertura> Start(const Services& services, Module1& module1);
 
+signals:
+    // "Start program": the options are stored and this window is closed; the
+    // game window is to open now, before the click's routine ends.
+    void gameRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -44,7 +49,7 @@ private:
     void cboImagesSet_Click();
     // Fills both sound lists and selects the stored sounds.
     void CaricaSuoni();
-    // "Start program": closes this window, then opens the game window.
+    // "Start program": closes this window, then asks for the game window.
     void OKButton_Click();
     // Runs at every closing: the options into the shared state and the store.
     void Form_Unload();

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace lumari {
@@ -24,15 +25,23 @@ public:
     template <typename Step>
     bool operator()(Step&& step)
     {
+        return !Caught(std::forward<Step>(step));
+    }
+
+    // Runs one step; the run-time error it raised and that was reported, if any.
+    template <typename Step>
+    std::optional<RuntimeError> Caught(Step&& step)
+    {
+        std::optional<RuntimeError> error;
         try {
             std::forward<Step>(step)();
-            return true;
         } catch (const RuntimeError& e) {
-            Report(e);
+            error = e;
         } catch (const std::bad_alloc&) {
-            Report(RuntimeError(err::OutOfMemory));
+            error = RuntimeError(err::OutOfMemory);
         }
-        return false;
+        if (error) Report(*error);
+        return error;
     }
 
     void Report(const RuntimeError& error) const;

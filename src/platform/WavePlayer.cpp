@@ -2,20 +2,16 @@
 
 #include "platform/PathResolver.h"
 #include "platform/RuntimeError.h"
-#include "platform/WavFile.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <QMediaDevices>
 
 #include <exception>
 
 namespace lumari {
 
-WavePlayer::WavePlayer() = default;
+WavePlayer::WavePlayer() : sounds_([this](const DecodedSounds::Sound& sound) { Start(sound); }) {}
 
 WavePlayer::~WavePlayer() { Stop(); }
 
@@ -23,30 +19,29 @@ void WavePlayer::Stop()
 {
     if (sink_) sink_->stop();
     sink_.reset();
-    buffer_.reset();
-    samples_.clear();
+    buffer_.close();
+    buffer_.setData(QByteArray());
+    playing_.reset();
 }
 
 void WavePlayer::Play(const QString& path)
 {
-    const QString resolvedPath = ResolvePath(path);
     // Whatever comes next, the sound still playing ends here.
     Stop();
-    // Only a regular file: a pipe or device of that name would never end.
-    if (!QFileInfo(resolvedPath).isFile()) return;
-    QFile file(resolvedPath);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    std::optional<WavSound> sound = ReadWav(file);
-    if (!sound) return;
+    sounds_.Ask(ResolvePath(path));
+}
 
+void WavePlayer::Start(const DecodedSounds::Sound& sound)
+{
+    Stop();
     try {
         const QAudioDevice output = QMediaDevices::defaultAudioOutput();
         if (output.isNull()) return;  // no audio output on this machine
-        samples_ = std::move(sound->samples);
-        buffer_ = std::make_unique<QBuffer>(&samples_);
-        buffer_->open(QIODevice::ReadOnly);
-        sink_ = std::make_unique<QAudioSink>(output, sound->format);
-        sink_->start(buffer_.get());
+        playing_ = sound;
+        buffer_.setData(playing_->samples);  // shares the samples
+        buffer_.open(QIODevice::ReadOnly);
+        sink_ = std::make_unique<QAudioSink>(output, playing_->format);
+        sink_->start(&buffer_);
     } catch (const std::exception&) {
         Stop();
         throw RuntimeError(err::DllLoadError);

@@ -72,9 +72,12 @@ QString VersionText()
 
 QString CreditsText()
 {
+    // The web site without its scheme: so the contact line fits its label on
+    // one line, where the whole address would be broken after one of its "/".
+    const QString website = QString(keys::kWebsiteValue).remove(QStringLiteral("http://"));
     const QStringList lines{
         QStringLiteral("Developed by %1, %2").arg(keys::kAuthorValue, keys::kYearValue),
-        QStringLiteral("%1 - %2").arg(keys::kContactValue, keys::kWebsiteValue),
+        QStringLiteral("%1 - %2").arg(keys::kContactValue, website),
         QString(),
         QStringLiteral("Sound routine thanks to www.example.org/vbsound"),
     };

@@ -36,7 +36,7 @@ QString SuccessRate(std::int32_t correct, std::int32_t answered);
 // "Version 3.0.0".
 QString VersionText();
 // Developer and year, contact addresses, an empty line, thanks for the sound
-// routine; lines joined by CR LF.
+// routine; lines joined by CR LF, each short enough for one line of its label.
 QString CreditsText();
 
 // The results window's load: reads the stored totals, reports the session,

@@ -3,13 +3,7 @@
 # its monitor: the bundled ok.wav, then a tone in every WAV encoding of teachers' collections.
 # Damaged copies, other containers named .wav and a missing ok.wav are silence, and show no box.
 . "$2/common.bash" "$@" pulseaudio parec sox
-export XDG_RUNTIME_DIR=$WORK/run PULSE_SERVER=unix:$WORK/run/native
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=false --disable-shm=yes --log-target=stderr \
-  --load="module-null-sink sink_name=e2e rate=44100 channels=1" \
-  --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/native auth-anonymous=1" >"$WORK/pulse.log" 2>&1 &
-EXTRA_PIDS=$!
-wait_until test -S "$XDG_RUNTIME_DIR/native" || { cat "$WORK/pulse.log"; fail "no PulseAudio server"; }
+start_sound_server
 start_app
 wait_window "Lumari !"; options=$WIN
 
@@ -54,6 +48,8 @@ for encoding in "wav -e unsigned -b 8" "wav -c 2 -e signed -b 16" "wav -e signed
   cp "$OK" "$WORK/tone" && head -c 30 "$WORK/tone" >"$OK"
   play silent "$encoding cut short"
 done
+sox -n -r 22050 -c 1 -t wav -B "$OK" synth 0.5 sine 660 vol 0.8  # big-endian: "RIFX", not "RIFF"
+play silent "a RIFX file named .wav"
 printf 'RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00garbage' >"$OK"
 play silent "a damaged ok.wav"
 rm "$OK"

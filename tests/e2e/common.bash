@@ -89,6 +89,18 @@ wait_end() {
   APP_PID="" && [ "$status" = 0 ] || fail "exit status $status"
 }
 
+# A PulseAudio server of the journey's own with one null sink "e2e" (16-bit
+# mono at 44.1 kHz), whose monitor parec can record: the program's sound goes there.
+start_sound_server() {
+  export XDG_RUNTIME_DIR=$WORK/run PULSE_SERVER=unix:$WORK/run/native
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=false --disable-shm=yes --log-target=stderr \
+    --load="module-null-sink sink_name=e2e rate=44100 channels=1" \
+    --load="module-native-protocol-unix socket=$XDG_RUNTIME_DIR/native auth-anonymous=1" >"$WORK/pulse.log" 2>&1 &
+  EXTRA_PIDS="$EXTRA_PIDS $!"
+  wait_until test -S "$XDG_RUNTIME_DIR/native" || { cat "$WORK/pulse.log"; fail "no PulseAudio server"; }
+}
+
 setting() {
   awk -v section="[$1]" -v key="$2" '/^\[/ { inside = ($0 == section) }
     inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$INI"

@@ -1,10 +1,9 @@
-// The game's routines on real files, and the real window played beside them.
-#include "game/Answer.h"
-#include "game/CoherenceCheck.h"
+// The game's routines on real files, and the real window's input.
+#include "PlainRounds.h"
 #include "game/ImageBox.h"
 #include "game/PictureCache.h"
 #include "game/frmMain.h"
-#include "support/TestServices.h"
+#include "support/SteppingStopwatch.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -42,18 +41,6 @@ Catalogue Cat(const QStringList& names)
     return c.SetCount(int(names.size())), c;
 }
 
-// A round's view that loads each picture as the window does and records what is on show.
-struct View : RoundView {
-    explicit View(const Pictures& p) : pictures(p) {}
-    void ShowPicture(int t, const QString& path) override { pictures.Load(path), shown[t] = path; }
-    void ClearPicture(int t) override { shown[t].clear(); }
-    void SetCaption(int t, const QString& text) override { captions[t] = text; }
-    void CloseGame() override { closed = true; }
-    const Pictures& pictures;
-    QHash<int, QString> shown, captions;
-    bool closed = false;
-};
-
 TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
 {
     World w;
@@ -86,7 +73,8 @@ TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
     }
     // The real window with that set: nothing from outside shown, every path refused.
     w.module1.MaxPlaceholders = 1, w.module1.ImagesSet = "x/../../outside";
-    QPointer<frmMain> window = frmMain::Start(s, w.module1);
+    const SteppingStopwatch stopwatch;
+    QPointer<frmMain> window = frmMain::Start(s, w.module1, stopwatch);
     const QString lost = Trapped("Path not found", "Cambia");
     EXPECT_EQ(Shown(w.boxes), QStringList({Trapped("Path not found", "CaricaImmagini"), Trapped("Path not found", "CaricaSimboli"), lost, lost, NotDistinct(1)}));
     for (const ImageBox* box : window->findChildren<ImageBox*>()) EXPECT_TRUE(box->image().isNull());
@@ -146,12 +134,12 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
         World w(7);
         w.module1.MaxPlaceholders = c.placeholders, w.module1.WayToWork = c.way, w.module1.ShowLabels = c.labels, w.module1.ImagesSet = "t";
         w.app.MakeSet("Set_t", c.images, c.symbols);
-        GameState g;
+        PlainRounds v(w);
+        GameState& g = v.g;
         Load(w.services(), w.module1, g);
-        View v(w.pictures);
         QSet<QString> images, symbols, rights;
         for (int k = 0, shown = 0; k < c.calls; ++k) {
-            Cambia(w.services(), w.module1, g, v);
+            v.Next();
             const bool last = k == c.calls - 1 && !c.last.isEmpty();
             EXPECT_EQ(Shown(w.boxes), last ? QStringList{c.last} : c.each.isEmpty() ? QStringList() : QStringList{c.each});
             ASSERT_EQ(w.module1.SessionShown, shown += c.draws && !last);
@@ -163,7 +151,7 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
             QSet<QString> distinct;
             for (int t = kImageTarget; t < c.placeholders; ++t) {
                 const QString& tag = t < 0 ? r.imageTag : r.symbolTags[std::size_t(t)];
-                EXPECT_EQ(v.shown[t], tag.isEmpty() ? QString() : w.app.path() + (t < 0 ? "\\Set_t\\Images\\" : "\\Set_t\\Symbols\\") + tag);
+                EXPECT_EQ(v.paths[t], tag.isEmpty() ? QString() : w.app.path() + (t < 0 ? "\\Set_t\\Images\\" : "\\Set_t\\Symbols\\") + tag);
                 EXPECT_EQ(v.captions.value(t, "-"), c.labels ? LabelText(tag) : "-");
                 if (t >= 0 && tag.toUpper() == r.imageTag.toUpper()) rights << QString::number(t);
                 if (t >= 0) distinct << tag.toUpper(), symbols << tag.toUpper();
@@ -172,7 +160,7 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
             EXPECT_EQ(std::count(r.symbolTags.begin(), r.symbolTags.end(), r.imageTag), 1);
         }
         EXPECT_EQ(v.closed, !c.last.isEmpty());
-        EXPECT_TRUE(c.draws || (v.shown.empty() && v.captions.empty()));
+        EXPECT_TRUE(c.draws || (v.paths.empty() && v.captions.empty()));
         // Every image, every symbol and every position comes up (in controlled mode, once).
         EXPECT_EQ(images, c.draws ? Set(c.images) : QSet<QString>());
         EXPECT_EQ(symbols - QSet<QString>{""}, c.draws ? Set(c.symbols.join('|').toUpper().split('|')) : QSet<QString>());
@@ -182,90 +170,25 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
 
 TEST(Answers, OnlyTheRoundsFirstAnswerCountsAndEveryOneSounds)
 {
-    const struct { bool drawn; std::int16_t sounds; QString ok, no; QList<int> clicks; QString result; } cases[] = {
-        {true, kTrue, "ok.wav", "no.wav", {0, 0, 1}, "5 8|no.wav,no.wav,ok.wav,next"},
-        {true, kTrue, "ok.wav", "no.wav", {1, 0}, "6 7|ok.wav,next,no.wav"},
-        {true, kFalse, "ok.wav", "no.wav", {0, 1}, "5 8|next"},
-        {true, kTrue, "ok.wav", "", {0, 1, 1}, "5 8|ok.wav,next,ok.wav,next"},
-        {true, kTrue, "", "no.wav", {1}, "6 7|next"},
-        {false, kTrue, "ok.wav", "no.wav", {0}, "5 7|ok.wav,next"},
+    // heard: the sounds in order, "next" where a right answer asks for the next round.
+    const struct { bool drawn; std::int16_t sounds; QString ok, no; QList<int> clicks; int correct, wrong; QStringList heard; } cases[] = {
+        {true, kTrue, "ok.wav", "no.wav", {0, 0, 1}, 5, 8, {"no.wav", "no.wav", "ok.wav", "next"}},
+        {true, kTrue, "ok.wav", "no.wav", {1, 0}, 6, 7, {"ok.wav", "next", "no.wav"}},
+        {true, kFalse, "ok.wav", "no.wav", {0, 1}, 5, 8, {"next"}},
+        {true, kTrue, "ok.wav", "", {0, 1, 1}, 5, 8, {"ok.wav", "next", "ok.wav", "next"}},
+        {true, kTrue, "", "no.wav", {1}, 6, 7, {"next"}},
+        {false, kTrue, "ok.wav", "no.wav", {0}, 5, 7, {"ok.wav", "next"}},
     };
     for (const auto& c : cases) {
         World w;
         w.module1.PlaySounds = c.sounds, w.module1.SoundOk = c.ok, w.module1.SoundWrong = c.no;
         w.module1.SessionCorrect = 5, w.module1.SessionWrong = 7;
         RoundState r = c.drawn ? RoundState{"Cat.jpg", {"dog.jpg", "CAT.JPG"}, true} : RoundState{};
-        for (int i : c.clicks) Simbolo_Click(w.services(), w.module1, r, i, [&] { w.sound.played << "next"; });
-        const QString heard = w.sound.played.join(',').remove(w.app.path() + "\\Sounds\\");
-        EXPECT_EQ(QString("%1 %2|").arg(w.module1.SessionCorrect).arg(w.module1.SessionWrong) + heard, c.result);
-    }
-}
-
-// What the learner sees: counters, tags, captions, the boxes since the last look.
-QStringList Look(World& w, const GameState* g, const std::function<QString(int)>& caption)
-{
-    const Module1& m = w.module1;
-    QStringList s = {QString("%1 %2 %3").arg(m.SessionShown).arg(m.SessionCorrect).arg(m.SessionWrong)};
-    if (g) s << g->round.imageTag << QString::number(g->images.Count());
-    for (int t = kImageTarget; g && t < PlaceholdersInUse(m.MaxPlaceholders); ++t)
-        s << caption(t) << (t < 0 ? "" : g->round.symbolTags[std::size_t(t)]);
-    return s << Shown(w.boxes);
-}
-
-// The window (rounds drawn ahead, pictures decoded on workers) shows what the plain routines show.
-TEST(PipelineTest, TheWindowShowsWhatThePlainRoutinesShow)
-{
-    const QStringList five = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"};
-    const struct { int placeholders; std::int16_t way, labels; QStringList images, symbols; QString steps; } plays[] = {
-        {4, kRandomWithRepeats, kTrue, {"Cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "lost.jpg"},
-         {"cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "x.jpg"}, "RRSWRWWRSSRRRSRWRSRRSRRRWSRRSRRSSRRWRRSR"},
-        {3, kControlledRandom, kFalse, five, five, "RSWRSRR"},
-        {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, "RSWR"},
-        {2, kRandomWithRepeats, kTrue, five, {"a.jpg"}, "RSW"},
-    };
-    for (const auto& c : plays) {
-        SCOPED_TRACE(c.steps.toStdString());
-        World plain(3), real(3);
-        for (World* w : {&plain, &real}) {
-            w->module1.MaxPlaceholders = c.placeholders, w->module1.WayToWork = c.way, w->module1.ShowLabels = c.labels, w->module1.ImagesSet = "t";
-            // Larger than their boxes, each name in a colour of its own; then damaged ones.
-            for (const QString& n : c.images) w->app.WriteJpeg("Set_t/Images/" + n, QColor::fromHsv(int(qHash(n) % 360), 255, 255), {640, 480});
-            for (const QString& n : c.symbols) w->app.WriteJpeg("Set_t/Symbols/" + n, QColor::fromHsv(int(qHash(n) % 360), 99, 255), {320, 320});
-            if (!c.images.contains("bad.jpg")) continue;
-            w->app.WriteFile("Set_t/Images/bad.jpg", "\xff\xd8\xff\xe0 not a picture");
-            w->app.WriteFile("Set_t/Symbols/zero.jpg", "");
-            ASSERT_TRUE(QImage(w->app("Set_t/Images/Cat.jpg")).save(w->app("Set_t/Images/png.jpg"), "PNG"));
-        }
-        const Services ps = plain.services();
-        GameState g;
-        View v(plain.pictures);
-        Load(ps, plain.module1, g);
-        ControllaCoerenza(ps, g.images, g.symbols);
-        Cambia(ps, plain.module1, g, v);
-        QPointer<frmMain> window = frmMain::Start(real.services(), real.module1);
-        auto box = [&](int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); };
-        auto label = [&](int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); };
-        for (int step = 0;; ++step) {
-            const QStringList seen = Look(plain, v.closed ? nullptr : &g, [&](int t) { return v.captions[t]; });
-            ASSERT_EQ(Look(real, window ? &window->game() : nullptr, [&](int t) { return label(t)->text(); }), seen) << "after step " << step;
-            if (!window || step == c.steps.size()) break;
-            // Each picture on show is the file the plain round shows there, decoded at its box's size.
-            for (int t = kImageTarget; t < c.placeholders; ++t) {
-                const QImage& shown = box(t)->image();
-                const QImage file = v.shown[t].isEmpty() ? QImage() : plain.pictures.Load(v.shown[t], box(t)->devicePixelSize());
-                EXPECT_TRUE(shown == file && (file.isNull() || shown.size() == box(t)->devicePixelSize())) << t;
-            }
-            // A right (or wrong) placeholder, found by its tag; the last one when there is none.
-            const QChar s = c.steps[step];
-            int i = 0;
-            while (i < c.placeholders - 1 && (g.round.symbolTags[std::size_t(i)].toUpper() == g.round.imageTag.toUpper()) != (s == 'R')) ++i;
-            QTest::mouseClick(s == 'S' ? window->findChild<QPushButton*>("cmdCambia") : static_cast<QWidget*>(box(i)), Qt::LeftButton);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            if (s == 'S') Cambia(ps, plain.module1, g, v);
-            else Simbolo_Click(ps, plain.module1, g.round, i, [&] { Cambia(ps, plain.module1, g, v); });
-        }
-        delete window.data();
-        qDeleteAll(QApplication::topLevelWidgets());  // the results window at a set's end
+        for (int i : c.clicks)
+            if (Simbolo_Click(w.services(), w.module1, r, i).right) w.sound.played << "next";
+        EXPECT_EQ(w.module1.SessionCorrect, c.correct);
+        EXPECT_EQ(w.module1.SessionWrong, c.wrong);
+        EXPECT_EQ(w.sound.played.replaceInStrings(w.app.path() + "\\Sounds\\", ""), c.heard);
     }
 }
 
@@ -288,13 +211,14 @@ TEST(PictureCache, KeepsTheMostRecentlyUsedWithinItsBytes)
 // Answers through the window's real input: a double-click is one answer, digits answer as clicks, Enter skips.
 struct Game {
     World w{7};  // the same seed: the same rounds
+    SteppingStopwatch stopwatch;
     QPointer<frmMain> window;
     Game(int placeholders, bool captions)
     {
         const QStringList names{"a.jpg", "b.jpg", "c.jpg", "d.jpg"};
         w.app.MakeSet("Set_s", names, names);
         w.module1 = {0, 0, 0, captions ? kTrue : kFalse, kTrue, placeholders, 1, "ok.wav", "error.wav", "s"};
-        window = frmMain::Start(w.services(), w.module1);
+        window = frmMain::Start(w.services(), w.module1, stopwatch);
         EXPECT_TRUE(window && QTest::qWaitForWindowActive(window));
     }
     ~Game() { delete window.data(); }

@@ -8,7 +8,8 @@
 #include "history/SessionRecorder.h"
 #include "history/SessionWriter.h"
 #include "history/SqlSteps.h"
-#include "support/HistorySamples.h"
+#include "history/HistorySamples.h"
+#include "support/SteppingStopwatch.h"
 #include "support/TestServices.h"
 
 #include <QDir>
@@ -25,6 +26,12 @@ namespace lumari::test {
 namespace {
 
 using enum FirstAnswer;
+
+MonotonicTime After(SteppingStopwatch& watch, int ms)
+{
+    watch.Step(std::chrono::milliseconds(ms));
+    return watch.now;
+}
 
 // A value as text, "NULL" for none.
 QString Text(const QVariant& v) { return v.isNull() ? QStringLiteral("NULL") : v.toString(); }
@@ -51,20 +58,20 @@ struct PlayedGame {
         answer(2500, 0, false, true);
         answer(400, 1, true, false);
         show("cow.jpg", {"cow.jpg", "hen.jpg"}, 0);
-        recorder.RoundSkipped({watch.Step(3000)});
+        recorder.RoundSkipped({After(watch, 3000)});
         show("hen.jpg", {"cat.jpg", "hen.jpg"}, 1);
         wall.now = At("2026-12-07T10:04:30");
-        recorder.GameEnded({watch.Step(7000)});
+        recorder.GameEnded({After(watch, 7000)});
     }
     void show(const QString& image, const QStringList& symbols, int right)
     {
         ++m.SessionShown;
-        recorder.RoundShown({watch.Step(100), image, symbols, right});
+        recorder.RoundShown({After(watch, 100), image, symbols, right});
     }
     void answer(int afterMs, int position, bool right, bool first)
     {
         if (first) ++(right ? m.SessionCorrect : m.SessionWrong);
-        recorder.Answered({watch.Step(afterMs), position, right, first});
+        recorder.Answered({After(watch, afterMs), position, right, first});
     }
     Module1& m;
     SteppingStopwatch watch;
@@ -129,10 +136,10 @@ TEST(History, AGameWithoutAnswersIsNotRecordedAndOneWithoutALearnerHasNone)
     SteppingStopwatch watch;
     SessionRecorder recorder(w.module1, wall);
     w.module1.SessionShown = 2;
-    recorder.RoundShown({watch.Step(10), "a.jpg", {"a.jpg", "b.jpg"}, 0});
-    recorder.RoundSkipped({watch.Step(10)});
-    recorder.RoundShown({watch.Step(10), "b.jpg", {"a.jpg", "b.jpg"}, 1});
-    recorder.GameEnded({watch.Step(10)});
+    recorder.RoundShown({After(watch, 10), "a.jpg", {"a.jpg", "b.jpg"}, 0});
+    recorder.RoundSkipped({After(watch, 10)});
+    recorder.RoundShown({After(watch, 10), "b.jpg", {"a.jpg", "b.jpg"}, 1});
+    recorder.GameEnded({After(watch, 10)});
     EXPECT_FALSE(RecordGame(w.services(), recorder, folder.file()));
     EXPECT_FALSE(QFileInfo::exists(folder.file()));
 

@@ -4,7 +4,7 @@
 #include "history/SessionWriter.h"
 #include "reports/ReportCommand.h"
 #include "reports/ReportPage.h"
-#include "support/HistorySamples.h"
+#include "history/HistorySamples.h"
 
 #include <QFile>
 #include <QProcess>

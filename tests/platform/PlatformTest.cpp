@@ -6,7 +6,9 @@
 #include "support/TestServices.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QSettings>
 #include <QTimer>
@@ -14,6 +16,7 @@
 
 #include <optional>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -175,6 +178,50 @@ TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)
     }
     for (int status = -1; const pid_t pid : copies) EXPECT_TRUE(::waitpid(pid, &status, 0) == pid && status == 0) << status;
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), QString::number(kCopies * kTimes));
+}
+
+// Gives a file one modification time (ms since the epoch).
+bool Stamp(const QString& path, qint64 ms)
+{
+    const struct timespec at = {time_t(ms / 1000), long(ms % 1000) * 1000000}, times[2] = {at, at};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
+// Another copy rewrites the file to the same size, and the file system stamps both versions with
+// one time, as its clock does for writes within one tick: the copy holding the older version still
+// reads the newer one when it takes the file to count on it.
+TEST(SettingsStore, AVersionWrittenByAnotherCopyWithinOneTickIsReadAgain)
+{
+    World w;
+    constexpr qint64 kTick = 1700000000000;
+    w.Store(keys::kStatistics, "Used", "41");
+    ASSERT_TRUE(Stamp(SettingsFilePath(), kTick));
+    EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "41");  // this copy holds version 41 now
+    const pid_t other = ::fork();
+    if (other == 0) w.Store(keys::kStatistics, "Used", "42"), ::_exit(0);
+    int status = -1;
+    ASSERT_TRUE(::waitpid(other, &status, 0) == other && status == 0 && Stamp(SettingsFilePath(), kTick));
+    const auto lock = w.settings.Lock(keys::kApp);
+    EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "42");
+}
+
+// A lock left by a copy killed on another computer sharing the home folder: its holder cannot be
+// asked, so the lock is taken over once it is older than the stale time, and not before.
+TEST(SettingsStore, ALockLeftByACopyElsewhereIsTakenOverAfterTheStaleTime)
+{
+    World w;
+    WriteSettingsFile("[Statistics]\nUsed=1\n");
+    const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
+    QFile file(lockFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("4242\nlumari\nanother-computer\n") > 0);
+    file.close();
+    constexpr qint64 kLeftFor = 2000;  // until the lock is stale
+    ASSERT_TRUE(Stamp(lockFile, QDateTime::currentMSecsSinceEpoch() - SettingsLock::kStaleMs + kLeftFor));
+    QElapsedTimer waited;
+    waited.start();
+    const auto lock = w.settings.Lock(keys::kApp);
+    EXPECT_TRUE(lock && lock->held());
+    EXPECT_GE(waited.elapsed(), kLeftFor / 2);
 }
 
 TEST(ErrorTrap, ReportsLetTheRoutineGoOnAndHeldBoxesWaitForTheirRelease)

@@ -53,6 +53,10 @@ TEST(Results, ReportsTheSessionAndTheTotalsStoresThemAndShowsThem)
         shown += "\r\n" + win->findChild<QLabel*>(label)->text();
     EXPECT_EQ(shown, Crlf("About Lumari !|Lumari !|Version 3.0.0|This session results:|" + session +
                           "|Statistical results:|Program used 0 times|" + session));
+    // Each credits line whole on a line of its own: a longer one would be broken inside its address.
+    const QLabel* credits = win->findChild<QLabel*>("lblDescription");
+    for (const QString& line : credits->text().split("\r\n"))
+        EXPECT_LE(credits->fontMetrics().horizontalAdvance(line), credits->contentsRect().width()) << line.toStdString();
     QMetaObject::invokeMethod(win->findChild<QObject*>("cmdOK"), "click");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(win.isNull() && w.boxes.shown.empty());

@@ -1,7 +1,7 @@
 // The Learners page, offscreen, on a real history file and the real settings file.
 #include "history/HistoryFile.h"
 #include "history/SessionWriter.h"
-#include "support/HistorySamples.h"
+#include "history/HistorySamples.h"
 #include "support/TestServices.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/LearnersPage.h"

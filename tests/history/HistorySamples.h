@@ -1,22 +1,11 @@
 #pragma once
 
-#include "game/GameEvents.h"
 #include "history/SessionRecord.h"
 #include "history/WallClock.h"
 
 #include <QTemporaryDir>
 
 namespace lumari::test {
-
-// Monotonic time moved on by the test.
-class SteppingStopwatch : public Stopwatch {
-public:
-    MonotonicTime Now() const noexcept override { return now_; }
-    MonotonicTime Step(int ms) { return now_ += std::chrono::milliseconds(ms); }
-
-private:
-    MonotonicTime now_{};
-};
 
 struct FixedWallClock : WallClock {
     QDateTime Now() const noexcept override { return now; }

@@ -1,4 +1,4 @@
-#include "support/HistorySamples.h"
+#include "history/HistorySamples.h"
 
 namespace lumari::test {
 

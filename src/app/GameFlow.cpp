@@ -1,0 +1,53 @@
+#include "app/GameFlow.h"
+
+#include "game/frmMain.h"
+#include "options/frmApertura.h"
+#include "platform/ErrorTrap.h"
+#include "results/frmAbout.h"
+
+namespace lumari {
+
+GameFlow::GameFlow(const Services& services, Module1& module1, const Stopwatch& stopwatch)
+    : services_(services), module1_(module1), stopwatch_(stopwatch)
+{
+}
+
+GameFlow::~GameFlow() = default;
+
+bool GameFlow::Start()
+{
+    options_ = frmApertura::Start(services_, module1_);
+    if (!options_) return false;
+    connect(options_, &frmApertura::gameRequested, this, &GameFlow::OpenGame);
+    return true;
+}
+
+void GameFlow::OpenGame()
+{
+    // Each window opens at most once per run.
+    if (game_ || results_) return;
+    auto* window = new frmMain(services_, module1_, stopwatch_, observer_);
+    game_ = window;
+    // Connected before the start-up, which may already end the game.
+    connect(window, &frmMain::finished, this, &GameFlow::EndGame);
+    window->Open();
+}
+
+void GameFlow::EndGame()
+{
+    // Sent while the game window closes, maybe within the click that ended
+    // the set: the rest runs once that click's routine is over. Until the
+    // results window shows, no window is open, and the lock keeps the
+    // program from ending there.
+    ending_ = std::make_unique<QEventLoopLocker>();
+    QMetaObject::invokeMethod(this, &GameFlow::OpenResults, Qt::QueuedConnection);
+}
+
+void GameFlow::OpenResults()
+{
+    for (const auto& hook : atGameEnd_) hook();
+    Untrapped(services_.boxes, [this] { results_ = frmAbout::Start(services_, module1_); });
+    ending_.reset();
+}
+
+}  // namespace lumari

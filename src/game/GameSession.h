@@ -1,0 +1,84 @@
+#pragma once
+
+#include "game/GameEvents.h"
+#include "game/PicturePipeline.h"
+#include "game/Round.h"
+#include "platform/Services.h"
+
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace lumari {
+
+struct Module1;
+
+// One game, from its start to its end, without a window: the catalogues and
+// the round on show, the next round drawn as soon as one is shown with its
+// pictures decoded on worker threads, the answers and their sounds. Each step
+// returns what the window must show and shows nothing itself; an observer
+// is told what happened, timed by the stopwatch.
+class GameSession {
+public:
+    // The size in device pixels at which the window shows a target's pictures
+    // (the image, or a placeholder): each picture is decoded at that size.
+    using ShownSize = std::function<QSize(int target)>;
+
+    // The observer may be null, and must outlive the session.
+    GameSession(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer,
+                ShownSize shownSize);
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // The game's start: the catalogues, the session's counters, the coherence
+    // check and the first round.
+    ShownRound Start();
+    // An answer on a placeholder (0 is the leftmost), by click or key:
+    // counted when it is the round's first, its sound started; a right one
+    // brings the next round. Nothing once the game has ended.
+    ShownRound Answer(int position);
+    // "Change set": the round on show is left for a new one.
+    ShownRound ChangeSet();
+    // The game's window closed: the game ends, if it has not already.
+    void Close();
+
+    const GameState& game() const { return game_; }
+    bool ended() const { return ended_; }
+    // Whether the pictures of the round drawn ahead are all decoded.
+    bool NextRoundReady() const;
+
+private:
+    // A round drawn ahead with its pictures on their way.
+    struct Prepared {
+        DrawnRound drawn;
+        std::shared_ptr<PictureBatch> pictures;
+    };
+
+    Prepared Prepare();
+    // Cambia with the round drawn ahead; `before` are the boxes of the step so far.
+    ShownRound NextRound(std::vector<HeldBox> before);
+    void End(bool roundOnShow);
+
+    template <typename Event>
+    void Tell(void (GameObserver::*what)(const Event&) noexcept, const Event& event) const
+    {
+        if (observer_) (observer_->*what)(event);
+    }
+
+    Services services_;
+    Module1& module1_;
+    const Stopwatch& stopwatch_;
+    GameObserver* observer_;
+    ShownSize shownSize_;
+    GameState game_;
+    PicturePipeline pipeline_;
+    std::optional<Prepared> next_;
+    bool roundOnShow_ = false;  // a round is on show, neither left by a right answer nor skipped
+    bool ended_ = false;
+};
+
+}  // namespace lumari

@@ -1,0 +1,217 @@
+// One game without a window against the plain routines, the rounds a learner's history reads from
+// its events, and the window that paints what it gives.
+#include "PlainRounds.h"
+#include "game/GameSession.h"
+#include "game/ImageBox.h"
+#include "game/frmMain.h"
+#include "support/SteppingStopwatch.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include <tuple>
+
+namespace lumari::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+QSize BoxOf(int target) { return target == kImageTarget ? QSize(600, 300) : QSize(201, 201); }  // at 96 dpi
+
+QStringList Texts(const std::vector<HeldBox>& boxes)
+{
+    QStringList texts;
+    for (const HeldBox& b : boxes) texts << QString("%1|%2|%3").arg(b.prompt).arg(b.style).arg(b.title);
+    return texts;
+}
+
+// A set in the options' terms, and steps: R a right answer, W a wrong one, S "Change set". The
+// first set holds pictures that cannot be shown.
+const QStringList kFive = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"};
+const struct Play { int placeholders; std::int16_t way, labels; QStringList images, symbols; QString steps; } kPlays[] = {
+    {4, kRandomWithRepeats, kTrue, {"Cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "lost.jpg"},
+     {"cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "x.jpg"}, "RRSWRWWRSSRRRSRWRSRRSRRRWSRRSRRSSRRWRRSR"},
+    {3, kControlledRandom, kFalse, kFive, kFive, "RSWRSRR"},
+    {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, "RSWR"},
+    {2, kRandomWithRepeats, kTrue, kFive, {"a.jpg"}, "RSW"},
+};
+
+// The play's set, larger than its boxes, each name in a colour of its own; then damaged pictures.
+void MakeSet(World& w, const Play& play)
+{
+    w.module1 = {0, 0, 0, play.labels, kTrue, play.placeholders, play.way, "ok.wav", "no.wav", "t"};
+    for (const QString& n : play.images) w.app.WriteJpeg("Set_t/Images/" + n, QColor::fromHsv(int(qHash(n) % 360), 255, 255), {640, 480});
+    for (const QString& n : play.symbols) w.app.WriteJpeg("Set_t/Symbols/" + n, QColor::fromHsv(int(qHash(n) % 360), 99, 255), {320, 320});
+    if (!play.images.contains("bad.jpg")) return;
+    w.app.WriteFile("Set_t/Images/bad.jpg", "\xff\xd8\xff\xe0 not a picture");
+    w.app.WriteFile("Set_t/Symbols/zero.jpg", "");
+    ASSERT_TRUE(QImage(w.app("Set_t/Images/Cat.jpg")).save(w.app("Set_t/Images/png.jpg"), "PNG"));
+}
+
+void ExpectSame(const ShownRound& real, const ShownRound& plain)
+{
+    auto round = [](const ShownRound& r) { return std::tuple(r.drawn, r.imageTag, r.symbolTags, r.rightPosition, Texts(r.boxes), r.setEnded); };
+    EXPECT_EQ(round(real), round(plain));
+    ASSERT_EQ(real.pictures.size(), plain.pictures.size());
+    auto picture = [](const ShownPicture& p) { return std::tuple(p.target, p.tag, p.cleared, p.caption, p.error ? p.error->number() : 0); };
+    for (std::size_t i = 0; i < real.pictures.size(); ++i) {
+        const ShownPicture &r = real.pictures[i], &p = plain.pictures[i];
+        EXPECT_EQ(picture(r), picture(p));
+        EXPECT_TRUE(r.image == p.image) << p.target;
+        EXPECT_EQ(r.image.size(), p.image.isNull() ? QSize(0, 0) : BoxOf(p.target));  // decoded at the size shown
+    }
+}
+
+// The game (rounds drawn ahead, pictures decoded on workers, symbols cached) gives what the plain
+// routines give, and for the first play the window paints it: each box its picture, each label its caption.
+TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
+{
+    for (const Play& play : kPlays) {
+        SCOPED_TRACE(play.steps.toStdString());
+        World plainWorld(3), realWorld(3), windowWorld(3);
+        MakeSet(plainWorld, play), MakeSet(realWorld, play), MakeSet(windowWorld, play);
+        const SteppingStopwatch stopwatch;
+        GameSession real(realWorld.services(), realWorld.module1, stopwatch, nullptr, BoxOf);
+        QPointer<frmMain> window = &play == kPlays ? frmMain::Start(windowWorld.services(), windowWorld.module1, stopwatch) : nullptr;
+        auto box = [&](int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); };
+        auto label = [&](int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); };
+        PlainRounds plain(plainWorld, [&](int t) { return window ? box(t)->devicePixelSize() : BoxOf(t); });
+        ExpectSame(real.Start(), plain.Start());
+        for (int step = 0; step <= play.steps.size() && !real.ended(); ++step) {
+            SCOPED_TRACE(step);
+            for (int t = kImageTarget; window && t < play.placeholders; ++t) {
+                EXPECT_TRUE(box(t)->image() == plain.images.value(t)) << t;
+                EXPECT_EQ(label(t)->text(), plain.captions.value(t)) << t;
+            }
+            EXPECT_EQ(window ? windowWorld.boxes.Texts() : plainWorld.boxes.Texts(), plainWorld.boxes.Texts());
+            if (step == play.steps.size()) break;
+            const QChar s = play.steps[step];
+            const int position = plain.Position(s == 'R');
+            if (window) QTest::mouseClick(s == 'S' ? window->findChild<QPushButton*>("cmdCambia") : static_cast<QWidget*>(box(position)), Qt::LeftButton);
+            if (s == 'S') ExpectSame(real.ChangeSet(), plain.Next());
+            else ExpectSame(real.Answer(position), plain.Answer(position));
+            auto counts = [](const Module1& m, const GameState& g) { return std::tuple(m.SessionShown, m.SessionCorrect, m.SessionWrong, g.images.Count()); };
+            EXPECT_EQ(counts(realWorld.module1, real.game()), counts(plainWorld.module1, plain.g));
+            EXPECT_EQ(realWorld.sound.played.replaceInStrings(realWorld.app.path(), ""),
+                      plainWorld.sound.played.replaceInStrings(plainWorld.app.path(), ""));
+        }
+        EXPECT_EQ(real.ended(), plain.closed);
+        delete window.data();
+    }
+}
+
+// A round as a learner's history records it, from the events alone.
+struct Round {
+    QString image;
+    QStringList symbols;
+    QString first = "none";
+    int answers = 0;
+    milliseconds response{-1};
+    bool skipped = false;
+};
+struct History : GameObserver {
+    void RoundShown(const RoundShownEvent& e) noexcept override
+    {
+        EXPECT_EQ(e.symbols.value(e.rightPosition), e.image);
+        rounds.push_back({e.image, e.symbols}), shownAt = e.at;
+    }
+    void Answered(const AnswerEvent& e) noexcept override
+    {
+        Round& r = rounds.back();
+        EXPECT_EQ(e.right, r.symbols.value(e.position) == r.image);
+        if (e.first) r.first = e.right ? "right" : "wrong", r.response = std::chrono::duration_cast<milliseconds>(e.at - shownAt);
+        ++r.answers;
+    }
+    void RoundSkipped(const RoundSkippedEvent&) noexcept override { rounds.back().skipped = true; }
+    void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow; }
+    std::vector<Round> rounds;
+    MonotonicTime shownAt;
+    int ends = 0;
+    bool onShowAtEnd = false;
+};
+
+// Games played with a step of the clock before each move: k x 100 ms before the k-th. C closes the window.
+TEST(GameSession, TellsWhatALearnersHistoryRecords)
+{
+    struct Expected { const char* first; int answers, responseMs; bool skipped; };
+    const struct { const char* what; std::int16_t way; QStringList symbols; QString steps; std::vector<Expected> rounds; bool onShowAtEnd; } cases[] = {
+        {"right; wrong then right; skipped; closed on the fourth", kRandomWithRepeats, {"a.jpg", "b.jpg"}, "RWRSC",
+         {{"right", 1, 100, false}, {"wrong", 2, 200, false}, {"none", 0, -1, true}, {"none", 0, -1, false}}, true},
+        {"a right answer to the last image", kControlledRandom, {"a.jpg", "b.jpg"}, "RRC", {{"right", 1, 100, false}, {"right", 1, 200, false}}, false},
+        {"the last image skipped", kControlledRandom, {"a.jpg", "b.jpg"}, "SSC", {{"none", 0, -1, true}, {"none", 0, -1, true}}, false},
+        {"too few symbols: no round", kRandomWithRepeats, {"a.jpg"}, "RSC", {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        World w;
+        w.app.MakeSet("Set_s", {"a.jpg", "b.jpg"}, c.symbols);
+        w.module1.MaxPlaceholders = 2, w.module1.WayToWork = c.way, w.module1.ImagesSet = "s";
+        SteppingStopwatch clock;
+        History history;
+        GameSession game(w.services(), w.module1, clock, &history, BoxOf);
+        game.Start();
+        for (int k = 1; const QChar s : c.steps + "RSC") {  // after the end: nothing more
+            clock.Step(milliseconds(100 * k++));
+            const RoundState& r = game.game().round;
+            s == 'S' ? (void)game.ChangeSet() : s == 'C' ? game.Close() : (void)game.Answer((r.symbolTags[0] == r.imageTag) == (s == 'R') ? 0 : 1);
+            if (!game.ended() && !history.rounds.empty()) {
+                EXPECT_EQ(history.rounds.back().image, game.game().round.imageTag);
+            }
+        }
+        ASSERT_EQ(history.rounds.size(), c.rounds.size());
+        for (std::size_t n = 0; n < c.rounds.size(); ++n) {
+            SCOPED_TRACE(n);
+            EXPECT_EQ(history.rounds[n].first, c.rounds[n].first);
+            EXPECT_EQ(history.rounds[n].answers, c.rounds[n].answers);
+            EXPECT_EQ(history.rounds[n].response, milliseconds(c.rounds[n].responseMs));
+            EXPECT_EQ(history.rounds[n].skipped, c.rounds[n].skipped);
+        }
+        EXPECT_EQ(history.ends, 1);
+        EXPECT_EQ(history.onShowAtEnd, c.onShowAtEnd);
+    }
+}
+
+QByteArray Bitmap(QColor colour)
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly), image.save(&buffer, "BMP"), bytes;  // of one size whatever its colour
+}
+
+// A teacher replaces a picture while the game runs, after its next round was prepared: that round
+// shows the new picture, the image read ahead and the symbol kept from earlier rounds alike. Each
+// file is rewritten in place to the same size, until its change time has moved.
+TEST(GameSession, APictureReplacedAfterItsRoundWasPreparedShowsAsReplaced)
+{
+    World w;
+    const QStringList files{"Set_t/Images/a.jpg", "Set_t/Symbols/a.jpg"};
+    for (const QString& file : files) w.app.WriteFile(file, Bitmap(Qt::red));
+    w.module1.MaxPlaceholders = 1, w.module1.WayToWork = kRandomWithRepeats, w.module1.ImagesSet = "t";  // a.jpg each round
+    const SteppingStopwatch clock;
+    GameSession game(w.services(), w.module1, clock, nullptr, BoxOf);
+    const ShownRound first = game.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.NextRoundReady(); }, 30000));
+    for (const QString& file : files) {
+        const QByteArray path = QFile::encodeName(w.app(file));
+        struct stat before {}, after {};
+        ::stat(path.constData(), &before);
+        do w.app.WriteFile(file, Bitmap(Qt::blue)), ::stat(path.constData(), &after);
+        while (after.st_ctim.tv_sec == before.st_ctim.tv_sec && after.st_ctim.tv_nsec == before.st_ctim.tv_nsec);
+    }
+    const ShownRound second = game.Answer(0);
+    ASSERT_EQ(second.pictures.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(first.pictures[i].image.pixelColor(5, 5), QColor(Qt::red)) << i;
+        EXPECT_EQ(second.pictures[i].image.pixelColor(5, 5), QColor(Qt::blue)) << i;
+    }
+}
+
+}  // namespace
+}  // namespace lumari::test

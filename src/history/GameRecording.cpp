@@ -23,16 +23,18 @@ bool RecordGame(const Services& services, const SessionRecorder& recorder, const
 {
     const std::optional<SessionRecord> session = recorder.Session();
     if (!session) return false;
-    OpenedHistory history = OpenHistory(historyPath);
-    QString failure = history.failure;
-    if (history.connection) {
+    QString keptAside, failure;
+    {  // closed before the box, which waits for a hand
+        const OpenedHistory history = OpenHistory(historyPath);
+        keptAside = history.keptAside;
+        failure = history.failure;
         try {
-            WriteSession(history.connection->db(), *session, CurrentLearner(services.settings));
+            if (history.connection) WriteSession(history.connection->db(), *session, CurrentLearner(services.settings));
         } catch (const HistoryError& error) {
             failure = error.text();
         }
     }
-    if (const QString notice = HistoryNotice(history.keptAside, failure); !notice.isEmpty())
+    if (const QString notice = HistoryNotice(keptAside, failure); !notice.isEmpty())
         services.boxes.MsgBox(notice, kExclamation);
     return failure.isEmpty();
 }

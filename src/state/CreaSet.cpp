@@ -6,23 +6,6 @@
 #include "state/SetLayout.h"
 
 namespace lumari {
-namespace {
-
-bool OnlyDots(const QString& name)
-{
-    if (name.isEmpty()) return false;
-    for (const QChar c : name)
-        if (c != u'.') return false;
-    return true;
-}
-
-// A name of dots alone is not a folder name the sets' platform keeps as typed.
-void RefuseDotsOnly(const QString& name)
-{
-    if (OnlyDots(name)) throw RuntimeError(err::BadFileNameOrNumber);
-}
-
-}  // namespace
 
 void CreaSet(const Services& services, const QString& name)
 {
@@ -34,7 +17,8 @@ void CreaSet(const Services& services, const QString& name)
             // A name with a separator fails as where "\\" is the separator
             // and the folder "Set_" + its first part does not exist.
             const QString set = layout.SetFolder(name);
-            RefuseDotsOnly(name);
+            // A name of dots alone is not a folder name the sets' platform keeps as typed.
+            if (SetLayout::IsDotsOnly(name)) throw RuntimeError(err::BadFileNameOrNumber);
             services.files.CreateFolder(set);
             services.files.CreateFolder(layout.ImagesFolder(name));
             services.files.CreateFolder(layout.SymbolsFolder(name));

@@ -12,4 +12,12 @@ QString SetLayout::SetFolder(const QString& set) const
 
 bool SetLayout::IsSafeSetName(const QString& set) { return !set.contains(u'/') && !set.contains(u'\\'); }
 
+bool SetLayout::IsDotsOnly(const QString& set)
+{
+    if (set.isEmpty()) return false;
+    for (const QChar c : set)
+        if (c != u'.') return false;
+    return true;
+}
+
 }  // namespace lumari

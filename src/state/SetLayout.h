@@ -40,6 +40,9 @@ public:
     // A set lives directly in the program's folder: a name holding a path
     // separator ("\" or "/") would reach into another folder, or out through "..".
     static bool IsSafeSetName(const QString& set);
+    // A name of dots alone ("." or "..") is not a folder name that every
+    // file system keeps as typed.
+    static bool IsDotsOnly(const QString& set);
 
 private:
     inline static const QString kPictures = QStringLiteral("\\*.jpg");

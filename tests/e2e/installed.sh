@@ -2,11 +2,12 @@
 # The program installed into a temporary prefix, started by its menu entry's command with a fresh
 # home: the user gets a copy of the bundled set and sounds, plays from it with no box, and keeps
 # their changes at the next start. The menu entry and AppStream data validate; the .deb holds them.
-. "$2/common.bash" "$@" identify cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps
+. "$2/common.bash" "$@" identify cmake cpack desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps lintian
 PREFIX="$WORK/prefix"
 # Every install rule lives in one folder; its own script leaves the build folder untouched.
 cmake --install "$BUILD_DIR/packaging" --prefix "$PREFIX" >"$WORK/install.log" || fail "cmake --install failed"
-ENTRY=$(ls "$PREFIX"/share/applications/*.desktop) && ID=$(basename "$ENTRY" .desktop)
+ENTRY=$(grep -l '^Exec=lumari$' "$PREFIX"/share/applications/*.desktop) && ID=$(basename "$ENTRY" .desktop)
+TEACHER_ENTRY=$(grep -l '^Exec=lumari-teacher$' "$PREFIX"/share/applications/*.desktop) || fail "no menu entry for lumari-teacher"
 COMMAND=$(sed -n 's/^Exec=//p' "$ENTRY")
 export XDG_DATA_HOME="$WORK/data"
 DATA="$XDG_DATA_HOME/lumari"
@@ -54,6 +55,9 @@ wait_window "Lumari !"
 stop
 
 desktop-file-validate "$ENTRY" || fail "the desktop entry does not validate"
+desktop-file-validate "$TEACHER_ENTRY" || fail "the teachers' desktop entry does not validate"
+grep -qx 'Name=Lumari ! for teachers' "$TEACHER_ENTRY" && grep -qx 'Categories=Education;' "$TEACHER_ENTRY" \
+  || fail "the teachers' entry is not \"Lumari ! for teachers\" under Education"
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" || fail "the AppStream data do not validate"
 icons=() && for size in 16 32 48 64 128 256; do
   icon="share/icons/hicolor/${size}x${size}/apps/$(sed -n 's/^Icon=//p' "$ENTRY").png"
@@ -65,8 +69,14 @@ cpack --config "$BUILD_DIR/CPackConfig.cmake" -G DEB -B "$WORK/package" >"$WORK/
   || fail "cpack failed: $(cat "$WORK/cpack.log")"
 deb=$(ls "$WORK"/package/lumari_*.deb)
 dpkg-deb -c "$deb" | awk '{print $6}' >"$WORK/contents"
-for file in ./usr/bin/lumari "./usr/share/applications/$ID.desktop" "./usr/share/metainfo/$ID.metainfo.xml" "${icons[@]}"; do
+for file in ./usr/bin/lumari ./usr/bin/lumari-teacher "./usr/share/applications/$ID.desktop" \
+  "./usr/share/applications/$(basename "$TEACHER_ENTRY")" ./usr/share/man/man1/lumari.1.gz \
+  ./usr/share/man/man1/lumari-teacher.1.gz ./usr/share/doc/lumari/changelog.gz "./usr/share/metainfo/$ID.metainfo.xml" "${icons[@]}"; do
   grep -qxF "$file" "$WORK/contents" || fail "the package lacks $file"
 done
-dpkg-deb -f "$deb" Depends | grep -q libsndfile1 || fail "the package's Depends lack the sound library"
+for dependency in libsndfile1 fonts-noto-color-emoji unicode-cldr-core; do
+  dpkg-deb -f "$deb" Depends | grep -q "$dependency" || fail "the package's Depends lack $dependency"
+done
+# Clean: no error and no warning (lintian refuses to judge as root without this).
+lintian --allow-root --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
 echo "PASS: installed program"

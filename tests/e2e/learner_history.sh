@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A game played for the learner "Ann" on a four-picture set: a right answer, a wrong then a right
 # one, "Change set", then the window closed on the fourth round. The statistics count it as
-# always, and the learners' history holds the game round by round. Then a history overwritten
-# with noise: kept aside, one box, the statistics still stored, a new history with that game.
-. "$2/common.bash" "$@"
+# always, the learners' history holds the game round by round, and lumari-teacher reports it as
+# CSV and PDF. Then a history overwritten with noise: kept aside, one box, the statistics still
+# stored, a new history with that game.
+. "$2/common.bash" "$@" pdftotext
 for c in red blue '#00ff00' yellow; do
   mkdir -p "$WORK/app/Set_four/Images" "$WORK/app/Set_four/Symbols"
   convert -size 320x160 "xc:$c" "$WORK/app/Set_four/Images/${c#\#}.jpg"
@@ -39,6 +40,16 @@ rounds=$(sql "SELECT first_answer, answers, skipped FROM rounds ORDER BY seq")
 [ "$rounds" = "right:1:0 wrong:2:0 none:0:1 none:0:0" ] || fail "the rounds: $rounds"
 timed=$(sql "SELECT response_ms > 0 FROM rounds ORDER BY seq")
 [ "$timed" = "1 1 None None" ] || fail "response times given: $timed"
+
+status=0
+"$WORK/app/lumari-teacher" report --learner ann --csv "$WORK/ann.csv" --pdf "$WORK/ann.pdf" >"$WORK/report.log" 2>&1 || status=$?
+[ "$status" = 0 ] || fail "report: exit status $status, $(cat "$WORK/report.log")"
+[ "$(wc -l <"$WORK/ann.csv")" = 5 ] || fail "the CSV holds $(wc -l <"$WORK/ann.csv") lines, not a header and 4 rounds"
+[ "$(sed -n 3p "$WORK/ann.csv" | tr -d "\r" | cut -d, -f1,4,9,10,12)" = "Ann,four,wrong,2,0" ] || fail "the CSV's second round: $(sed -n 3p "$WORK/ann.csv")"
+pdftotext "$WORK/ann.pdf" - | grep -q "Progress of Ann" || fail "the PDF does not name Ann"
+status=0
+"$WORK/app/lumari-teacher" report --learner Zed >/dev/null 2>&1 || status=$?
+[ "$status" = 1 ] || fail "report for an unknown learner: exit status $status, not 1"
 
 # A history overwritten with noise.
 head -c 20000 /dev/urandom >"$HISTORY"

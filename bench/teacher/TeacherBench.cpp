@@ -1,0 +1,339 @@
+// Measures the teachers' program against the plain way, on the same inputs in one run, and
+// prints one table:
+// - importing 100 photo-like 12-megapixel JPEGs with mixed EXIF orientations: ours (ImportBatch:
+//   decoded at reduced size on both cores) against each photo fully decoded, smoothly scaled and
+//   encoded, one after another on one thread; with the longest stall of the window's event loop
+//   during ours, and the peak memory of each in a process of its own;
+// - opening a set of 1000 pairs on the Sets page: the time until the first screen of thumbnails
+//   is painted, against decoding those pictures in full on the window's thread.
+#include "BenchServices.h"
+#include "PhotoSets.h"
+
+#include "teacher/sets/ImportBatch.h"
+#include "teacher/sets/PairListModel.h"
+#include "teacher/sets/PictureImport.h"
+#include "teacher/sets/SetsDialogs.h"
+#include "teacher/sets/SetsPage.h"
+#include "teacher/sets/SymbolMaker.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QListView>
+#include <QPainter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace lumari::bench {
+namespace {
+
+constexpr int kPhotos = 100;
+constexpr int kDistinct = 8;  // one per EXIF orientation
+constexpr int kSetPairs = 1000;
+constexpr int kOpenings = 5;
+
+struct NoSymbols : SymbolMaker {
+    Made Make(const QString&) const override { return {{}, {}, QStringLiteral("none in the benchmark")}; }
+    QImage Draw(const Pictogram&) const override { return {}; }
+};
+struct NoDialogs : SetsDialogs {
+    QStringList ChoosePictures(QWidget*, bool) override { return {}; }
+    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString&) override { return std::nullopt; }
+};
+
+double PeakResidentMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+    return -1;
+}
+
+// Processor time used by this process so far, on all its threads.
+double ProcessorMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+QByteArray BigEndian(quint32 value, int bytes)
+{
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i) out += char((value >> (8 * i)) & 0xFF);
+    return out;
+}
+
+// The photo with an EXIF block giving its orientation, as a camera writes it.
+void Orient(const QString& path, int orientation)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) qFatal("cannot open %s", qPrintable(path));
+    const QByteArray jpeg = file.readAll();
+    const QByteArray tiff = QByteArray("MM\0\x2a\0\0\0\x08", 8) + BigEndian(1, 2) + BigEndian(0x0112, 2) +
+                            BigEndian(3, 2) + BigEndian(1, 4) + BigEndian(quint32(orientation), 2) +
+                            BigEndian(0, 2) + BigEndian(0, 4);
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    file.seek(0);
+    file.write(jpeg.left(2) + "\xFF\xE1" + BigEndian(quint32(exif.size() + 2), 2) + exif + jpeg.mid(2));
+}
+
+// The plain way: the whole photo decoded, scaled smoothly, put on white, encoded.
+void PlainImport(const QString& source, const QString& target)
+{
+    QImageReader reader(source);
+    reader.setAutoTransform(true);
+    const QImage photo = reader.read();
+    const QImage scaled = photo.scaled(kStoredImageSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage canvas(kStoredImageSize, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter(&canvas).drawImage((canvas.width() - scaled.width()) / 2, (canvas.height() - scaled.height()) / 2, scaled);
+    QImageWriter writer(target, "jpeg");
+    writer.setQuality(90);
+    if (!writer.write(canvas)) qFatal("cannot write %s", qPrintable(target));
+}
+
+void MakeSet(const QString& app, const QString& set)
+{
+    for (const char* side : {"Images", "Symbols"}) QDir().mkpath(app + "/Set_" + set + "/" + side);
+}
+
+struct OursRun {
+    double seconds = 0;
+    double longestStallMs = 0;
+    int added = 0;
+};
+
+// Ours, into a fresh set, while a timer on the window's thread measures its longest wait.
+OursRun ImportOurs(const QString& app, const QString& set, const QString& input)
+{
+    MakeSet(app, set);
+    QtFiles files(app);
+    ImportBatch batch(files, set, nullptr);
+    QElapsedTimer clock, tick;
+    OursRun run;
+    QTimer timer;
+    timer.setInterval(5);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        run.longestStallMs = std::max(run.longestStallMs, double(tick.nsecsElapsed()) / 1e6);
+        tick.start();
+    });
+    QSignalSpy finished(&batch, &ImportBatch::finished);
+    clock.start();
+    tick.start();
+    timer.start();
+    batch.Start({input});
+    finished.wait(600000);
+    run.seconds = double(clock.nsecsElapsed()) / 1e9;
+    for (const ImportOutcome& o : batch.outcomes()) run.added += o.result != ImportOutcome::Result::Skipped;
+    return run;
+}
+
+double ImportPlain(const QString& out, const QStringList& inputs)
+{
+    QDir().mkpath(out);
+    QElapsedTimer clock;
+    clock.start();
+    for (const QString& input : inputs) PlainImport(input, out + "/" + QFileInfo(input).completeBaseName() + ".jpg");
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// Mean difference per channel (0-255) between two ways' results, on small copies.
+double Difference(const QString& a, const QString& b)
+{
+    const QImage x = QImage(a).scaled(120, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    const QImage y = QImage(b).scaled(120, 60, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int j = 0; j < 60; ++j)
+        for (int i = 0; i < 120; ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (120.0 * 60 * 3);
+}
+
+// The rows of the grid on screen now.
+std::vector<int> VisibleRows(SetsPage& page)
+{
+    std::vector<int> rows;
+    const QRect viewport = page.grid()->viewport()->rect();
+    for (int r = 0; r < page.pairs().rowCount(); ++r)
+        if (page.grid()->visualRect(page.pairs().index(r)).intersects(viewport)) rows.push_back(r);
+    return rows;
+}
+
+struct Opening {
+    double ms = 0;
+    double listedMs = 0;  // of which: the set's pairs read and the grid laid out
+    int shown = 0;
+};
+
+// From the click on the set to the first screen of thumbnails painted.
+Opening OpenSet(BenchServices& services, const QString& set)
+{
+    NoSymbols symbols;
+    NoDialogs dialogs;
+    SetsPage page(services.services(), symbols, dialogs, QString());
+    page.resize(1100, 720);
+    page.show();
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    page.SelectSet(set);
+    const double listed = double(clock.nsecsElapsed()) / 1e6;
+    const auto ready = [&] {
+        for (int r : VisibleRows(page)) {
+            const QModelIndex i = page.pairs().index(r);
+            if (i.data(PairListModel::ImageRole).value<QImage>().isNull() ||
+                i.data(PairListModel::SymbolRole).value<QImage>().isNull())
+                return false;
+        }
+        return true;
+    };
+    while (!ready()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    page.grid()->viewport()->repaint();
+    return {double(clock.nsecsElapsed()) / 1e6, listed, int(VisibleRows(page).size())};
+}
+
+// The plain way: the same pictures decoded in full and scaled on the window's thread.
+double OpenPlain(const QString& folder, int pairs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const QStringList files = QDir(folder + "/Images").entryList(QDir::Files, QDir::Name).mid(0, pairs);
+    qint64 pixels = 0;  // used, so nothing is left out by the compiler
+    for (const QString& f : files) {
+        pixels += QImage(folder + "/Images/" + f).scaled(PairListModel::kImageThumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).sizeInBytes();
+        pixels += QImage(folder + "/Symbols/" + f).scaled(PairListModel::kSymbolThumb, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).sizeInBytes();
+    }
+    return pixels > 0 ? double(clock.nsecsElapsed()) / 1e6 : 0;
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double ChildPeak(const QString& mode, const QString& app, const QString& input)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory"), mode, app, input});
+    child.waitForFinished(-1);
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+int MemoryChild(const QString& mode, const QString& app, const QString& input)
+{
+    if (mode == QStringLiteral("ours")) {
+        ImportOurs(app, QStringLiteral("Memory"), input);
+    } else {
+        QStringList inputs;
+        for (const QString& f : QDir(input).entryList(QDir::Files, QDir::Name)) inputs << input + "/" + f;
+        ImportPlain(app + "/plain-memory", inputs);
+    }
+    std::printf("%.1f\n", PeakResidentMb());
+    return 0;
+}
+
+void Row(const char* goal, const char* target, const QString& plain, const QString& ours, const QString& ratio)
+{
+    std::printf("| %s | %s | %s | %s | %s |\n", goal, target, qPrintable(plain), qPrintable(ours), qPrintable(ratio));
+}
+
+int Run()
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    SetsMade made;
+    const QStringList photos = WritePhotos(root + "/photos", kDistinct, made);
+    for (int k = 0; k < kDistinct; ++k) Orient(photos[k], k + 1);
+    QDir().mkpath(root + "/in");
+    QStringList inputs;
+    for (int i = 0; i < kPhotos; ++i) {
+        const QString name = root + QString("/in/photo %1.jpg").arg(i, 3, 10, QChar('0'));
+        if (!QFile::link(photos[i % kDistinct], name) && !QFile::copy(photos[i % kDistinct], name)) qFatal("cannot link");
+        inputs << name;
+    }
+    std::printf("Lumari teachers' program benchmark: Qt %s, %d cores, offscreen.\n", qVersion(), QThread::idealThreadCount());
+    std::printf("Inputs: %d photo-like 4000 x 3000 JPEGs (%d distinct, %.1f MB on average, EXIF orientations 1 to 8),\n"
+                "made in %.1f s. Both ways read the same files; the page cache is warmed by a first pass of each.\n\n",
+                kPhotos, kDistinct, made.averageBytes / 1e6, made.seconds);
+
+    const QString app = root + "/app";
+    ImportPlain(root + "/warm", inputs.mid(0, kDistinct));
+    double cpu = ProcessorMs();
+    const double plain = ImportPlain(root + "/plain", inputs);
+    const double plainCpu = ProcessorMs() - cpu;
+    cpu = ProcessorMs();
+    const OursRun ours = ImportOurs(app, QStringLiteral("Ours"), root + "/in");
+    const double oursCpu = ProcessorMs() - cpu;
+    if (ours.added != kPhotos) qFatal("ours imported %d of %d photos", ours.added, kPhotos);
+    double worst = 0;
+    for (int k = 0; k < kDistinct; ++k) {
+        const QString name = QString("photo %1.jpg").arg(k, 3, 10, QChar('0'));
+        worst = std::max(worst, Difference(root + "/plain/" + name, app + "/Set_Ours/Images/" + name));
+    }
+    if (worst > 6) qFatal("the two ways stored different pictures (mean difference %.1f)", worst);
+    const double plainPeak = ChildPeak(QStringLiteral("plain"), root + "/memory-plain", root + "/in");
+    const double oursPeak = ChildPeak(QStringLiteral("ours"), root + "/memory-ours", root + "/in");
+
+    // A set of 1000 pairs: stored pictures, hard-linked under 1000 names each side.
+    const QString set = app + "/Set_Thousand";
+    MakeSet(app, QStringLiteral("Thousand"));
+    for (int i = 0; i < kSetPairs; ++i) {
+        const QString name = QString("/pair %1.jpg").arg(i, 4, 10, QChar('0'));
+        QFile::link(app + "/Set_Ours/Images/" + QString("photo %1.jpg").arg(i % kDistinct, 3, 10, QChar('0')), set + "/Images" + name);
+        if (i < kDistinct) StoreJpeg(PutInBox(QImage(photos[i]).scaled(600, 600), kStoredSymbolSize, Fit::Whole), set + "/Symbols" + name);
+        else QFile::link(set + "/Symbols" + QString("/pair %1.jpg").arg(i % kDistinct, 4, 10, QChar('0')), set + "/Symbols" + name);
+    }
+    BenchServices services(app, 1);
+    std::vector<double> openings, listings, plainOpenings;
+    int shown = 0;
+    for (int i = 0; i < kOpenings; ++i) {
+        const Opening o = OpenSet(services, QStringLiteral("Thousand"));
+        openings.push_back(o.ms);
+        listings.push_back(o.listedMs);
+        shown = o.shown;
+        plainOpenings.push_back(OpenPlain(set, shown));
+    }
+
+    std::printf("| goal | target | plain | ours | plain / ours |\n|---|---|---:|---:|---:|\n");
+    Row("import of 100 photos of 12 MP, mixed orientations", ">= 5x", QString("%1 s").arg(plain, 0, 'f', 2),
+        QString("%1 s").arg(ours.seconds, 0, 'f', 2), QString("%1x").arg(plain / ours.seconds, 0, 'f', 1));
+    Row("peak resident memory of that import", "<= 300 MB", QString("%1 MB").arg(plainPeak, 0, 'f', 1),
+        QString("%1 MB").arg(oursPeak, 0, 'f', 1), QString("%1x").arg(plainPeak / oursPeak, 0, 'f', 1));
+    Row("longest event-loop stall during our import", "<= 50 ms", "-", QString("%1 ms").arg(ours.longestStallMs, 0, 'f', 1), "-");
+    Row("1000-pair set: first screen of thumbnails painted, median of 5", "<= 300 ms",
+        QString("%1 ms").arg(Median(plainOpenings), 0, 'f', 1), QString("%1 ms").arg(Median(openings), 0, 'f', 1),
+        QString("%1x").arg(Median(plainOpenings) / Median(openings), 0, 'f', 1));
+    std::printf("\nFirst screen: %d pairs (1100 x 720 page), of which %.1f ms reading the set's 1000 + 1000 names and "
+                "laying out the grid (median).\nProcessor time per photo imported: plain %.1f ms, ours %.1f ms (%.1fx).\n"
+                "Largest mean difference between the two ways' stored "
+                "pictures: %.1f of 255.\n", shown, Median(listings), plainCpu / kPhotos, oursCpu / kPhotos,
+                plainCpu / oursCpu, worst);
+    return 0;
+}
+
+}  // namespace
+}  // namespace lumari::bench
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.value(1) == QStringLiteral("--memory")) return lumari::bench::MemoryChild(args.value(2), args.value(3), args.value(4));
+    return lumari::bench::Run();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace lumari {
+
+// One pictogram's words as the CLDR annotations give them, unfolded.
+struct PictogramWords {
+    QString emoji;
+    QString name;           // the exact name in the first language that gives one
+    QStringList names;      // the exact names, one per language that gives one
+    QStringList keywords;   // every language's keywords, without repeats
+};
+
+// The words of the pictograms in the given languages, read from
+// <root>/annotations/<language>.xml and <root>/annotationsDerived/<language>.xml.
+struct AnnotationSet {
+    std::vector<PictogramWords> pictograms;  // in the order first read
+    int filesRead = 0;
+};
+
+// The annotation files for the user's languages ("it-IT" as Qt gives it):
+// each language's regional file ("it_IT", "de_CH") before its own, then English.
+QStringList AnnotationLanguages(const QStringList& uiLanguages);
+
+// Reads what it can: a missing or damaged file leaves its words out.
+// Pictograms for which drawable() is false are left out.
+AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,
+                              const std::function<bool(const QString& emoji)>& drawable);
+
+}  // namespace lumari

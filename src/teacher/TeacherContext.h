@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace lumari {
+
+class SetsDialogs;
+class SymbolMaker;
+struct Services;
+
+// What the pages of the teachers' window share, made once by main().
+struct TeacherContext {
+    const Services& services;
+    const SymbolMaker& symbols;
+    SetsDialogs& dialogs;
+    QString gameProgram;  // the game's executable, beside this program's
+};
+
+}  // namespace lumari

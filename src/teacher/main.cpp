@@ -1,0 +1,50 @@
+// lumari-teacher: the adults' program. Without arguments it opens its window;
+// "lumari-teacher import --set NAME FILE_OR_FOLDER..." imports without one;
+// "lumari-teacher report --learner NAME ..." writes a learner's report.
+#include "history/HistoryFile.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtServices.h"
+#include "reports/ReportCommand.h"
+#include "teacher/TeacherWindow.h"
+#include "teacher/sets/ImportCommand.h"
+#include "teacher/sets/PictogramSymbols.h"
+#include "teacher/sets/SetsDialogs.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    const bool command = argc > 1;
+    // The command line needs no display: pictograms are drawn off screen.
+    if (command) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // A damaged picture is reported once, by its file name, not by the decoder too.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.*=false"));
+
+    // The same program folder as the game's: portable, or the user's data folder when installed.
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const lumari::ProgramFolder folder = lumari::FindProgramFolder(
+        executableFolder, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    lumari::QtServices qt(folder.path);
+    const lumari::Services services = qt.services();
+    // The pictograms' words are read in the background from here on.
+    const lumari::PictogramSymbols symbols;
+
+    if (command) {
+        QTextStream out(stdout), err(stderr);
+        if (!folder.failure.isEmpty()) err << folder.failure << Qt::endl;
+        const QStringList arguments = app.arguments().mid(1);
+        if (arguments.first() == QLatin1String("report"))
+            return lumari::RunReportCommand(arguments.mid(1), lumari::DefaultHistoryPath(), out, err);
+        return lumari::RunTeacherCommand(arguments, services, symbols, out, err);
+    }
+    if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);
+    lumari::QtSetsDialogs dialogs(symbols);
+    lumari::TeacherWindow window({services, symbols, dialogs, executableFolder + QStringLiteral("/lumari")});
+    window.show();
+    return app.exec();
+}

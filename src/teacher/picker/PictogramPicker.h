@@ -1,0 +1,54 @@
+#pragma once
+
+#include "pictograms/Pictograms.h"
+
+#include <QMetaType>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+
+Q_DECLARE_METATYPE(lumari::Pictogram)
+
+namespace lumari {
+
+class PictogramResults;
+
+// Finds a pictogram by its word: a search field and a grid of the pictograms
+// found, updated at each keystroke. Enter or a double click chooses one. When
+// the words or the font are missing it says which package to install.
+class PictogramPicker : public QWidget {
+    Q_OBJECT
+public:
+    // The index must outlive the picker.
+    explicit PictogramPicker(const PictogramIndex& index, QWidget* parent = nullptr);
+
+    // Shows the pictograms found by a word, as if the adult had typed it.
+    void SetWord(const QString& word);
+    // What stands instead of the search when it cannot work; "" when it can.
+    QString missing() const { return missing_; }
+
+    // A modal dialog with a picker; the chosen pictogram, or none when cancelled.
+    static std::optional<Pictogram> Choose(const PictogramIndex& index, const QString& word, QWidget* parent);
+
+signals:
+    void chosen(lumari::Pictogram pictogram);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Search(const QString& typed);
+    void Pick(int row);
+
+    const PictogramIndex& index_;
+    QString missing_;
+    QLineEdit* field_ = nullptr;
+    QListView* grid_ = nullptr;
+    PictogramResults* results_ = nullptr;
+};
+
+}  // namespace lumari

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "pictograms/Pictograms.h"
+#include "teacher/sets/ImportInputs.h"
+#include "teacher/sets/PairNames.h"
+#include "teacher/sets/PictureImport.h"
+#include "teacher/sets/SetFolder.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace lumari {
+
+class Files;
+class SymbolMaker;
+
+// What became of one file given to the import.
+struct ImportOutcome {
+    enum class Result { Added, Skipped, NoSymbol };
+    Result result = Result::Skipped;
+    QString file;    // as the adult knows it (ImportItem::shown)
+    QString source;  // its path
+    QString pair;    // the pair's name; "" when skipped
+    QString reason;  // why it was skipped or has no symbol
+    std::optional<Pictogram> proposed;  // the pictogram drawn as its symbol
+};
+
+// "added: apple", "skipped: notes.txt: not a picture",
+// "no symbol: IMG_0001: no pictogram for this name".
+QString OutcomeLine(const ImportOutcome& outcome);
+
+// Imports files and folders into a set, as dropping them on the Sets page
+// does: each picture stored at 1200 × 600 in Images under a free pair name,
+// and each pair that has no symbol yet and a real name (not a camera's) given
+// the best pictogram for it. Pictures are decoded on worker threads, at most
+// a few at a time whatever the input, so memory stays bounded; results come
+// on the batch's thread in the order of the input. A folder of 10,000 files is
+// named in linear time.
+class ImportBatch : public QObject {
+    Q_OBJECT
+public:
+    // The set must exist. symbols: nullptr gives no symbols.
+    ImportBatch(Files& files, const QString& set, const SymbolMaker* symbols, QObject* parent = nullptr);
+    // Stops dispatching and waits for the pictures in flight.
+    ~ImportBatch() override;
+
+    void Start(const QStringList& inputs, Fit fit = Fit::Whole);
+    // Files not started are left alone; a pair being written is finished.
+    void Cancel();
+
+    bool running() const { return running_; }
+    bool canceled() const { return canceled_; }
+    int total() const { return int(items_.size()); }
+    int done() const { return next_; }
+    const std::vector<ImportOutcome>& outcomes() const { return outcomes_; }
+
+signals:
+    void progressed(int done, int total);
+    void imported(const lumari::ImportOutcome& outcome);
+    void finished();
+
+private:
+    struct Job;
+    struct Claim {
+        QString name;
+        bool fillsHalf = false;  // the image of a pair that had only its symbol
+    };
+
+    void Expanded(std::vector<ImportItem> items);
+    void Dispatch();
+    Claim ClaimName(const QString& fileName);
+    void Release(const Claim& claim);
+    void Done(int index, ImportOutcome outcome, Claim claim);
+    void Finish();
+    // One file, on a worker thread.
+    static ImportOutcome Run(const Job& job, const SymbolMaker* symbols);
+
+    SetFolder folder_;
+    const SymbolMaker* symbols_;
+    Fit fit_ = Fit::Whole;
+    QThreadPool pool_;
+    std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
+
+    std::vector<ImportItem> items_;
+    std::map<int, ImportOutcome> waiting_;  // finished out of order
+    std::vector<ImportOutcome> outcomes_;   // told, in order
+    TakenNames taken_;
+    QHash<QString, QString> halves_;  // upper-cased name → name, of pairs that lack their image
+    int dispatched_ = 0;
+    int inFlight_ = 0;
+    int next_ = 0;
+    bool running_ = false;
+    bool canceled_ = false;
+};
+
+}  // namespace lumari
+
+Q_DECLARE_METATYPE(lumari::ImportOutcome)

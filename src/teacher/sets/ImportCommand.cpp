@@ -1,0 +1,132 @@
+#include "teacher/sets/ImportCommand.h"
+
+#include "platform/PathResolver.h"
+#include "platform/RuntimeError.h"
+#include "platform/Services.h"
+#include "state/CreaSet.h"
+#include "state/SetLayout.h"
+#include "teacher/sets/ImportBatch.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace lumari {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("ImportCommand", text); }
+
+// Boxes as lines on the error stream: "Create new set" reports through them.
+class StreamBoxes : public Boxes {
+public:
+    explicit StreamBoxes(QTextStream& err) : err_(err) {}
+    int MsgBox(const QString& prompt, int, const QString&) noexcept override
+    {
+        err_ << QStringLiteral("lumari-teacher: ") << prompt << Qt::endl;
+        ++shown;
+        return mb::Ok;
+    }
+    QString InputBox(const QString&, const QString&) noexcept override { return QString(); }
+    int shown = 0;
+
+private:
+    QTextStream& err_;
+};
+
+struct Arguments {
+    QString set;
+    QStringList inputs;
+    QString problem;  // "" when they are usable
+};
+
+Arguments Parse(const QStringList& arguments)
+{
+    Arguments parsed;
+    if (arguments.value(0) != QStringLiteral("import")) {
+        parsed.problem = arguments.isEmpty() ? Tr("no command") : Tr("unknown command: %1").arg(arguments.value(0));
+        return parsed;
+    }
+    bool named = false, optionsEnd = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (!optionsEnd && a == QStringLiteral("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd && a == QStringLiteral("--set")) {
+            if (i + 1 >= arguments.size()) {
+                parsed.problem = Tr("--set needs a name");
+                return parsed;
+            }
+            parsed.set = arguments[++i];
+            named = true;
+        } else if (!optionsEnd && a.startsWith(QStringLiteral("--set="))) {
+            parsed.set = a.mid(6);
+            named = true;
+        } else if (!optionsEnd && a.startsWith(u'-') && a.size() > 1) {
+            parsed.problem = Tr("unknown option: %1").arg(a);
+            return parsed;
+        } else {
+            parsed.inputs << a;
+        }
+    }
+    if (!named)
+        parsed.problem = Tr("--set NAME is missing");
+    else if (parsed.inputs.isEmpty())
+        parsed.problem = Tr("no file or folder to import");
+    return parsed;
+}
+
+// Makes the set, or the folder it lacks, as "Create new set" does; false
+// when it cannot be had (the reason is already told).
+bool MakeSet(const Services& services, const QString& set, StreamBoxes& boxes)
+{
+    const SetLayout layout(services.files.AppPath());
+    if (!QFileInfo(ResolvePath(layout.SetFolder(set))).isDir()) CreaSet(services.WithBoxes(boxes), set);
+    for (const QString& folder : {layout.ImagesFolder(set), layout.SymbolsFolder(set)}) {
+        if (QFileInfo(ResolvePath(folder)).isDir()) continue;
+        try {
+            services.files.CreateFolder(folder);
+        } catch (const RuntimeError& e) {
+            boxes.MsgBox(Tr("cannot make %1: %2").arg(ResolvePath(folder), e.description()), mb::Critical, {});
+        }
+    }
+    return boxes.shown == 0;
+}
+
+}  // namespace
+
+int RunTeacherCommand(const QStringList& arguments, const Services& services, const SymbolMaker& symbols,
+                      QTextStream& out, QTextStream& err)
+{
+    const Arguments parsed = Parse(arguments);
+    if (!parsed.problem.isEmpty()) {
+        err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n'
+            << Tr("usage: lumari-teacher import --set NAME FILE_OR_FOLDER...") << u'\n'
+            << Tr("       lumari-teacher report --learner NAME [--from DATE] [--to DATE] [--csv FILE] [--pdf FILE]") << u'\n'
+            << Tr("       lumari-teacher (without arguments: the window)") << Qt::endl;
+        return kUsageError;
+    }
+    const QString problem = SetNameProblem(parsed.set);
+    if (!problem.isEmpty()) {
+        err << QStringLiteral("lumari-teacher: ") << Tr("unsafe set name “%1”: %2").arg(parsed.set, problem) << Qt::endl;
+        return kUsageError;
+    }
+    StreamBoxes boxes(err);
+    if (!MakeSet(services, parsed.set, boxes)) return kUsageError;
+
+    ImportBatch batch(services.files, parsed.set, &symbols);
+    QEventLoop loop;
+    QObject::connect(&batch, &ImportBatch::imported, &batch, [&](const ImportOutcome& o) { out << OutcomeLine(o) << Qt::endl; });
+    QObject::connect(&batch, &ImportBatch::finished, &loop, &QEventLoop::quit);
+    batch.Start(parsed.inputs);
+    if (batch.running()) loop.exec();
+
+    int added = 0, skipped = 0, noSymbol = 0;
+    for (const ImportOutcome& o : batch.outcomes())
+        ++(o.result == ImportOutcome::Result::Added ? added : o.result == ImportOutcome::Result::Skipped ? skipped : noSymbol);
+    out << Tr("Set %1: %2 added, %3 skipped, %4 without a symbol.").arg(parsed.set).arg(added).arg(skipped).arg(noSymbol)
+        << Qt::endl;
+    return skipped + noSymbol > 0 ? kSomeLeftOut : kAllWhole;
+}
+
+}  // namespace lumari

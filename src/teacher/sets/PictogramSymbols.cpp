@@ -1,0 +1,34 @@
+#include "teacher/sets/PictogramSymbols.h"
+
+#include "teacher/sets/PictureImport.h"
+
+#include <QCoreApplication>
+
+namespace lumari {
+
+PictogramSymbols::PictogramSymbols(const QString& root, const QStringList& languages)
+    : index_(std::async(std::launch::async, [root, languages] {
+                 return std::make_shared<const PictogramIndex>(PictogramIndex::Load(root, languages));
+             }).share())
+{
+}
+
+SymbolMaker::Made PictogramSymbols::Make(const QString& pairName) const
+{
+    const PictogramIndex& index = Index();
+    if (!index.available()) return {{}, {}, index.missing()};
+    const QString none = QCoreApplication::translate("PictogramSymbols", "no pictogram for this name");
+    const std::optional<Pictogram> best = index.Best(pairName);
+    if (!best) return {{}, {}, none};
+    QImage picture = Draw(*best);
+    // Without the font nothing is drawn; with it, only a sequence it lacks.
+    if (picture.isNull()) return {{}, *best, PictogramPainter::FontAvailable() ? none : PictogramPainter::Missing()};
+    return {std::move(picture), *best, {}};
+}
+
+QImage PictogramSymbols::Draw(const Pictogram& pictogram) const
+{
+    return PictogramPainter::Draw(pictogram.emoji, kStoredSymbolSize);
+}
+
+}  // namespace lumari

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "teacher/sets/SymbolMaker.h"
+
+#include <QStringList>
+
+#include <future>
+#include <memory>
+
+namespace lumari {
+
+// Symbols from the colour emoji font, found by the words of the CLDR
+// annotations. The words are read in the background from construction on,
+// so the window opens at once; the first call that needs them waits.
+class PictogramSymbols : public SymbolMaker {
+public:
+    PictogramSymbols(const QString& root = PictogramIndex::DefaultRoot(),
+                     const QStringList& languages = PictogramIndex::DefaultLanguages());
+
+    // Waits until the words are read.
+    const PictogramIndex& Index() const { return *index_.get(); }
+
+    Made Make(const QString& pairName) const override;
+    QImage Draw(const Pictogram& pictogram) const override;
+
+private:
+    std::shared_future<std::shared_ptr<const PictogramIndex>> index_;
+};
+
+}  // namespace lumari

@@ -1,0 +1,468 @@
+#include "teacher/sets/SetsPage.h"
+
+#include "platform/ErrorTrap.h"
+#include "platform/Services.h"
+#include "state/CreaSet.h"
+#include "state/SettingsKeys.h"
+#include "teacher/sets/PairDelegate.h"
+#include "teacher/sets/PairPanel.h"
+#include "teacher/sets/PictureImport.h"
+#include "teacher/sets/SetsDialogs.h"
+#include "teacher/sets/SymbolMaker.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace lumari {
+namespace {
+
+constexpr int kQuestion = 32;  // the message box's question icon
+constexpr int kShownProblems = 12;
+
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (data == nullptr) return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    return paths;
+}
+
+}  // namespace
+
+SetsPage::SetsPage(const Services& services, const SymbolMaker& symbols, SetsDialogs& dialogs, QString gameProgram,
+                   QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      symbols_(symbols),
+      dialogs_(dialogs),
+      gameProgram_(std::move(gameProgram)),
+      model_(thumbnails_),
+      sets_(new QListWidget(this)),
+      title_(new QLabel(this)),
+      note_(new QLabel(this)),
+      add_(new QPushButton(tr("Add pictures…"), this)),
+      play_(new QPushButton(tr("Play it"), this)),
+      progress_(new QProgressBar(this)),
+      cancel_(new QPushButton(tr("Cancel"), this)),
+      grid_(new QListView(this)),
+      panel_(new PairPanel(this))
+{
+    setAcceptDrops(true);
+    auto* newSet = new QPushButton(tr("New set…"), this);
+    auto* renameSet = new QPushButton(tr("Rename…"), this);
+    auto* deleteSet = new QPushButton(tr("Delete"), this);
+    deleteSet->setToolTip(tr("Moves the set to the trash"));
+    play_->setToolTip(tr("Starts Lumari ! with this set, as the learner will see it"));
+    sets_->setAccessibleName(tr("Sets"));
+    sets_->setMaximumWidth(260);
+    QFont bold = title_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    title_->setFont(bold);
+    note_->setWordWrap(true);
+    progress_->setVisible(false);
+    cancel_->setVisible(false);
+
+    grid_->setModel(&model_);
+    grid_->setItemDelegate(new PairDelegate(grid_));
+    grid_->setViewMode(QListView::IconMode);
+    grid_->setResizeMode(QListView::Adjust);
+    grid_->setMovement(QListView::Static);
+    grid_->setUniformItemSizes(true);
+    grid_->setGridSize(PairDelegate::CellSize() + QSize(8, 8));
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    grid_->setAccessibleName(tr("Pairs"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(new QLabel(tr("Sets"), this));
+    left->addWidget(sets_, 1);
+    auto* setButtons = new QHBoxLayout;
+    for (QPushButton* b : {newSet, renameSet, deleteSet}) setButtons->addWidget(b);
+    left->addLayout(setButtons);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(title_, 1);
+    top->addWidget(add_);
+    top->addWidget(play_);
+    auto* busy = new QHBoxLayout;
+    busy->addWidget(progress_, 1);
+    busy->addWidget(cancel_);
+    auto* right = new QVBoxLayout;
+    right->addLayout(top);
+    right->addWidget(note_);
+    right->addLayout(busy);
+    right->addWidget(grid_, 1);
+    right->addWidget(panel_);
+
+    auto* page = new QHBoxLayout(this);
+    page->addLayout(left);
+    page->addLayout(right, 1);
+
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(500);
+    connect(&refresh_, &QTimer::timeout, this, &SetsPage::RefreshPairs);
+    connect(sets_, &QListWidget::currentRowChanged, this, &SetsPage::ShowSet);
+    connect(newSet, &QPushButton::clicked, this, &SetsPage::NewSet);
+    connect(renameSet, &QPushButton::clicked, this, &SetsPage::RenameCurrentSet);
+    connect(deleteSet, &QPushButton::clicked, this, &SetsPage::DeleteCurrentSet);
+    connect(play_, &QPushButton::clicked, this, &SetsPage::PlayIt);
+    connect(add_, &QPushButton::clicked, this, [this] {
+        const QStringList files = dialogs_.ChoosePictures(this, true);
+        if (!files.isEmpty()) AddPictures(files);
+    });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (batch_) batch_->Cancel();
+    });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &SetsPage::ShowChosenPair);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &SetsPage::ShowChosenPair);
+    connect(&model_, &QAbstractItemModel::dataChanged, this, &SetsPage::ShowChosenPair);
+    connect(&model_, &PairListModel::renameAsked, this, &SetsPage::RenamePair);
+    connect(panel_, &PairPanel::renameAsked, this, [this](const QString& wanted) {
+        RenamePair(grid_->currentIndex().row(), wanted);
+    });
+    connect(panel_, &PairPanel::chooseImage, this, [this] { ChooseSide(Side::Image); });
+    connect(panel_, &PairPanel::chooseSymbol, this, [this] { ChooseSide(Side::Symbol); });
+    connect(panel_, &PairPanel::otherPictogram, this, &SetsPage::OtherPictogram);
+    connect(panel_, &PairPanel::keepPictogram, this, [this] {
+        if (const Pair* pair = ChosenPair()) model_.Propose(pair->name, std::nullopt);
+    });
+    connect(panel_, &PairPanel::fillChanged, this, &SetsPage::FillBox);
+    connect(panel_, &PairPanel::removeAsked, this, &SetsPage::RemovePair);
+
+    ReloadSets(services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault));
+}
+
+SetsPage::~SetsPage()
+{
+    batch_.reset();
+    work_.waitForDone();
+}
+
+QString SetsPage::currentSet() const { return folder_ ? folder_->set() : QString(); }
+
+void SetsPage::Tell(const QString& text, int style) { services_.boxes.MsgBox(text, style, tr("Lumari ! for teachers")); }
+
+void SetsPage::SelectSet(const QString& name)
+{
+    for (int row = 0; row < sets_->count(); ++row)
+        if (sets_->item(row)->data(Qt::UserRole).toString().compare(name, Qt::CaseInsensitive) == 0)
+            return sets_->setCurrentRow(row);
+}
+
+void SetsPage::ReloadSets(const QString& select)
+{
+    const QSignalBlocker quiet(sets_);
+    sets_->clear();
+    ErrorTrap trap(services_.boxes, QStringLiteral("ListSets"));
+    for (const SetSummary& set : ListSets(services_.files, trap)) {
+        QString text = tr("%1 (%n pairs)", nullptr, set.pairs).arg(set.name);
+        if (set.halves > 0) text += QStringLiteral("  ⚠");
+        auto* item = new QListWidgetItem(text, sets_);
+        item->setData(Qt::UserRole, set.name);
+        item->setData(Qt::UserRole + 1, set.images);
+        if (set.halves > 0) item->setToolTip(tr("%n pictures lack their counterpart", nullptr, set.halves));
+    }
+    sets_->setCurrentRow(-1);
+    SelectSet(select);
+    ShowSet();
+}
+
+void SetsPage::ShowSet()
+{
+    QListWidgetItem* item = sets_->currentItem();
+    folder_.reset();
+    if (item != nullptr) folder_ = std::make_unique<SetFolder>(services_.files, item->data(Qt::UserRole).toString());
+    model_.Show(folder_.get(), folder_ ? folder_->Pairs() : QList<Pair>());
+    title_->setText(folder_ ? folder_->set() : tr("No set chosen"));
+    for (QWidget* w : std::initializer_list<QWidget*>{add_, play_}) w->setEnabled(folder_ != nullptr);
+    const int images = item ? item->data(Qt::UserRole + 1).toInt() : 0;
+    note_->setText(images > 1000 ? tr("This set has %1 images: the game shows only the first 1000.").arg(images) : QString());
+    note_->setVisible(!note_->text().isEmpty());
+    originals_.clear();
+    filled_.clear();
+}
+
+// Reads the set's pairs again, keeping the chosen pair and the scrolled place.
+void SetsPage::RefreshPairs()
+{
+    if (!folder_) return;
+    const Pair* chosen = ChosenPair();
+    const QString name = chosen ? chosen->name : QString();
+    const int scrolled = grid_->verticalScrollBar()->value();
+    model_.Show(folder_.get(), folder_->Pairs());
+    const int row = model_.RowOf(name);
+    if (row >= 0) grid_->setCurrentIndex(model_.index(row));
+    grid_->verticalScrollBar()->setValue(scrolled);
+    // The counts in the list follow.
+    QListWidgetItem* item = sets_->currentItem();
+    if (item == nullptr) return;
+    int pairs = 0, halves = 0;
+    for (const Pair& pair : model_.pairs()) ++(pair.whole() ? pairs : halves);
+    item->setText(tr("%1 (%n pairs)", nullptr, pairs).arg(folder_->set()) + (halves > 0 ? QStringLiteral("  ⚠") : QString()));
+}
+
+void SetsPage::NewSet()
+{
+    const QString name = services_.boxes.InputBox(tr("Name of the new set:"), tr("New set"));
+    if (name.isEmpty()) return;
+    CreaSet(services_, name);  // tells the adult when it cannot
+    ReloadSets(name);
+}
+
+void SetsPage::RenameCurrentSet()
+{
+    if (!folder_) return;
+    const QString old = folder_->set();
+    const QString wanted = services_.boxes.InputBox(tr("New name of the set “%1”:").arg(old), tr("Rename set"));
+    if (wanted.isEmpty() || wanted == old) return;
+    QStringList names;
+    for (int row = 0; row < sets_->count(); ++row) names << sets_->item(row)->data(Qt::UserRole).toString();
+    QString shown = old;
+    try {
+        RenameSet(services_.files, old, wanted, names);
+        shown = wanted;
+        // The options window keeps choosing it.
+        const QString stored = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault);
+        if (stored.compare(old, Qt::CaseInsensitive) == 0) services_.settings.Save(keys::kApp, keys::kGeneral, keys::kImagesSet, wanted);
+    } catch (const SetError& e) {
+        Tell(e.reason(), mb::Critical);
+    } catch (const RuntimeError& e) {
+        Tell(e.description(), mb::Critical);
+    }
+    ReloadSets(shown);
+}
+
+void SetsPage::DeleteCurrentSet()
+{
+    if (!folder_) return;
+    const QString set = folder_->set();
+    if (services_.boxes.MsgBox(tr("Move the set “%1” and all its pictures to the trash?").arg(set), mb::YesNo + kQuestion,
+                               tr("Delete set")) != mb::Yes)
+        return;
+    try {
+        DeleteSet(services_.files, set);
+    } catch (const SetError& e) {
+        Tell(e.reason(), mb::Critical);
+    }
+    ReloadSets(QString());
+}
+
+void SetsPage::PlayIt()
+{
+    if (!folder_) return;
+    try {
+        // As the options window stores the chosen set.
+        services_.settings.Save(keys::kApp, keys::kGeneral, keys::kImagesSet, folder_->set());
+    } catch (const RuntimeError& e) {
+        return Tell(tr("The set could not be chosen for the game: %1").arg(e.description()), mb::Critical);
+    }
+    if (!QProcess::startDetached(gameProgram_, {}, QFileInfo(gameProgram_).absolutePath()))
+        Tell(tr("Lumari ! could not be started (%1).").arg(QDir::toNativeSeparators(gameProgram_)), mb::Critical);
+}
+
+void SetsPage::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (folder_ && !LocalFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void SetsPage::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = LocalFiles(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    AddPictures(paths);
+}
+
+void SetsPage::AddPictures(const QStringList& paths)
+{
+    if (!folder_) return Tell(tr("Choose a set, or make a new one, before adding pictures."), mb::Information);
+    if (batch_ && batch_->running()) return Tell(tr("Pictures are being added: wait until they are, or cancel."), mb::Information);
+    problems_.clear();
+    batch_ = std::make_unique<ImportBatch>(services_.files, folder_->set(), &symbols_);
+    connect(batch_.get(), &ImportBatch::imported, this, &SetsPage::Imported);
+    connect(batch_.get(), &ImportBatch::finished, this, &SetsPage::ImportFinished);
+    connect(batch_.get(), &ImportBatch::progressed, this, [this](int done, int total) {
+        progress_->setRange(0, std::max(total, 1));
+        progress_->setValue(done);
+    });
+    progress_->setRange(0, 0);  // counting the files
+    progress_->setVisible(true);
+    cancel_->setVisible(true);
+    add_->setEnabled(false);
+    batch_->Start(paths);
+}
+
+void SetsPage::Imported(const ImportOutcome& outcome)
+{
+    if (!outcome.pair.isEmpty()) {
+        originals_.insert(outcome.pair.toUpper(), outcome.source);
+        model_.Propose(outcome.pair, outcome.proposed);
+        if (!refresh_.isActive()) refresh_.start();
+    }
+    if (outcome.result == ImportOutcome::Result::Skipped) problems_ << OutcomeLine(outcome);
+}
+
+void SetsPage::ImportFinished()
+{
+    progress_->setVisible(false);
+    cancel_->setVisible(false);
+    add_->setEnabled(true);
+    refresh_.stop();
+    RefreshPairs();
+    if (problems_.isEmpty()) return;
+    QStringList shown = problems_.mid(0, kShownProblems);
+    if (problems_.size() > kShownProblems) shown << tr("… and %n more", nullptr, int(problems_.size() - kShownProblems));
+    Tell(tr("Some files were not added:") + u'\n' + shown.join(u'\n'), mb::Information);
+}
+
+const Pair* SetsPage::ChosenPair() const
+{
+    const int row = grid_->currentIndex().row();
+    return row >= 0 && row < model_.pairs().size() ? &model_.pairs()[row] : nullptr;
+}
+
+void SetsPage::ShowChosenPair()
+{
+    const Pair* pair = ChosenPair();
+    panel_->Show(pair, pair ? model_.Proposed(pair->name).value_or(Pictogram{}).name : QString(),
+                 pair && filled_.value(pair->name.toUpper()));
+}
+
+void SetsPage::RenamePair(int row, const QString& wanted)
+{
+    if (!folder_ || row < 0 || row >= model_.pairs().size()) return;
+    const Pair pair = model_.pairs()[row];
+    QString name;
+    try {
+        name = folder_->Rename(pair, wanted, model_.pairs());
+    } catch (const SetError& e) {
+        Tell(e.reason(), mb::Critical);
+        return RefreshPairs();
+    }
+    // What the page knows of the pair follows its name.
+    const QString from = pair.name.toUpper(), to = name.toUpper();
+    if (originals_.contains(from)) originals_.insert(to, originals_.take(from));
+    if (filled_.contains(from)) filled_.insert(to, filled_.take(from));
+    const std::optional<Pictogram> proposed = model_.Proposed(pair.name);
+    model_.Propose(pair.name, std::nullopt);
+    model_.Show(folder_.get(), folder_->Pairs());
+    model_.Propose(name, proposed);
+    grid_->setCurrentIndex(model_.index(model_.RowOf(name)));
+    // A pair that has just got a real name gets its pictogram at once.
+    if (pair.symbol.isEmpty() && !IsCameraName(name)) ProposeFor(name);
+}
+
+void SetsPage::RemovePair()
+{
+    const Pair* pair = ChosenPair();
+    if (!folder_ || pair == nullptr) return;
+    try {
+        folder_->Remove(*pair);
+    } catch (const SetError& e) {
+        Tell(e.reason(), mb::Critical);
+    }
+    RefreshPairs();
+}
+
+void SetsPage::StoreLater(const QString& name, Side side, std::function<QImage()> make, std::function<void()> stored)
+{
+    work_.start([this, name, side, make = std::move(make), stored = std::move(stored)] {
+        QImage picture;
+        QString failure;
+        try {
+            picture = make();
+        } catch (const SetError& e) {
+            failure = e.reason();
+        }
+        QMetaObject::invokeMethod(this, [=, this] {
+            const int row = model_.RowOf(name);
+            if (!folder_ || row < 0) return;
+            const Pair pair = model_.pairs()[row];
+            try {
+                if (!failure.isEmpty()) throw SetError(failure);
+                if (picture.isNull()) return;
+                folder_->Store(pair, side, picture);
+            } catch (const SetError& e) {
+                return Tell(e.reason(), mb::Critical);
+            }
+            thumbnails_.Forget(folder_->SidePath(pair, side));
+            if (stored) stored();
+            RefreshPairs();
+        });
+    });
+}
+
+void SetsPage::ChooseSide(Side side)
+{
+    const Pair* pair = ChosenPair();
+    if (pair == nullptr) return;
+    const QStringList files = dialogs_.ChoosePictures(this, false);
+    if (files.isEmpty()) return;
+    const QString name = pair->name, source = files.first();
+    const QSize box = side == Side::Image ? kStoredImageSize : kStoredSymbolSize;
+    const Fit fit = side == Side::Image && filled_.value(name.toUpper()) ? Fit::Fill : Fit::Whole;
+    StoreLater(name, side, [source, box, fit] { return PreparePicture(source, box, fit); }, [this, name, side, source] {
+        if (side == Side::Image) originals_.insert(name.toUpper(), source);
+        if (side == Side::Symbol) model_.Propose(name, std::nullopt);
+    });
+}
+
+void SetsPage::OtherPictogram()
+{
+    const Pair* pair = ChosenPair();
+    if (pair == nullptr) return;
+    const QString name = pair->name;
+    const std::optional<Pictogram> chosen = dialogs_.ChoosePictogram(this, IsCameraName(name) ? QString() : name);
+    if (!chosen) return;
+    StoreLater(name, Side::Symbol, [this, chosen] {
+        QImage picture = symbols_.Draw(*chosen);
+        if (picture.isNull()) throw SetError(PictogramPainter::Missing());
+        return picture;
+    }, [this, name] { model_.Propose(name, std::nullopt); });
+}
+
+void SetsPage::ProposeFor(const QString& name)
+{
+    auto proposal = std::make_shared<std::optional<Pictogram>>();
+    StoreLater(name, Side::Symbol, [this, name, proposal] {
+        SymbolMaker::Made made = symbols_.Make(name);
+        if (!made.picture.isNull()) *proposal = made.pictogram;
+        return made.picture;  // none: the pair keeps asking for a symbol
+    }, [this, name, proposal] { model_.Propose(name, *proposal); });
+}
+
+void SetsPage::FillBox(bool fill)
+{
+    const Pair* pair = ChosenPair();
+    if (pair == nullptr) return;
+    const QString name = pair->name;
+    QString source = originals_.value(name.toUpper());
+    if (source.isEmpty()) {
+        // Made in an earlier session: the stored picture has lost what the crop needs.
+        const QStringList files = dialogs_.ChoosePictures(this, false);
+        if (files.isEmpty()) return ShowChosenPair();
+        source = files.first();
+    }
+    const Fit fit = fill ? Fit::Fill : Fit::Whole;
+    StoreLater(name, Side::Image, [source, fit] { return PreparePicture(source, kStoredImageSize, fit); },
+               [this, name, source, fill] {
+                   originals_.insert(name.toUpper(), source);
+                   filled_.insert(name.toUpper(), fill);
+               });
+}
+
+}  // namespace lumari

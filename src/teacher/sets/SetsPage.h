@@ -1,0 +1,114 @@
+#pragma once
+
+#include "teacher/sets/ImportBatch.h"
+#include "teacher/sets/PairListModel.h"
+#include "teacher/sets/SetFolder.h"
+#include "teacher/sets/ThumbnailCache.h"
+
+#include <QHash>
+#include <QThreadPool>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QListView;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace lumari {
+
+class PairPanel;
+class SetsDialogs;
+class SymbolMaker;
+struct Services;
+
+// The Sets page: the sets of the program's folder with their counts, the
+// pairs of the chosen set as a grid of thumbnails, and everything that makes
+// a set: new, rename, delete to the trash; pictures dropped or chosen,
+// imported with a progress bar and Cancel; names edited in place; half pairs
+// fixed; pictograms confirmed or changed; "Play it". The page only wires and
+// shows: the work is done by the set's folder, the import and the cache.
+class SetsPage : public QWidget {
+    Q_OBJECT
+public:
+    // gameProgram: the game's executable, started by "Play it".
+    SetsPage(const Services& services, const SymbolMaker& symbols, SetsDialogs& dialogs, QString gameProgram,
+             QWidget* parent = nullptr);
+    ~SetsPage() override;
+
+    // Shows a set, as a click on it in the list does.
+    void SelectSet(const QString& name);
+    QString currentSet() const;
+    // Imports into the set on show, as a drop does.
+    void AddPictures(const QStringList& paths);
+
+    // What tests and the benchmark look at.
+    ImportBatch* batch() const { return batch_.get(); }
+    PairListModel& pairs() { return model_; }
+    QListView* grid() const { return grid_; }
+    QListWidget* setList() const { return sets_; }
+    PairPanel* panel() const { return panel_; }
+    ThumbnailCache& thumbnails() { return thumbnails_; }
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void ReloadSets(const QString& select);
+    void ShowSet();
+    void RefreshPairs();
+    void Tell(const QString& text, int style);
+
+    void NewSet();
+    void RenameCurrentSet();
+    void DeleteCurrentSet();
+    void PlayIt();
+
+    void Imported(const ImportOutcome& outcome);
+    void ImportFinished();
+
+    const Pair* ChosenPair() const;
+    void ShowChosenPair();
+    void RenamePair(int row, const QString& wanted);
+    void RemovePair();
+    void ChooseSide(Side side);
+    void OtherPictogram();
+    void FillBox(bool fill);
+    void ProposeFor(const QString& name);
+    // Makes a picture on a worker thread, then stores it as one side of the
+    // named pair on this thread; a failure is told.
+    void StoreLater(const QString& name, Side side, std::function<QImage()> make,
+                    std::function<void()> stored = {});
+
+    const Services& services_;
+    const SymbolMaker& symbols_;
+    SetsDialogs& dialogs_;
+    QString gameProgram_;
+
+    ThumbnailCache thumbnails_;
+    PairListModel model_;
+    std::unique_ptr<SetFolder> folder_;
+    std::unique_ptr<ImportBatch> batch_;
+    QThreadPool work_;
+    QTimer refresh_;
+    QHash<QString, QString> originals_;  // upper-cased pair name → the picture its image was made from
+    QHash<QString, bool> filled_;        // upper-cased pair name → "Fill the box"
+    QStringList problems_;               // of the import going on
+
+    QListWidget* sets_;
+    QLabel* title_;
+    QLabel* note_;
+    QPushButton* add_;
+    QPushButton* play_;
+    QProgressBar* progress_;
+    QPushButton* cancel_;
+    QListView* grid_;
+    PairPanel* panel_;
+};
+
+}  // namespace lumari

@@ -1,0 +1,162 @@
+// The import on real files: one table of inputs against what is stored, and the batch's order,
+// clashes, loops and cancel.
+#include "teacher/TeacherFixtures.h"
+#include "teacher/sets/PictogramSymbols.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace lumari::test {
+namespace {
+
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        w.app.MakeSet("Set_Zoo", {"cat.jpg", "IMG_0001.jpg"}, {"cat.jpg", "Owl.JPG"});
+        QDir().mkpath(in());
+    }
+    QString in(const QString& name = {}) const { return w.app("in/" + name); }
+    void Write(const QString& name, const QByteArray& bytes) const { w.app.WriteFile("in/" + name, bytes); }
+    QImage Stored(const QString& folder, const QString& file) const { return QImage(w.app("Set_Zoo/" + folder + "/" + file)); }
+
+    World w;
+};
+
+}  // namespace
+
+TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
+{
+    const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
+    for (int n = 1; n <= 8; ++n) Write(QString("turned %1.jpg").arg(n), WithOrientation(photo, n));
+    const QImage small = Quarters({80, 40});
+    for (const char* format : {"png", "bmp", "tiff"}) Write(QString("as %1.%1").arg(format), Encoded(small, format));
+    // Qt writes no GIF: ImageMagick makes one.
+    Write("quarters.png", Encoded(small, "png"));
+    ASSERT_EQ(QProcess::execute("convert", {in("quarters.png"), in("as gif.gif")}), 0);
+    QFile::remove(in("quarters.png"));
+    QByteArray huge = Encoded(small, "jpeg");
+    huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, BigEndian(60000, 2) + BigEndian(60000, 2));
+    Write("huge.jpg", huge);
+    Write("cut.jpg", photo.left(photo.size() / 2));
+    Write("empty.jpg", {});
+    Write("notes.txt", "apple, dog, cat\n");
+    Write("Cat.png", Encoded(small, "png"));       // a pair "cat" exists
+    Write("owl.png", Encoded(small, "png"));       // completes the symbol-only pair "Owl"
+    Write("IMG_0001.jpg", Encoded(small, "jpeg"));  // a camera's name, taken too
+    Write("a:b?.bmp", Encoded(small, "bmp"));
+    Write(".hidden.png", Encoded(small, "png"));
+
+    ImportBatch batch(w.files, "Zoo", nullptr);
+    RunToEnd(batch, {in()});
+
+    using R = ImportOutcome::Result;
+    struct Row {
+        QString file;
+        R result;
+        QString pair;
+        QString reason;
+        QString topLeft, topRight;  // colours of the picture's upper quarters as stored
+        bool portrait = false;      // stands upright, so white to its left and right
+    };
+    const QString none = "no pictogram for this name";
+    const std::vector<Row> rows = {
+        {"a:b?.bmp", R::NoSymbol, "a b", none, "red", "green"},
+        {"as bmp.bmp", R::NoSymbol, "as bmp", none, "red", "green"},
+        {"as gif.gif", R::NoSymbol, "as gif", none, "red", "green"},
+        {"as png.png", R::NoSymbol, "as png", none, "red", "green"},
+        {"as tiff.tiff", R::NoSymbol, "as tiff", none, "red", "green"},
+        {"Cat.png", R::NoSymbol, "Cat 2", none, "red", "green"},
+        {"cut.jpg", R::Skipped, "", "damaged picture", {}, {}},
+        {"empty.jpg", R::Skipped, "", "empty file", {}, {}},
+        {"huge.jpg", R::Skipped, "", "too large (60000 × 60000 pixels)", {}, {}},
+        {"IMG_0001.jpg", R::NoSymbol, "IMG_0001 2", none, "red", "green"},
+        {"notes.txt", R::Skipped, "", "not a picture", {}, {}},
+        {"owl.png", R::Added, "Owl", "", "red", "green"},
+        {"turned 1.jpg", R::NoSymbol, "turned 1", none, "red", "green"},
+        {"turned 2.jpg", R::NoSymbol, "turned 2", none, "green", "red"},
+        {"turned 3.jpg", R::NoSymbol, "turned 3", none, "yellow", "blue"},
+        {"turned 4.jpg", R::NoSymbol, "turned 4", none, "blue", "yellow"},
+        {"turned 5.jpg", R::NoSymbol, "turned 5", none, "red", "blue", true},
+        {"turned 6.jpg", R::NoSymbol, "turned 6", none, "blue", "red", true},
+        {"turned 7.jpg", R::NoSymbol, "turned 7", none, "yellow", "green", true},
+        {"turned 8.jpg", R::NoSymbol, "turned 8", none, "green", "yellow", true},
+    };
+    ASSERT_EQ(batch.outcomes().size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
+        const ImportOutcome& got = batch.outcomes()[i];
+        SCOPED_TRACE(row.file.toStdString());
+        EXPECT_EQ(got.file, row.file);
+        EXPECT_EQ(int(got.result), int(row.result));
+        EXPECT_EQ(got.pair, row.pair);
+        EXPECT_EQ(got.reason, row.reason);
+        if (row.pair.isEmpty()) continue;
+        const QImage stored = Stored("Images", row.pair + ".jpg");
+        EXPECT_EQ(stored.size(), QSize(1200, 600));
+        // A 2:1 picture fills the box; standing, it is 300 wide, centred on white.
+        const int left = row.portrait ? 450 : 0, width = row.portrait ? 300 : 1200;
+        EXPECT_EQ(ColourAt(stored, left + width / 4, 150), row.topLeft);
+        EXPECT_EQ(ColourAt(stored, left + 3 * width / 4, 150), row.topRight);
+        if (row.portrait) {
+            EXPECT_EQ(ColourAt(stored, 440, 300), "white");
+            EXPECT_EQ(ColourAt(stored, 760, 300), "white");
+        }
+        EXPECT_NE(ColourAt(stored, 460, 300), "white");
+        EXPECT_NE(ColourAt(stored, 740, 300), "white");
+    }
+    // Nothing carried over: no EXIF block, no comment.
+    QFile turned(w.app("Set_Zoo/Images/turned 6.jpg"));
+    ASSERT_TRUE(turned.open(QIODevice::ReadOnly));
+    const QByteArray bytes = turned.readAll();
+    EXPECT_FALSE(bytes.contains("Exif"));
+    EXPECT_FALSE(bytes.contains("\xFF\xFE"));
+    EXPECT_EQ(Tree(w.app("Set_Zoo")).filter("Symbols/"), (QStringList{"Symbols/Owl.JPG", "Symbols/cat.jpg"}));
+}
+
+}  // namespace lumari::test
+
+namespace lumari::test {
+
+TEST_F(Import, NamedPicturesGetTheirPictogramInEitherLanguageAndLoopsAreSkipped)
+{
+    for (const char* name : {"apple.png", "IMG_1234.png", "Katze.png", "zzqx.png"}) Write(name, Encoded(Quarters({80, 40}), "png"));
+    ASSERT_TRUE(QFile::link(in(), in("back")));
+    const PictogramSymbols symbols(PictogramIndex::DefaultRoot(), {"de", "en"});
+    ImportBatch batch(w.files, "Zoo", &symbols);
+    RunToEnd(batch, {in()});
+
+    QStringList lines;
+    for (const ImportOutcome& outcome : batch.outcomes()) lines << OutcomeLine(outcome);
+    EXPECT_EQ(lines, (QStringList{"added: apple", "no symbol: IMG_1234: no pictogram for this name", "added: Katze",
+                                  "no symbol: zzqx: no pictogram for this name",
+                                  "skipped: back: a link back to a folder already added"}));
+    ASSERT_EQ(batch.outcomes().size(), 5u);
+    EXPECT_EQ(batch.outcomes()[0].proposed.value_or(Pictogram{}).emoji, QString::fromUtf8("🍎"));
+    EXPECT_EQ(batch.outcomes()[2].proposed.value_or(Pictogram{}).emoji, QString::fromUtf8("🐈"));
+    for (const char* pair : {"apple", "Katze"}) {
+        const QImage symbol = Stored("Symbols", QString(pair) + ".jpg");
+        EXPECT_EQ(symbol.size(), QSize(600, 600)) << pair;
+        int coloured = 0;  // a pictogram in colour, not a grey box
+        for (int y = 0; y < 600; y += 10)
+            for (int x = 0; x < 600; x += 10) coloured += symbol.pixelColor(x, y).hsvSaturation() > 100;
+        EXPECT_GT(coloured, 200) << pair;
+    }
+}
+
+TEST_F(Import, CancelLeavesWholeFilesOnly)
+{
+    const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
+    for (int i = 0; i < 40; ++i) Write(QString("p%1.jpg").arg(i, 2, 10, QChar('0')), photo);
+    ImportBatch batch(w.files, "Zoo", nullptr);
+    QObject::connect(&batch, &ImportBatch::imported, &batch, [&] { batch.Cancel(); });
+    RunToEnd(batch, {in()});
+    const QStringList images = QDir(w.app("Set_Zoo/Images")).entryList({"p*"}, QDir::Files);
+    EXPECT_LT(batch.outcomes().size(), 40u);
+    // Every picture written is whole and named: no temporary file is left.
+    EXPECT_EQ(images.size(), qsizetype(batch.outcomes().size()));
+    for (const QString& file : images) EXPECT_EQ(QImage(w.app("Set_Zoo/Images/" + file)).size(), QSize(1200, 600)) << file.toStdString();
+}
+
+}  // namespace lumari::test

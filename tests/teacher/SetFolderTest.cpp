@@ -1,0 +1,127 @@
+// A set's pairs on real folders: pairing by the game's rule, the set list, renaming and removing
+// pairs and sets, failures half-way undone or reported.
+#include "platform/ErrorTrap.h"
+#include "support/TestServices.h"
+#include "teacher/sets/PictureImport.h"
+#include "teacher/sets/SetFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace lumari::test {
+namespace {
+
+QStringList Describe(const QList<Pair>& pairs)
+{
+    QStringList out;
+    for (const Pair& p : pairs) out << p.name + "=" + p.image + "+" + p.symbol;
+    return out;
+}
+
+// The desktop's trash in a folder of the test's own.
+class SetChanges : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        home = qgetenv("HOME");
+        qputenv("HOME", w.app.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", w.app("data").toLocal8Bit());
+        w.app.MakeSet("Set_Zoo", {"cat.jpg", "Dog.JPG", "owl.jpg"}, {"CAT.jpg", "dog.jpg", "bee.jpg"});
+    }
+    void TearDown() override
+    {
+        qputenv("HOME", home);
+        qunsetenv("XDG_DATA_HOME");
+    }
+    QList<Pair> Pairs() const { return folder.Pairs(); }
+    Pair PairNamed(const QString& name) const
+    {
+        for (const Pair& p : Pairs())
+            if (p.name == name) return p;
+        return {};
+    }
+    QString Failure(const std::function<void()>& change) const
+    {
+        try {
+            change();
+        } catch (const SetError& e) {
+            return e.reason();
+        }
+        return "";
+    }
+
+    QByteArray home;
+    World w;
+    SetFolder folder{w.files, "zoo"};  // found whatever its letter case
+};
+
+}  // namespace
+
+TEST(SetPairs, PairedAsTheGameJudgesAndSortedAsPeopleRead)
+{
+    EXPECT_EQ(Describe(PairUp({"b.jpg", "A.JPG", "c 10.jpg", "c 2.jpg"}, {"a.jpg", "C 2.JPG", "d.jpg"})),
+              (QStringList{"A=A.JPG+a.jpg", "b=b.jpg+", "c 2=c 2.jpg+C 2.JPG", "c 10=c 10.jpg+", "d=+d.jpg"}));
+}
+
+TEST(SetPairs, SetsListedAsTheOptionsWindowListsThemWithTheirCounts)
+{
+    World w;
+    w.app.MakeSet("Set_Zoo", {"a.jpg", "b.jpg", "c.jpg"}, {"A.jpg", "B.jpg", "d.jpg"});
+    w.app.MakeSet("SET_birds", {}, {});
+    w.app.WriteFile("Set_x.jpg", "not a folder");
+    ErrorTrap trap(w.boxes, "ListSets");
+    QStringList got;
+    for (const SetSummary& s : ListSets(w.files, trap))
+        got << QString("%1: %2 images, %3 pairs, %4 halves").arg(s.name).arg(s.images).arg(s.pairs).arg(s.halves);
+    EXPECT_EQ(got, (QStringList{"birds: 0 images, 0 pairs, 0 halves", "Zoo: 3 images, 2 pairs, 2 halves"}));
+}
+
+TEST_F(SetChanges, RenameMovesBothFilesToAFreeSafeName)
+{
+    EXPECT_EQ(folder.Rename(PairNamed("cat"), " Dog? ", Pairs()), "Dog 2");
+    EXPECT_EQ(folder.Rename(PairNamed("owl"), "OWL", Pairs()), "OWL");  // a half pair; letter case only
+    EXPECT_EQ(Failure([&] { folder.Rename(PairNamed("bee"), "..", Pairs()); }), "a pair needs a name");
+    EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/Dog 2.jpg", "Images/Dog.JPG", "Images/OWL.jpg",
+                                                  "Symbols", "Symbols/Dog 2.jpg", "Symbols/bee.jpg", "Symbols/dog.jpg"}));
+}
+
+TEST_F(SetChanges, RenameFailingHalfWayLeavesThePairAsItWas)
+{
+    // The symbol went behind the page's back: the image is renamed back.
+    const Pair cat = PairNamed("cat");
+    QFile::remove(w.app("Set_Zoo/Symbols/CAT.jpg"));
+    EXPECT_NE(Failure([&] { folder.Rename(cat, "lion", Pairs()); }), "");
+    // A folder stands where the symbol would go: nothing is renamed.
+    w.app.MakeFolder("Set_Zoo/Symbols/fox.jpg");
+    EXPECT_NE(Failure([&] { folder.Rename(PairNamed("Dog"), "fox", Pairs()); }), "");
+    EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/Dog.JPG", "Images/cat.jpg", "Images/owl.jpg",
+                                                  "Symbols", "Symbols/bee.jpg", "Symbols/dog.jpg", "Symbols/fox.jpg"}));
+}
+
+TEST_F(SetChanges, RemoveMovesBothFilesToTheTrash)
+{
+    folder.Remove(PairNamed("Dog"));
+    EXPECT_EQ(Describe(Pairs()), (QStringList{"bee=+bee.jpg", "cat=cat.jpg+CAT.jpg", "owl=owl.jpg+"}));
+    // The symbol went behind the page's back: the image comes back out of the trash.
+    const Pair cat = PairNamed("cat");
+    QFile::remove(w.app("Set_Zoo/Symbols/CAT.jpg"));
+    EXPECT_NE(Failure([&] { folder.Remove(cat); }), "");
+    EXPECT_EQ(Describe(Pairs()), (QStringList{"bee=+bee.jpg", "cat=cat.jpg+", "owl=owl.jpg+"}));
+    EXPECT_EQ(Tree(w.app("data/Trash")), (QStringList{"files", "files/Dog.JPG", "files/dog.jpg", "info",
+                                                     "info/Dog.JPG.trashinfo", "info/dog.jpg.trashinfo"}));
+}
+
+TEST_F(SetChanges, SetsRenamedUnderTheirRuleAndDeletedToTheTrash)
+{
+    w.app.MakeSet("Set_birds", {}, {});
+    const QStringList sets = {"birds", "Zoo"};
+    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "BIRDS", sets); }), "a set named birds exists");
+    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "a/b", sets); }), "a set's name cannot hold / or \\");
+    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "..", sets); }), "a set's name cannot be dots alone");
+    RenameSet(w.files, "zoo", "Farm", sets);
+    DeleteSet(w.files, "BIRDS");
+    EXPECT_EQ(QDir(w.app.path()).entryList({"Set_*"}, QDir::Dirs), (QStringList{"Set_Farm"}));
+    EXPECT_EQ(QDir(w.app("data/Trash/files")).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"Set_birds"}));
+}
+
+}  // namespace lumari::test

@@ -7,6 +7,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace lumari {
 
@@ -29,8 +30,8 @@ QChart* MakeProgressChart(const std::vector<SessionSummary>& sessions)
 {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
-    auto* success = Series(ReportText::tr("First answers right (%)"), QColor(0x1f, 0x77, 0xb4));
-    auto* response = Series(ReportText::tr("Median response time (s)"), QColor(0xd9, 0x5f, 0x02));
+    auto* success = Series(ReportText::tr("Right first (%)"), QColor(0x1f, 0x77, 0xb4));
+    auto* response = Series(ReportText::tr("Median time (s)"), QColor(0xd9, 0x5f, 0x02));
     double slowest = 1;
     for (const SessionSummary& s : sessions) {
         const double at = double(s.started.toMSecsSinceEpoch());
@@ -55,7 +56,8 @@ QChart* MakeProgressChart(const std::vector<SessionSummary>& sessions)
     percent->setLabelFormat(QStringLiteral("%d"));
     percent->setTitleText(ReportText::tr("%"));
     auto* seconds = new QValueAxis;
-    seconds->setRange(0, std::ceil(slowest));
+    // Four steps of whole half-seconds, level with the percent axis's lines.
+    seconds->setRange(0, 4 * std::ceil(slowest / 4 * 2) / 2);
     seconds->setLabelFormat(QStringLiteral("%.1f"));
     seconds->setTitleText(ReportText::tr("s"));
     chart->addAxis(time, Qt::AlignBottom);

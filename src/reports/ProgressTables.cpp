@@ -45,8 +45,8 @@ QString PeriodText(const Period& period, const Progress& progress)
 ProgressTable SessionsTable(const Progress& progress)
 {
     ProgressTable table;
-    table.headers = {ReportText::tr("Date"), ReportText::tr("Set"), ReportText::tr("Rounds shown"),
-                     ReportText::tr("First answers right"), ReportText::tr("Median response time")};
+    table.headers = {ReportText::tr("Date"), ReportText::tr("Set"), ReportText::tr("Shown"), ReportText::tr("Right first"),
+                     ReportText::tr("Median time")};
     table.numeric = {false, false, true, true, true};
     for (const SessionSummary& s : progress.sessions) {
         table.rows.push_back({{s.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")), s.started.toMSecsSinceEpoch()},

@@ -68,8 +68,8 @@ TEST_F(Report, APdfPageNamesTheLearnerThePeriodTheTotalsAndThePicturesStillToLea
     const QString text = PdfText(pdf);
     EXPECT_EQ(Pages(pdf), 1);
     for (const char* expected : {"Progress of Ann", "Period: 2026-11-30 to 2026-12-03", "Games: 3", "Rounds shown: 65",
-                                 "First answers right: 98 %", "Median response time: 0.9 s", "First answers right (%)",
-                                 "Median response time (s)", "more pictures"})
+                                 "First answers right: 98 %", "Median response time: 0.9 s", "Right first (%)",
+                                 "Median time (s)", "more pictures"})
         EXPECT_TRUE(text.contains(expected)) << expected;
     // dog.jpg, never right, heads the table; cat.jpg, mastered, is left for the line of those not shown.
     const QStringList lines = text.split('\n');

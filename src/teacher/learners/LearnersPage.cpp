@@ -130,8 +130,8 @@ void LearnersPage::Build()
     images_->sortByColumn(-1, Qt::AscendingOrder);  // the pictures still to learn first, until a column is chosen
 
     auto* top = new QHBoxLayout;
-    top->addWidget(sessions_, 1);
-    top->addWidget(chart_, 1);
+    top->addWidget(sessions_, 3);
+    top->addWidget(chart_, 2);
     auto* exports = new QHBoxLayout;
     QPushButton* move = Button(tr("Move game to…"), QStringLiteral("moveGame"), progressArea_);
     QPushButton* csv = Button(tr("Export CSV…"), QStringLiteral("exportCsv"), progressArea_);

@@ -33,9 +33,10 @@ struct RoundRecord {
     bool skipped = false;             // left by "Change set"
 };
 
-// One game: when, with which options, its counts as the statistics take
-// them, and its rounds in the order shown.
+// One game: who played it, when, with which options, its counts as the
+// statistics take them, and its rounds in the order shown.
 struct SessionRecord {
+    QString learner;  // "" for "No learner chosen"
     QDateTime started;
     QDateTime ended;
     QString setName;

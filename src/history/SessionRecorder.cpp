@@ -1,15 +1,22 @@
 #include "history/SessionRecorder.h"
 
+#include "history/Learners.h"
 #include "history/WallClock.h"
 #include "state/Module1.h"
 
 namespace lumari {
 
-SessionRecorder::SessionRecorder(const Module1& module1, const WallClock& clock) : module1_(module1), clock_(clock) {}
+SessionRecorder::SessionRecorder(const Module1& module1, const WallClock& clock, Settings& settings)
+    : module1_(module1), clock_(clock), settings_(settings)
+{
+}
 
 void SessionRecorder::RoundShown(const RoundShownEvent& event) noexcept
 {
-    if (rounds_.empty()) started_ = clock_.Now();
+    if (rounds_.empty()) {
+        started_ = clock_.Now();
+        learner_ = CurrentLearner(settings_);
+    }
     RoundRecord round;
     round.image = event.image;
     round.symbols = event.symbols;
@@ -50,6 +57,7 @@ std::optional<SessionRecord> SessionRecorder::Session() const
 {
     if (module1_.SessionCorrect + module1_.SessionWrong <= 0) return std::nullopt;
     SessionRecord session;
+    session.learner = learner_;
     session.ended = ended_.isValid() ? ended_ : clock_.Now();
     session.started = started_.isValid() ? started_ : session.ended;
     session.setName = module1_.ImagesSet;

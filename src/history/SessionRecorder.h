@@ -8,6 +8,7 @@
 namespace lumari {
 
 struct Module1;
+class Settings;
 class WallClock;
 
 // Follows one game and keeps its rounds: the image, the symbols and the right
@@ -17,8 +18,9 @@ class WallClock;
 class SessionRecorder : public GameObserver {
 public:
     // module1: the game's shared state, whose options and counts the session
-    // takes. Both must outlive the recorder.
-    SessionRecorder(const Module1& module1, const WallClock& clock);
+    // takes; settings: where the learner who plays is read, as the game
+    // starts. All must outlive the recorder.
+    SessionRecorder(const Module1& module1, const WallClock& clock, Settings& settings);
 
     void RoundShown(const RoundShownEvent& event) noexcept override;
     void Answered(const AnswerEvent& event) noexcept override;
@@ -33,6 +35,8 @@ public:
 private:
     const Module1& module1_;
     const WallClock& clock_;
+    Settings& settings_;
+    QString learner_;
     QDateTime started_;
     QDateTime ended_;
     std::vector<RoundRecord> rounds_;

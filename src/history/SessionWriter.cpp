@@ -15,11 +15,10 @@ QVariant Text(const QString& text) { return text.isNull() ? QVariant(QStringLite
 
 }  // namespace
 
-qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& s, const QString& learnerName)
+qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& s)
 {
     WriteTransaction transaction(db);
-    const std::optional<qint64> learner =
-        learnerName.isEmpty() ? std::nullopt : std::optional(LearnerNamed(db, learnerName, s.ended));
+    const std::optional<qint64> learner = s.learner.isEmpty() ? std::nullopt : std::optional(LearnerNamed(db, s.learner, s.ended));
     const QSqlQuery added = RunSql(db,
         QStringLiteral("INSERT INTO sessions(learner_id, started, ended, set_name, placeholders, way_to_work, shown, "
                        "correct, wrong, started_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),

@@ -6,10 +6,9 @@ class QSqlDatabase;
 
 namespace lumari {
 
-// Adds a game to the history in one transaction: the learner when not there
+// Adds a game to the history in one transaction: its learner when not there
 // yet, its sessions row and one rounds row per round; or nothing at all.
-// learner: the name of who played, "" for "No learner chosen". Returns the
-// session's id. Throws HistoryError.
-qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& session, const QString& learner);
+// Returns the session's id. Throws HistoryError.
+qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& session);
 
 }  // namespace lumari

@@ -19,9 +19,10 @@ RoundRecord Round(const QString& image, FirstAnswer first, qint64 responseMs)
     return round;
 }
 
-SessionRecord Game(const QDateTime& started, const QString& set, std::vector<RoundRecord> rounds)
+SessionRecord Game(const QDateTime& started, const QString& set, std::vector<RoundRecord> rounds, const QString& learner)
 {
     SessionRecord game;
+    game.learner = learner;
     game.started = started;
     game.ended = started.addSecs(300);
     game.setName = set;

@@ -18,8 +18,8 @@ QDateTime At(const QString& local, int offsetHours = 1);
 // A round of a recorded game: its image and first answer; answers counted
 // from it, a made-up response time when answered.
 RoundRecord Round(const QString& image, FirstAnswer first, qint64 responseMs = 1000);
-// A game of those rounds on a set, its counts taken from them.
-SessionRecord Game(const QDateTime& started, const QString& set, std::vector<RoundRecord> rounds);
+// A learner's game of those rounds on a set, its counts taken from them.
+SessionRecord Game(const QDateTime& started, const QString& set, std::vector<RoundRecord> rounds, const QString& learner);
 
 // A folder of its own for a history file.
 class HistoryFolder {

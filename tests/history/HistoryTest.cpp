@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlQuery>
 
 #include <thread>
@@ -48,7 +49,7 @@ QStringList Aside(const HistoryFolder& folder)
 // The game of the acceptance, its events and counts as the game makes them:
 // right; wrong then right; "Change set"; closed on the fourth round.
 struct PlayedGame {
-    explicit PlayedGame(Module1& module1) : m(module1), recorder(module1, wall)
+    explicit PlayedGame(World& w) : m(w.module1), recorder(w.module1, wall, w.settings)
     {
         m.ImagesSet = "Animals", m.MaxPlaceholders = 2, m.WayToWork = 2;
         wall.now = At("2026-12-07T10:00:00");
@@ -79,6 +80,15 @@ struct PlayedGame {
     SessionRecorder recorder;
 };
 
+// Records the game as the program does, off this thread; whether it was written.
+bool RecordGame(World& w, const SessionRecorder& recorder, const QString& path)
+{
+    GameRecording recording(w.services(), path);
+    QSignalSpy done(&recording, &GameRecording::finished);
+    if (!recording.Record(recorder)) return false;
+    return done.wait(20000) && done[0][0].toBool();
+}
+
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -91,8 +101,8 @@ TEST(History, APlayedGameIsRecordedRoundByRoundForTheCurrentLearner)
     World w;
     HistoryFolder folder;
     w.Store("Learners", "Current", "Ann");
-    PlayedGame game(w.module1);
-    ASSERT_TRUE(RecordGame(w.services(), game.recorder, folder.file())) << w.boxes.Texts().join("|").toStdString();
+    PlayedGame game(w);
+    ASSERT_TRUE(RecordGame(w, game.recorder, folder.file())) << w.boxes.Texts().join("|").toStdString();
     EXPECT_EQ(w.boxes.Texts(), QStringList());
 
     const auto opened = OpenHistory(folder.file());
@@ -134,17 +144,17 @@ TEST(History, AGameWithoutAnswersIsNotRecordedAndOneWithoutALearnerHasNone)
     FixedWallClock wall;
     wall.now = At("2026-12-07T09:00:00", -5);
     SteppingStopwatch watch;
-    SessionRecorder recorder(w.module1, wall);
+    SessionRecorder recorder(w.module1, wall, w.settings);
     w.module1.SessionShown = 2;
     recorder.RoundShown({After(watch, 10), "a.jpg", {"a.jpg", "b.jpg"}, 0});
     recorder.RoundSkipped({After(watch, 10)});
     recorder.RoundShown({After(watch, 10), "b.jpg", {"a.jpg", "b.jpg"}, 1});
     recorder.GameEnded({After(watch, 10)});
-    EXPECT_FALSE(RecordGame(w.services(), recorder, folder.file()));
+    EXPECT_FALSE(RecordGame(w, recorder, folder.file()));
     EXPECT_FALSE(QFileInfo::exists(folder.file()));
 
     w.module1.SessionWrong = 1;  // as if answered: recorded, with no learner chosen
-    ASSERT_TRUE(RecordGame(w.services(), recorder, folder.file())) << w.boxes.Texts().join("|").toStdString();
+    ASSERT_TRUE(RecordGame(w, recorder, folder.file())) << w.boxes.Texts().join("|").toStdString();
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT learner_id FROM sessions"), "NULL");
     EXPECT_EQ(Value(opened.connection->db(), "SELECT started FROM sessions"), "2026-12-07T09:00:00-05:00");
@@ -158,8 +168,8 @@ TEST(History, ADamagedFileIsKeptAsideAndTheGameStartsANewOne)
     const QByteArray noise = QByteArray("SQLite format 3").append(QByteArray(9000, '\x5a'));
     WriteBytes(folder.file(), noise);
     WriteBytes(folder.file() + "-wal", QByteArray(100, '\x01'));
-    PlayedGame game(w.module1);
-    EXPECT_TRUE(RecordGame(w.services(), game.recorder, folder.file()));
+    PlayedGame game(w);
+    EXPECT_TRUE(RecordGame(w, game.recorder, folder.file()));
     ASSERT_EQ(w.boxes.shown.size(), 1u);
     EXPECT_TRUE(w.boxes.shown[0].prompt.contains("kept aside as \"history.sqlite.damaged-")) << w.boxes.shown[0].prompt.toStdString();
     EXPECT_EQ(w.boxes.shown[0].style, 48);
@@ -176,7 +186,7 @@ TEST(History, AReadOnlyFolderLosesTheGamesHistoryOnlyAndSaysSo)
     HistoryFolder folder;
     {
         const auto opened = OpenHistory(folder.file());
-        WriteSession(opened.connection->db(), Game(At("2026-12-01T10:00:00"), "S", {Round("a.jpg", Right)}), "Ann");
+        WriteSession(opened.connection->db(), Game(At("2026-12-01T10:00:00"), "S", {Round("a.jpg", Right)}, "Ann"));
     }
     const QByteArray top = QFile::encodeName(folder.path()), dir = QFile::encodeName(folder.path() + "/lumari");
     const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
@@ -184,11 +194,10 @@ TEST(History, AReadOnlyFolderLosesTheGamesHistoryOnlyAndSaysSo)
     const pid_t pid = ::fork();
     if (pid == 0) {  // as another user when run as root, who may write anywhere
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
-        PlayedGame game(w.module1);
-        const bool added = RecordGame(w.services(), game.recorder, folder.file());
-        const bool told = w.boxes.shown.size() == 1 && w.boxes.shown[0].prompt.contains("could not be added")
-                          && w.boxes.shown[0].prompt.contains("statistics are stored");
-        ::_exit(added ? 1 : told ? 0 : 2);
+        PlayedGame game(w);
+        const RecordingOutcome outcome = WriteGame(*game.recorder.Session(), folder.file());
+        const QString told = HistoryNotice(outcome);
+        ::_exit(outcome.failure.isEmpty() ? 1 : told.contains("could not be added") && told.contains("statistics are stored") ? 0 : 2);
     }
     int status = -1;
     ASSERT_EQ(::waitpid(pid, &status, 0), pid);
@@ -240,7 +249,7 @@ TEST(History, TwoWritersAtOnceBothKeepEveryGame)
     auto writer = [&](const QString& learner) {
         const auto opened = OpenHistory(folder.file());
         for (int n = 0; n < kGames; ++n) try {
-            WriteSession(opened.connection->db(), Game(At("2026-12-07T10:00:00"), "S", rounds), learner);
+            WriteSession(opened.connection->db(), Game(At("2026-12-07T10:00:00"), "S", rounds, learner));
         } catch (const HistoryError&) { ++failures; }
     };
     std::thread ann(writer, "Ann"), bob(writer, "Bob"), bob2(writer, "bob");
@@ -271,7 +280,7 @@ TEST(History, LearnersAreAddedRenamedArchivedAndGivenSessions)
     EXPECT_EQ(names(true), (QStringList{"Ann", "Bobby"}));
     EXPECT_EQ(LearnerNamed(db, "bobby", now), bob);
 
-    const qint64 game = WriteSession(db, Game(now, "S", {Round("a.jpg", Right)}), "Cleo");  // a new name is added
+    const qint64 game = WriteSession(db, Game(now, "S", {Round("a.jpg", Right)}, "Cleo"));  // a new name is added
     ASSERT_TRUE(FindLearner(db, "cleo"));
     ReassignSession(db, game, ann);
     EXPECT_EQ(LoadProgress(db, ann, {}).sessions.size(), 1u);
@@ -289,10 +298,10 @@ TEST(History, ProgressPerSessionAndPerPictureOverAPeriod)
     const auto opened = OpenHistory(folder.file());
     const QSqlDatabase db = opened.connection->db();
     const qint64 ann = AddLearner(db, "Ann", At("2026-11-01T08:00:00"));
-    WriteSession(db, Game(At("2026-11-30T23:30:00"), "S", {Round("cat.jpg", Wrong, 4000), Round("dog.jpg", Right, 1000)}), "Ann");
+    WriteSession(db, Game(At("2026-11-30T23:30:00"), "S", {Round("cat.jpg", Wrong, 4000), Round("dog.jpg", Right, 1000)}, "Ann"));
     WriteSession(db, Game(At("2026-12-01T10:00:00"), "S", {Round("cat.jpg", Right, 3000), Round("cat.jpg", Right, 1000),
-                                                          Round("dog.jpg", None), Round("cat.jpg", Right, 2000)}), "Ann");
-    WriteSession(db, Game(At("2026-12-02T10:00:00"), "T", {Round("cat.jpg", Right, 500)}), "Ann");
+                                                          Round("dog.jpg", None), Round("cat.jpg", Right, 2000)}, "Ann"));
+    WriteSession(db, Game(At("2026-12-02T10:00:00"), "T", {Round("cat.jpg", Right, 500)}, "Ann"));
 
     const Progress all = LoadProgress(db, ann, {});
     struct S { int shown, right, answered; qint64 median; };

@@ -47,10 +47,10 @@ protected:
         std::vector<RoundRecord> many;
         for (int i = 0; i < 60; ++i) many.push_back(Round(QStringLiteral("picture%1.jpg").arg(i, 2, 10, QLatin1Char('0')), Right, 900));
         many.push_back(Round("dog.jpg", Wrong, 4000));
-        WriteSession(opened.connection->db(), Game(At("2026-11-30T10:00:00"), "Farm", many), "Ann");
+        WriteSession(opened.connection->db(), Game(At("2026-11-30T10:00:00"), "Farm", many, "Ann"));
         for (const char* day : {"2026-12-01T10:00:00", "2026-12-03T10:00:00"})
-            WriteSession(opened.connection->db(), Game(At(day), "Farm", {Round("cat.jpg", Right), Round("cat.jpg", Right, 2000)}), "Ann");
-        WriteSession(opened.connection->db(), Game(At("2026-12-02T10:00:00"), "Farm", {Round("cow.jpg", Right)}), "Bob");
+            WriteSession(opened.connection->db(), Game(At(day), "Farm", {Round("cat.jpg", Right), Round("cat.jpg", Right, 2000)}, "Ann"));
+        WriteSession(opened.connection->db(), Game(At("2026-12-02T10:00:00"), "Farm", {Round("cow.jpg", Right)}, "Bob"));
     }
     int Command(const QStringList& arguments)
     {

@@ -52,8 +52,8 @@ protected:
         const auto opened = OpenHistory(history.file());
         for (const char* day : {"2026-12-01T10:00:00", "2026-12-02T10:00:00"})
             WriteSession(opened.connection->db(), Game(At(day), "Farm", {Round("cat.jpg", Right, 800), Round("dog.jpg", Wrong, 3000),
-                                                                        Round("cow.jpg", None), Round("cat.jpg", Right, 1200)}), "Ann");
-        WriteSession(opened.connection->db(), Game(At("2026-12-03T10:00:00"), "Farm", {Round("hen.jpg", Right)}), "");
+                                                                        Round("cow.jpg", None), Round("cat.jpg", Right, 1200)}, "Ann"));
+        WriteSession(opened.connection->db(), Game(At("2026-12-03T10:00:00"), "Farm", {Round("hen.jpg", Right)}, ""));
         dialogs.folder = history.path();
         wall.now = At("2026-12-07T10:00:00");
         w.Store("Learners", "Current", "Ann");

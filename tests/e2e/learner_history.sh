@@ -14,7 +14,7 @@ printf '[GeneralSettings]\nImagesSet=four\nMaxPlaceholders=2\nPlaySounds=0\nWayT
 HISTORY=$HOME/.local/share/lumari/history.sqlite
 sql() { /usr/bin/python3 -c 'import sqlite3, sys; print(" ".join(":".join(map(str, r)) for r in sqlite3.connect(sys.argv[1]).execute(sys.argv[2])))' "$HISTORY" "$1"; }
 
-# From the options window to the first round drawn, in $game.
+# From the options window to the first round drawn, in $game; then the next round drawn, or the failure.
 start_game() {
   start_app
   wait_window "Lumari !"; local options=$WIN
@@ -22,14 +22,15 @@ start_game() {
   wait_window "Lumari !" "$options"; game=$WIN
   wait_until drawn none || fail "the first round was not drawn"
 }
+next_round() { local previous=$IMAGE; wait_until drawn "$previous" || fail "$1"; }
 start_game
 click "$game" $RIGHT 548
-previous=$IMAGE; wait_until drawn "$previous" || fail "a right answer did not bring the next image"
+next_round "a right answer did not bring the next image"
 key $WRONG
 key $RIGHT
-previous=$IMAGE; wait_until drawn "$previous" || fail "a right answer did not bring the third image"
+next_round "a right answer did not bring the third image"
 xdotool windowfocus --sync "$game" key Return  # "Change set", which has the focus
-previous=$IMAGE; wait_until drawn "$previous" || fail "\"Change set\" did not bring the fourth image"
+next_round "\"Change set\" did not bring the fourth image"
 close_window "$game"
 wait_window "About Lumari !"; answer "$WIN"
 wait_end
@@ -41,21 +42,19 @@ rounds=$(sql "SELECT first_answer, answers, skipped FROM rounds ORDER BY seq")
 timed=$(sql "SELECT response_ms > 0 FROM rounds ORDER BY seq")
 [ "$timed" = "1 1 None None" ] || fail "response times given: $timed"
 
-status=0
-"$WORK/app/lumari-teacher" report --learner ann --csv "$WORK/ann.csv" --pdf "$WORK/ann.pdf" >"$WORK/report.log" 2>&1 || status=$?
-[ "$status" = 0 ] || fail "report: exit status $status, $(cat "$WORK/report.log")"
+"$WORK/app/lumari-teacher" report --learner ann --csv "$WORK/ann.csv" --pdf "$WORK/ann.pdf" >"$WORK/report.log" 2>&1 ||
+  fail "report: $(cat "$WORK/report.log")"
 [ "$(wc -l <"$WORK/ann.csv")" = 5 ] || fail "the CSV holds $(wc -l <"$WORK/ann.csv") lines, not a header and 4 rounds"
 [ "$(sed -n 3p "$WORK/ann.csv" | tr -d "\r" | cut -d, -f1,4,9,10,12)" = "Ann,four,wrong,2,0" ] || fail "the CSV's second round: $(sed -n 3p "$WORK/ann.csv")"
 pdftotext "$WORK/ann.pdf" - | grep -q "Progress of Ann" || fail "the PDF does not name Ann"
-status=0
-"$WORK/app/lumari-teacher" report --learner Zed >/dev/null 2>&1 || status=$?
+status=$("$WORK/app/lumari-teacher" report --learner Zed >/dev/null 2>&1; echo $?)
 [ "$status" = 1 ] || fail "report for an unknown learner: exit status $status, not 1"
 
 # A history overwritten with noise.
 head -c 20000 /dev/urandom >"$HISTORY"
 start_game
 click "$game" $RIGHT 548
-previous=$IMAGE; wait_until drawn "$previous" || fail "a right answer did not bring the next image"
+next_round "a right answer did not bring the next image"
 close_window "$game"
 # The box, beside the results window, which opens at once.
 history_box() { local id; for id in $(windows "Lumari !"); do if is_box "$id"; then BOX=$id; return 0; fi; done; return 1; }

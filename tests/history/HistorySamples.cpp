@@ -4,8 +4,8 @@ namespace lumari::test {
 
 QDateTime At(const QString& local, int offsetHours)
 {
-    return QDateTime(QDateTime::fromString(local, Qt::ISODate).date(), QDateTime::fromString(local, Qt::ISODate).time(),
-                     Qt::OffsetFromUTC, offsetHours * 3600);
+    const QDateTime t = QDateTime::fromString(local, Qt::ISODate);
+    return QDateTime(t.date(), t.time(), Qt::OffsetFromUTC, offsetHours * 3600);
 }
 
 RoundRecord Round(const QString& image, FirstAnswer first, qint64 responseMs)

@@ -27,16 +27,6 @@ QString PdfText(const QString& pdf)
     return p.waitForFinished(30000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
-int Pages(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(30000);
-    const QString info = QString::fromUtf8(p.readAllStandardOutput());
-    const qsizetype at = info.indexOf(QStringLiteral("Pages:"));
-    return at < 0 ? -1 : info.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
-}
-
 // Ann's three games: 60 pictures, cat.jpg the only one mastered, dog.jpg the one still to learn most.
 class Report : public ::testing::Test {
 protected:
@@ -66,7 +56,7 @@ TEST_F(Report, APdfPageNamesTheLearnerThePeriodTheTotalsAndThePicturesStillToLea
     const QString pdf = qEnvironmentVariable("LUMARI_KEEP_PDF", folder.path() + "/ann.pdf");
     ASSERT_EQ(Command({"--learner", "ann", "--pdf", pdf}), report_status::kDone) << complained.toStdString();
     const QString text = PdfText(pdf);
-    EXPECT_EQ(Pages(pdf), 1);
+    EXPECT_EQ(text.count('\f'), 1);  // pdftotext ends each page with a form feed
     for (const char* expected : {"Progress of Ann", "Period: 2026-11-30 to 2026-12-03", "Games: 3", "Rounds shown: 65",
                                  "First answers right: 98 %", "Median response time: 0.9 s", "Right first (%)",
                                  "Median time (s)", "more pictures"})

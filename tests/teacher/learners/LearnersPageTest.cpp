@@ -22,26 +22,14 @@ namespace {
 
 using enum FirstAnswer;
 
-// Dialogs answered from a script.
+// Dialogs answered from a script; files go to the history's folder, the printer prints to a PDF there.
 struct ScriptedDialogs : LearnerDialogs {
-    QString AskName(QWidget*, const QString&, const QString&, const QString& current) override
-    {
-        offered << current;
-        return names.isEmpty() ? QString() : names.takeFirst();
-    }
+    QString AskName(QWidget*, const QString&, const QString&, const QString& now) override { return offered << now, names.value(asked++); }
     int Choose(QWidget*, const QString&, const QString&, const QStringList& c) override { return choices = c, chosen; }
-    QString SaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) override
-    {
-        return folder + "/" + suggested;
-    }
-    bool SetUpPrinter(QWidget*, QPrinter& printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(folder + "/printed.pdf");
-        return true;
-    }
+    QString SaveFileName(QWidget*, const QString&, const QString& name, const QString&) override { return folder + "/" + name; }
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override { return printer.setOutputFileName(folder + "/printed.pdf"), true; }
     QStringList names, offered, choices;
-    int chosen = -1;
+    int asked = 0, chosen = -1;
     QString folder;
 };
 
@@ -61,12 +49,7 @@ protected:
         page->resize(1000, 700);
         page->show();
     }
-    QStringList Learners() const
-    {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i) texts << list()->item(i)->text();
-        return texts;
-    }
+    QStringList Learners() const { QStringList t; for (int i = 0; i < list()->count(); ++i) t << list()->item(i)->text(); return t; }
     QListWidget* list() const { return page->findChild<QListWidget*>("learners"); }
     QTableView* table(const char* name) const { return page->findChild<QTableView*>(name); }
     QString Cell(const char* name, int row, int column) const { return table(name)->model()->index(row, column).data().toString(); }

@@ -11,12 +11,14 @@ PACKAGES=(
   qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
   fonts-liberation xdg-utils libsndfile1-dev
   fonts-noto-color-emoji unicode-cldr-core qt6-image-formats-plugins
+  libqt6sql6-sqlite qt6-charts-dev
 )
 TEST_PACKAGES=(
   googletest libgtest-dev
   xvfb xdotool x11-utils imagemagick python3 python3-xlib util-linux
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream dpkg-dev file libimage-exiftool-perl lintian
+  poppler-utils
 )
 # dpkg-shlibdeps (dpkg-dev) finds the .deb's Depends; CPack needs file for it.
 PACKAGE_PACKAGES=(dpkg-dev file)

@@ -1,5 +1,9 @@
 #include "app/GameFlow.h"
 #include "game/SteadyStopwatch.h"
+#include "history/GameRecording.h"
+#include "history/HistoryFile.h"
+#include "history/SessionRecorder.h"
+#include "history/WallClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
 #include "platform/ProgramFolder.h"
@@ -28,6 +32,13 @@ int main(int argc, char* argv[])
     // last window closes. Without a picture in the default set the start-up
     // refuses to run and no window is left: the program ends at once.
     lumari::GameFlow flow(services, module1, stopwatch);
+    // Each game with an answer joins the learners' history, round by round;
+    // it is written beside the results window, which opens at once.
+    const lumari::SystemWallClock wallClock;
+    lumari::SessionRecorder recorder(module1, wallClock, services.settings);
+    lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
+    flow.SetObserver(&recorder);
+    flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;
     return app.exec();
 }

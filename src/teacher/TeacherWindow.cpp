@@ -1,5 +1,6 @@
 #include "teacher/TeacherWindow.h"
 
+#include "teacher/learners/LearnersPage.h"
 #include "teacher/sets/SetsPage.h"
 
 namespace lumari {
@@ -11,6 +12,7 @@ TeacherWindow::TeacherWindow(const TeacherContext& context, QWidget* parent) : Q
     setDocumentMode(true);
     // The pages, one line each.
     addTab(new SetsPage(context.services, context.symbols, context.dialogs, context.gameProgram, this), tr("Sets"));
+    addTab(new LearnersPage(context.services, this), tr("Learners"));
     resize(1100, 720);
 }
 

@@ -1,7 +1,10 @@
 // lumari-teacher: the adults' program. Without arguments it opens its window;
-// "lumari-teacher import --set NAME FILE_OR_FOLDER..." imports without one.
+// "lumari-teacher import --set NAME FILE_OR_FOLDER..." imports without one;
+// "lumari-teacher report --learner NAME ..." writes a learner's report.
+#include "history/HistoryFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
+#include "reports/ReportCommand.h"
 #include "teacher/TeacherWindow.h"
 #include "teacher/sets/ImportCommand.h"
 #include "teacher/sets/PictogramSymbols.h"
@@ -34,7 +37,10 @@ int main(int argc, char* argv[])
     if (command) {
         QTextStream out(stdout), err(stderr);
         if (!folder.failure.isEmpty()) err << folder.failure << Qt::endl;
-        return lumari::RunTeacherCommand(app.arguments().mid(1), services, symbols, out, err);
+        const QStringList arguments = app.arguments().mid(1);
+        if (arguments.first() == QLatin1String("report"))
+            return lumari::RunReportCommand(arguments.mid(1), lumari::DefaultHistoryPath(), out, err);
+        return lumari::RunTeacherCommand(arguments, services, symbols, out, err);
     }
     if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);
     lumari::QtSetsDialogs dialogs(symbols);

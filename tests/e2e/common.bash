@@ -74,12 +74,30 @@ close_window() { /usr/bin/python3 "$E2E_DIR/xwm.py" close "$1"; }
 settle() { /usr/bin/python3 "$E2E_DIR/xwm.py" sync "$1" || fail "the program does not answer"; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-# A picture of a window, then the colour of its pixels: red, blue or other.
+# A picture of a window, then the colour of its pixels: red, blue, green (#00ff00), yellow or other.
 shot() { import -window "$1" "$WORK/shot.png"; }
 colour() {
-  local p="p{$1,$2}" names=(other red blue)
-  echo "${names[$(convert "$WORK/shot.png" -format "%[fx:$p.r>0.7&&$p.b<0.3?1:($p.b>0.7&&$p.r<0.3?2:0)]" info:)]}"
+  local p="p{$1,$2}" names=(other red blue green yellow)
+  local low="$p.b<0.3" high="$p.r>0.7"
+  echo "${names[$(convert "$WORK/shot.png" -format \
+    "%[fx:$high&&$p.g<0.3&&$low?1:($p.b>0.7&&$p.r<0.3&&$p.g<0.3?2:($p.g>0.7&&$p.r<0.3&&$low?3:($high&&$p.g>0.7&&$low?4:0)))]" info:)]}"
 }
+
+# The game window of two placeholders in $game: once a round whose image is
+# not $1 is drawn, its colour IMAGE and the x of the placeholder of that
+# colour (RIGHT) and of the other one (WRONG).
+drawn() {
+  settle "$game"; shot "$game"
+  IMAGE=$(colour 348 206)
+  [ "$IMAGE" != other ] && [ "$IMAGE" != "$1" ] || return 1
+  local left right
+  left=$(colour 148 548) right=$(colour 545 548)
+  if [ "$left" = "$IMAGE" ] && [ "$right" != "$IMAGE" ]; then RIGHT=148 WRONG=545
+  elif [ "$right" = "$IMAGE" ] && [ "$left" != "$IMAGE" ]; then RIGHT=545 WRONG=148
+  else return 1; fi
+}
+# Answers the placeholder at that x by its key: two presses on one spot this quick would be a double-click.
+key() { xdotool windowfocus --sync "$game" key "$(( $1 == 148 ? 1 : 2 ))"; }
 
 # Waits for the program to end by itself; its exit status must be 0.
 wait_end() {

@@ -15,24 +15,11 @@ click "$options" 352 492  # "Start program"
 wait_window "Lumari !" "$options"; game=$WIN
 is_box "$game" && fail "a box at the start of the game"
 
-# Once a round whose image is not $1 is drawn: its colour IMAGE, and the x of
-# the placeholder of that colour (RIGHT) and of the other one (WRONG).
-drawn() {
-  settle "$game"; shot "$game"
-  IMAGE=$(colour 348 206)
-  [ "$IMAGE" != other ] && [ "$IMAGE" != "$1" ] || return 1
-  local left right
-  left=$(colour 148 548) right=$(colour 545 548)
-  if [ "$left" = "$IMAGE" ] && [ "$right" != "$IMAGE" ]; then RIGHT=148 WRONG=545
-  elif [ "$right" = "$IMAGE" ] && [ "$left" != "$IMAGE" ]; then RIGHT=545 WRONG=148
-  else return 1; fi
-}
 wait_until drawn none || fail "the first round was not drawn"
 click "$game" $RIGHT 548
 first=$IMAGE
 wait_until drawn "$first" || fail "a right answer did not bring the other image"
-# Keys answer the second image: two presses on one spot this quick would be a double-click.
-key() { xdotool windowfocus --sync "$game" key "$(( $1 == 148 ? 1 : 2 ))"; }
+# Keys answer the second image.
 key $WRONG
 key $RIGHT
 wait_window "End of set"; answer "$WIN"

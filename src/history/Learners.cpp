@@ -1,0 +1,109 @@
+#include "history/Learners.h"
+
+#include "history/HistoryText.h"
+#include "history/SqlSteps.h"
+#include "history/WallClock.h"
+#include "platform/Services.h"
+#include "state/SettingsKeys.h"
+
+
+namespace lumari {
+
+namespace {
+
+constexpr int kLongestName = 64;
+constexpr int kConstraint = 19;  // SQLITE_CONSTRAINT
+
+const QString kSection = QStringLiteral("Learners");
+const QString kCurrent = QStringLiteral("Current");
+
+
+// The name as stored, or HistoryError naming what is wrong with it.
+QString Checked(const QString& name)
+{
+    if (const QString problem = LearnerNameProblem(name); !problem.isEmpty()) throw HistoryError(problem);
+    return name.trimmed();
+}
+
+// A write that breaks the unique name says whose name it is.
+template <typename Write> void Naming(const QString& name, Write&& write)
+{
+    try {
+        write();
+    } catch (const HistoryError& error) {
+        if (error.code() != kConstraint) throw;
+        throw HistoryError(HistoryText::tr("There is already a learner named \"%1\".").arg(name), error.code());
+    }
+}
+
+Learner FromRow(const QSqlQuery& row)
+{
+    return {row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(), row.value(3).toInt() != 0};
+}
+
+}  // namespace
+
+std::vector<Learner> ListLearners(const QSqlDatabase& db, bool withArchived)
+{
+    QSqlQuery rows = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE archived = 0 OR ? "
+                                            "ORDER BY name"),
+                         {withArchived ? 1 : 0});
+    std::vector<Learner> learners;
+    while (rows.next()) learners.push_back(FromRow(rows));
+    return learners;
+}
+
+std::optional<Learner> FindLearner(const QSqlDatabase& db, const QString& name)
+{
+    QSqlQuery row = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE name = ?"), {name.trimmed()});
+    if (!row.next()) return std::nullopt;
+    return FromRow(row);
+}
+
+QString LearnerNameProblem(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty()) return HistoryText::tr("A learner needs a name.");
+    if (trimmed.size() > kLongestName) return HistoryText::tr("A learner's name has at most %1 characters.").arg(kLongestName);
+    return QString();
+}
+
+qint64 AddLearner(const QSqlDatabase& db, const QString& name, const QDateTime& now)
+{
+    const QString checked = Checked(name);
+    qint64 id = 0;
+    Naming(checked, [&] {
+        id = RunSql(db, QStringLiteral("INSERT INTO learners(name, created) VALUES (?, ?)"), {checked, IsoWithOffset(now)})
+                 .lastInsertId().toLongLong();
+    });
+    return id;
+}
+
+void RenameLearner(const QSqlDatabase& db, qint64 id, const QString& name)
+{
+    const QString checked = Checked(name);
+    Naming(checked, [&] { RunSql(db, QStringLiteral("UPDATE learners SET name = ? WHERE id = ?"), {checked, id}); });
+}
+
+void SetArchived(const QSqlDatabase& db, qint64 id, bool archived)
+{
+    RunSql(db, QStringLiteral("UPDATE learners SET archived = ? WHERE id = ?"), {archived ? 1 : 0, id});
+}
+
+qint64 LearnerNamed(const QSqlDatabase& db, const QString& name, const QDateTime& now)
+{
+    if (const auto found = FindLearner(db, name)) return found->id;
+    return AddLearner(db, name, now);
+}
+
+void ReassignSession(const QSqlDatabase& db, qint64 session, std::optional<qint64> learner)
+{
+    RunSql(db, QStringLiteral("UPDATE sessions SET learner_id = ? WHERE id = ?"),
+        {learner ? QVariant(*learner) : QVariant(QMetaType(QMetaType::LongLong)), session});
+}
+
+QString CurrentLearner(Settings& settings) { return settings.Get(keys::kApp, kSection, kCurrent, QString()).trimmed(); }
+
+void ChooseCurrentLearner(Settings& settings, const QString& name) { settings.Save(keys::kApp, kSection, kCurrent, name); }
+
+}  // namespace lumari

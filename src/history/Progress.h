@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QSqlDatabase;
+
+namespace lumari {
+
+// Whose games: a learner's id, or none for those of "No learner chosen".
+using LearnerRef = std::optional<qint64>;
+
+// Days as the learner's computer counted them, both ends included; a null
+// date leaves that end open.
+struct Period {
+    QDate from;
+    QDate to;
+};
+
+// One game in a learner's sessions table and chart.
+struct SessionSummary {
+    qint64 id = 0;
+    QDateTime started;       // with the offset it was recorded with
+    QString setName;
+    int shown = 0;           // rounds shown, as the statistics count them
+    int firstRight = 0;      // rounds whose first answer was right
+    int firstAnswered = 0;   // rounds with a first answer, right or wrong
+    std::optional<qint64> medianResponseMs;
+};
+
+// One picture of the learner's sets.
+struct ImageProgress {
+    QString setName;
+    QString image;
+    int timesShown = 0;
+    int firstRight = 0;
+    int firstAnswered = 0;
+    QDateTime lastSeen;
+    bool mastered = false;   // its last three first answers were right
+};
+
+struct Progress {
+    std::vector<SessionSummary> sessions;  // oldest first
+    std::vector<ImageProgress> images;     // the pictures still to learn first
+    int shown = 0;
+    int firstRight = 0;
+    int firstAnswered = 0;
+    std::optional<qint64> medianResponseMs;  // over every first answer
+};
+
+// Everything the Learners page and the report show of one learner's games in
+// a period, read in one pass over their rounds. Throws HistoryError.
+Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period);
+
+// One line of the rounds' export.
+struct RoundRow {
+    qint64 session = 0;
+    QString started;  // as stored
+    QString setName;
+    int seq = 0;
+    QString image;
+    QString symbols;
+    int rightPosition = 0;
+    QString firstAnswer;
+    int answers = 0;
+    std::optional<qint64> responseMs;
+    bool skipped = false;
+};
+// The rounds of a learner's games in a period, in the order played.
+std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period);
+
+// Right first answers in percent of the answered ones; none when none was answered.
+std::optional<double> Percent(int right, int answered);
+// The middle value (the mean of the two middle ones, rounded down, for an
+// even count); none for no values.
+std::optional<qint64> Median(std::vector<qint64> values);
+// A picture is mastered when its last three first answers, oldest first,
+// were all right.
+bool Mastered(const std::vector<bool>& firstAnswersRight);
+
+}  // namespace lumari

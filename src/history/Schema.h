@@ -1,0 +1,25 @@
+#pragma once
+
+class QSqlDatabase;
+
+namespace lumari {
+
+// The version of the history's tables this program writes, kept in
+// PRAGMA user_version.
+//   1: learners, sessions and rounds.
+//   2: sessions.started_ms (the start as milliseconds since 1970 UTC, so that
+//      sessions sort and filter by time across changes of the UTC offset),
+//      and the indexes that find a learner's sessions and a session's rounds.
+constexpr int kSchemaVersion = 2;
+
+// The tables as version 1 made them, in a file without tables.
+void CreateFirstVersion(const QSqlDatabase& db);
+
+// Brings the file to kSchemaVersion in one transaction: the first version's
+// tables in a new file, then each migration in turn. A file of a later
+// version is left as it is and refused. Throws HistoryError.
+void BringUpToDate(const QSqlDatabase& db);
+
+int SchemaVersion(const QSqlDatabase& db);
+
+}  // namespace lumari

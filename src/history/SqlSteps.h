@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <stdexcept>
+
+class QSqlError;
+
+namespace lumari {
+
+// A history operation that failed: a sentence for the adult, and SQLite's
+// primary result code (0 when the failure is not SQLite's).
+class HistoryError : public std::runtime_error {
+public:
+    explicit HistoryError(const QString& text, int code = 0);
+    HistoryError(const QSqlError& error);
+
+    const QString& text() const noexcept { return text_; }
+    int code() const noexcept { return code_; }
+    // SQLite found the file is no database, or damaged inside.
+    bool damaged() const noexcept;
+
+private:
+    QString text_;
+    int code_;
+};
+
+// Runs one statement with its values bound in order. Throws HistoryError.
+QSqlQuery RunSql(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
+// The first column of the first row, a null value when there is none.
+QVariant SqlValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
+
+// A write transaction that takes the write lock at once (BEGIN IMMEDIATE):
+// a second writer then waits through the busy timeout at the start instead
+// of failing midway. Rolled back unless committed.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(const QSqlDatabase& db);
+    ~WriteTransaction();
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+    void Commit();
+
+private:
+    QSqlDatabase db_;
+    bool open_ = true;
+};
+
+}  // namespace lumari

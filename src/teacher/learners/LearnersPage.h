@@ -1,0 +1,96 @@
+#pragma once
+
+#include "history/Progress.h"
+#include "history/WallClock.h"
+#include "platform/Services.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QChartView;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace lumari {
+
+class HistoryConnection;
+class LearnerDialogs;
+class ProgressTableModel;
+struct ReportContent;
+
+// The Learners page of lumari-teacher: the learners (add, rename, archive,
+// choose who plays next), and for the one selected their games, a chart of
+// their progress, a table per picture, and the exports (CSV, PDF, printer).
+// The history is opened when the page is first shown.
+class LearnersPage : public QWidget {
+    Q_OBJECT
+public:
+    // On the user's own history with the toolkit's dialogs and the clock.
+    explicit LearnersPage(const Services& services, QWidget* parent = nullptr);
+    // dialogs and clock must outlive the page.
+    LearnersPage(const Services& services, const QString& historyPath, LearnerDialogs& dialogs, const WallClock& clock,
+                 QWidget* parent = nullptr);
+    ~LearnersPage() override;
+
+    // Opens the history when not open yet, and reads the learners and the
+    // selected learner's games again.
+    void Reload();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Build();
+    void ShowLearners(std::optional<qint64> select);
+    void ShowProgress();
+    // The selected entry: a learner's id, none for "No learner chosen";
+    // nothing when no entry is selected.
+    std::optional<LearnerRef> Selected() const;
+    QString SelectedName() const;
+    ReportContent Content() const;
+
+    void AddLearner();
+    void RenameLearner();
+    void ToggleArchived();
+    void ChooseCurrent();
+    void MoveGame();
+    void ExportCsv();
+    void ExportPdf();
+    void Print();
+    // Runs a change of the history; a failure is told in a box. False then.
+    template <typename Change> bool Try(Change&& change);
+    void Tell(const QString& text);
+
+    Services services_;
+    QString historyPath_;
+    std::unique_ptr<LearnerDialogs> ownDialogs_;
+    SystemWallClock ownClock_;
+    LearnerDialogs* dialogs_;
+    const WallClock* clock_;
+    std::unique_ptr<HistoryConnection> history_;
+    bool opened_ = false;
+    Progress progress_;
+
+    QLabel* problem_ = nullptr;
+    QListWidget* learners_ = nullptr;
+    QCheckBox* showArchived_ = nullptr;
+    QLabel* current_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* rename_ = nullptr;
+    QPushButton* archive_ = nullptr;
+    QPushButton* playsNext_ = nullptr;
+    QWidget* progressArea_ = nullptr;
+    ProgressTableModel* sessionsModel_ = nullptr;
+    QTableView* sessions_ = nullptr;
+    QChartView* chart_ = nullptr;
+    ProgressTableModel* imagesModel_ = nullptr;
+    QSortFilterProxyModel* imagesSorted_ = nullptr;
+    QTableView* images_ = nullptr;
+};
+
+}  // namespace lumari

@@ -1,0 +1,135 @@
+// The Learners page, offscreen, on a real history file and the real settings file.
+#include "history/HistoryFile.h"
+#include "history/SessionWriter.h"
+#include "history/HistorySamples.h"
+#include "support/TestServices.h"
+#include "teacher/learners/LearnerDialogs.h"
+#include "teacher/learners/LearnersPage.h"
+
+#include <QAbstractItemModel>
+#include <QChartView>
+#include <QCheckBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace lumari::test {
+namespace {
+
+using enum FirstAnswer;
+
+// Dialogs answered from a script; files go to the history's folder, the printer prints to a PDF there.
+struct ScriptedDialogs : LearnerDialogs {
+    QString AskName(QWidget*, const QString&, const QString&, const QString& now) override { return offered << now, names.value(asked++); }
+    int Choose(QWidget*, const QString&, const QString&, const QStringList& c) override { return choices = c, chosen; }
+    QString SaveFileName(QWidget*, const QString&, const QString& name, const QString&) override { return folder + "/" + name; }
+    bool SetUpPrinter(QWidget*, QPrinter& printer) override { return printer.setOutputFileName(folder + "/printed.pdf"), true; }
+    QStringList names, offered, choices;
+    int asked = 0, chosen = -1;
+    QString folder;
+};
+
+class Page : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto opened = OpenHistory(history.file());
+        for (const char* day : {"2026-12-01T10:00:00", "2026-12-02T10:00:00"})
+            WriteSession(opened.connection->db(), Game(At(day), "Farm", {Round("cat.jpg", Right, 800), Round("dog.jpg", Wrong, 3000),
+                                                                        Round("cow.jpg", None), Round("cat.jpg", Right, 1200)}, "Ann"));
+        WriteSession(opened.connection->db(), Game(At("2026-12-03T10:00:00"), "Farm", {Round("hen.jpg", Right)}, ""));
+        dialogs.folder = history.path();
+        wall.now = At("2026-12-07T10:00:00");
+        w.Store("Learners", "Current", "Ann");
+        page = std::make_unique<LearnersPage>(w.services(), history.file(), dialogs, wall);
+        page->resize(1000, 700);
+        page->show();
+    }
+    QStringList Learners() const { QStringList t; for (int i = 0; i < list()->count(); ++i) t << list()->item(i)->text(); return t; }
+    QListWidget* list() const { return page->findChild<QListWidget*>("learners"); }
+    QTableView* table(const char* name) const { return page->findChild<QTableView*>(name); }
+    QString Cell(const char* name, int row, int column) const { return table(name)->model()->index(row, column).data().toString(); }
+    void Press(const char* button) const { QTest::mouseClick(page->findChild<QPushButton*>(button), Qt::LeftButton); }
+    void Select(const QString& text) const { list()->setCurrentItem(list()->findItems(text, Qt::MatchStartsWith).value(0)); }
+
+    World w;
+    HistoryFolder history;
+    ScriptedDialogs dialogs;
+    FixedWallClock wall;
+    std::unique_ptr<LearnersPage> page;
+};
+
+TEST_F(Page, ShowsWhoPlaysNextWithTheirGamesChartAndPicturesSortedByEachColumn)
+{
+    EXPECT_EQ(Learners(), (QStringList{"Ann (plays next)", "No learner chosen"}));
+    EXPECT_EQ(list()->currentRow(), 0);
+    ASSERT_EQ(table("sessions")->model()->rowCount(), 2);
+    const char* const firstGame[] = {"2026-12-01 10:00", "Farm", "4", "67 %", "1.2 s"};
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(Cell("sessions", 0, c), firstGame[c]) << c;
+    EXPECT_EQ(page->findChild<QChartView*>("chart")->chart()->series().size(), 2);
+    // Still to learn first; then by the share right, as numbers (0 % < 100 %), and by times shown.
+    QStringList order;
+    for (int r = 0; r < 3; ++r) order << Cell("images", r, 0);
+    EXPECT_EQ(order, (QStringList{"cow.jpg", "dog.jpg", "cat.jpg"}));
+    table("images")->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
+    EXPECT_EQ(Cell("images", 0, 0), "cat.jpg");
+    EXPECT_EQ(Cell("images", 0, 3), "100 %");
+    EXPECT_EQ(Cell("images", 0, 5), "mastered");
+    EXPECT_EQ(Cell("images", 2, 3), "\u2013");
+    table("images")->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
+    EXPECT_EQ(Cell("images", 2, 2), "4");
+
+    Select("No learner chosen");
+    EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
+    EXPECT_EQ(Cell("images", 0, 0), "hen.jpg");
+}
+
+TEST_F(Page, LearnersAreAddedRenamedArchivedAndChosenToPlayNext)
+{
+    dialogs.names = {"Bob", "ann", "Anna"};
+    Press("add");
+    EXPECT_EQ(Learners(), (QStringList{"Ann (plays next)", "Bob", "No learner chosen"}));
+    EXPECT_EQ(list()->currentItem()->text(), "Bob");
+    Press("add");  // "ann" is taken, letter case ignored
+    EXPECT_EQ(w.boxes.Texts(), QStringList{"There is already a learner named \"ann\"."});
+    Select("Ann");
+    Press("rename");
+    EXPECT_EQ(dialogs.offered.last(), "Ann");
+    EXPECT_EQ(w.Stored("Learners", "Current"), "Anna");  // who plays next keeps playing under the new name
+    Select("Bob");
+    Press("playsNext");
+    EXPECT_EQ(w.Stored("Learners", "Current"), "Bob");
+    Press("archive");
+    EXPECT_EQ(Learners(), (QStringList{"Anna", "No learner chosen"}));
+    page->findChild<QCheckBox*>("showArchived")->setChecked(true);
+    EXPECT_EQ(Learners(), (QStringList{"Anna", "Bob (archived) (plays next)", "No learner chosen"}));
+    Select("No learner chosen");
+    Press("playsNext");
+    EXPECT_EQ(w.Stored("Learners", "Current"), "");
+}
+
+TEST_F(Page, AGameMovesToAnotherLearnerAndTheReportsAreWrittenAndPrinted)
+{
+    table("sessions")->selectRow(1);
+    dialogs.chosen = 1;  // Ann, then "No learner chosen"
+    Press("moveGame");
+    EXPECT_EQ(dialogs.choices, (QStringList{"Ann", "No learner chosen"}));
+    EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
+    Press("exportCsv");
+    QFile csv(history.path() + "/Ann-rounds.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count('\n'), 5);  // the header and the four rounds left to Ann
+    Press("exportPdf");
+    Press("print");
+    for (const char* pdf : {"/Ann-report.pdf", "/printed.pdf"}) EXPECT_GT(QFileInfo(history.path() + pdf).size(), 1000) << pdf;
+    Select("No learner chosen");
+    EXPECT_EQ(table("sessions")->model()->rowCount(), 2);
+    EXPECT_TRUE(w.boxes.shown.empty());
+}
+
+}  // namespace
+}  // namespace lumari::test

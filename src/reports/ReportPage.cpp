@@ -24,7 +24,7 @@ constexpr QSize kChartSize(660, 290);
 constexpr double kChartShare = 0.32;  // of the page's height
 
 // Widths of the picture table's columns, in shares of the page's width.
-constexpr double kColumns[] = {0.26, 0.16, 0.14, 0.20, 0.14, 0.10};
+constexpr double kColumns[] = {0.25, 0.16, 0.12, 0.17, 0.16, 0.14};
 
 double LineHeight(const QPainter& painter) { return painter.fontMetrics().height() * 1.25; }
 
@@ -56,14 +56,21 @@ void PaintChart(QPainter& painter, const QRectF& target, const Progress& progres
     view.render(&painter, target, QRect(QPoint(0, 0), kChartSize), Qt::IgnoreAspectRatio);
 }
 
-void PaintRow(QPainter& painter, const QRectF& page, double y, double height, const QStringList& cells, const std::vector<bool>& numeric)
+// A row of cells; a header's words wrap within its cell (its height holds
+// two lines), a value too wide for its cell is elided in the middle.
+void PaintRow(QPainter& painter, const QRectF& page, double y, double height, const QStringList& cells,
+              const std::vector<bool>& numeric, bool header = false)
 {
     double x = page.left();
     for (int i = 0; i < cells.size() && i < int(std::size(kColumns)); ++i) {
         const double width = kColumns[i] * page.width();
         const Qt::Alignment align = std::size_t(i) < numeric.size() && numeric[std::size_t(i)] ? Qt::AlignRight : Qt::AlignLeft;
-        painter.drawText(QRectF(x, y, width - page.width() * 0.01, height), align | Qt::AlignVCenter,
-                         painter.fontMetrics().elidedText(cells[i], Qt::ElideMiddle, int(width * 0.95)));
+        const QRectF cell(x, y, width - page.width() * 0.01, height);
+        if (header)
+            painter.drawText(cell, int(align | Qt::AlignBottom | Qt::TextWordWrap), cells[i]);
+        else
+            painter.drawText(cell, align | Qt::AlignVCenter,
+                             painter.fontMetrics().elidedText(cells[i], Qt::ElideMiddle, int(cell.width())));
         x += width;
     }
 }
@@ -73,8 +80,8 @@ void PaintPictures(QPainter& painter, const QRectF& page, double y, const Progre
     const ProgressTable table = ImagesTable(progress);
     SetFont(painter, 9, true);
     const double height = LineHeight(painter);
-    PaintRow(painter, page, y, height, table.headers, table.numeric);
-    y += height;
+    PaintRow(painter, page, y, 2 * height, table.headers, table.numeric, true);
+    y += 2 * height;
     painter.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
     SetFont(painter, 9);
     // Room for the rows, and one line to say how many more there are.

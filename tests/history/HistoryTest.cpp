@@ -35,8 +35,6 @@ QString Text(const QVariant& v) { return v.isNull() ? QStringLiteral("NULL") : v
 
 QString Value(const QSqlDatabase& db, const QString& sql) { return Text(SqlValue(db, sql)); }
 
-QByteArray Bytes(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"); }
-
 QStringList Aside(const HistoryFolder& folder)
 {
     return QDir(folder.path() + "/lumari").entryList({"history.sqlite.damaged-*"}, QDir::Files);
@@ -83,13 +81,6 @@ bool RecordGame(World& w, const SessionRecorder& recorder, const QString& path)
     QSignalSpy done(&recording, &GameRecording::finished);
     if (!recording.Record(recorder)) return false;
     return done.wait(20000) && done[0][0].toBool();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 TEST(History, APlayedGameIsRecordedRoundByRoundForTheCurrentLearner)
@@ -163,7 +154,7 @@ TEST(History, ADamagedFileIsKeptAsideAndTheGameStartsANewOne)
     EXPECT_TRUE(w.boxes.shown[0].prompt.contains("kept aside as \"history.sqlite.damaged-")) << w.boxes.shown[0].prompt.toStdString();
     EXPECT_EQ(w.boxes.shown[0].style, 48);
     ASSERT_EQ(Aside(folder).size(), 1);
-    EXPECT_EQ(Bytes(folder.path() + "/lumari/" + Aside(folder)[0]), noise);
+    EXPECT_EQ(ReadBytes(folder.path() + "/lumari/" + Aside(folder)[0]), noise);
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM rounds"), "4");
     EXPECT_TRUE(opened.keptAside.isEmpty());

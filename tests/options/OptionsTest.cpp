@@ -1,14 +1,14 @@
-// The options window on a real program folder and settings file: stored options
-// into the controls, its commands, and the closing into the store and the shared state.
+// The options window on a real program folder and settings file: stored options into the controls,
+// its commands, and the closing (close box or "Start program") into the store and the shared state.
 #include "options/frmApertura.h"
 #include "results/Reports.h"
 #include "state/SettingsKeys.h"
 #include "support/TestServices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 
@@ -38,7 +38,6 @@ QStringList Boxes(const FakeBoxes& boxes)  // error boxes (style 16, no title) a
 }
 QString Error(const char* what, const char* routine) { return QString("Error \"%1\" in %2() routine").arg(what, routine); }
 
-// Stored options into the controls and state, the commands, and the closing: close box or "Start program".
 TEST(Options, StoredOptionsTheCommandsAndTheClosing)
 {
     World w;
@@ -152,7 +151,6 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
     }
 }
 
-// A stored "2" shows the check box greyed; the learner's clicks then give only checked or unchecked.
 TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
 {
     World w;
@@ -169,7 +167,6 @@ TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
     EXPECT_EQ(w.Stored(keys::kGeneral, keys::kPlaySounds), "2");  // greyed and left alone, stored as shown
 }
 
-// Nothing can be written: every write is reported, yet the options hold and the totals count the session.
 TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)
 {
     World w;

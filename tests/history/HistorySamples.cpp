@@ -19,7 +19,8 @@ SessionRecord Game(const QDateTime& started, const QString& set, std::vector<Rou
 {
     SessionRecord game{.learner = learner, .started = started, .ended = started.addSecs(300), .setName = set,
                        .placeholders = 2, .wayToWork = 1, .shown = int(rounds.size()), .rounds = std::move(rounds)};
-    for (const RoundRecord& r : game.rounds) game.correct += r.firstAnswer == FirstAnswer::Right, game.wrong += r.firstAnswer == FirstAnswer::Wrong;
+    for (const RoundRecord& r : game.rounds)
+        game.correct += r.firstAnswer == FirstAnswer::Right, game.wrong += r.firstAnswer == FirstAnswer::Wrong;
     return game;
 }
 

@@ -13,15 +13,10 @@
 #include "support/TestServices.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QSqlQuery>
 
 #include <thread>
-
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace lumari::test {
 namespace {
@@ -168,20 +163,13 @@ TEST(History, AReadOnlyFolderLosesTheGamesHistoryOnlyAndSaysSo)
         const auto opened = OpenHistory(folder.file());
         WriteSession(opened.connection->db(), Game(At("2026-12-01T10:00:00"), "S", {Round("a.jpg", Right)}, "Ann"));
     }
-    const QByteArray top = QFile::encodeName(folder.path()), dir = QFile::encodeName(folder.path() + "/lumari");
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
-    ASSERT_TRUE(::chmod(top, 0755) == 0 && ::chmod(dir, 0555) == 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {  // as another user when run as root, who may write anywhere
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+    const int status = InReadOnlyFolder(folder.path() + "/lumari", [&] {
         PlayedGame game(w);
         const RecordingOutcome outcome = WriteGame(*game.recorder.Session(), folder.file());
         const QString told = HistoryNotice(outcome);
-        ::_exit(outcome.failure.isEmpty() ? 1 : told.contains("could not be added") && told.contains("statistics are stored") ? 0 : 2);
-    }
-    int status = -1;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        return outcome.failure.isEmpty() ? 1 : told.contains("could not be added") && told.contains("statistics are stored") ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(Aside(folder).isEmpty());
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM sessions"), "1");

@@ -145,20 +145,14 @@ TEST(SettingsStore, TextsRoundTripDamageIsKeptAndAFailedSaveLeavesTheFile)
     EXPECT_EQ(ReadBytes(folder.filePath(copies().value(0))), damaged);
     QFile::remove(folder.filePath(copies().value(0)));
 
-    // A read-only settings folder, written by another user when run as root (who may write anywhere).
+    // A read-only settings folder.
     w.app.WriteFile("cfg/K.Orvel-Lumari.ini", "[GeneralSettings]\nK=old\n");
-    const QByteArray top = QFile::encodeName(w.app.path()), cfg = QFile::encodeName(w.app("cfg"));
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(cfg, 0755), ::chmod(top, 0700); });
-    ASSERT_TRUE(::chmod(cfg, 0555) == 0 && ::chmod(top, 0755) == 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    const int status = InReadOnlyFolder(w.app("cfg"), [&] {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, w.app("cfg"));
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
-        ::_exit(get("K") != "old" ? 2 : Outcome([&] { save("K", "new"); }).mid(1).toInt());
-    }
-    int status = -1;
-    Check({R(::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1, "70"),
-           R(Tree(w.app("cfg")).join('|'), "K.Orvel-Lumari.ini"), R(ReadBytes(w.app("cfg/K.Orvel-Lumari.ini")), "[GeneralSettings]\nK=old\n")});
+        return get("K") != "old" ? 2 : Outcome([&] { save("K", "new"); }).mid(1).toInt();
+    });
+    Check({R(status, "70"), R(Tree(w.app("cfg")).join('|'), "K.Orvel-Lumari.ini"),
+           R(ReadBytes(w.app("cfg/K.Orvel-Lumari.ini")), "[GeneralSettings]\nK=old\n")});
 }
 
 TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)

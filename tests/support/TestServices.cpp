@@ -8,6 +8,10 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace lumari::test {
 
 namespace {
@@ -33,6 +37,17 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     Check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), path);
+}
+
+int InReadOnlyFolder(const QString& folder, const std::function<int()>& body)
+{
+    const QByteArray dir = QFile::encodeName(folder), top = QFile::encodeName(QFileInfo(folder).path());
+    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
+    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 9 : body());
+    int status = -1;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 AppFolder::AppFolder() { Check(dir_.isValid(), "a temporary folder"); }

@@ -49,6 +49,9 @@ QStringList Tree(const QString& root);
 // A file's bytes, "<none>" when it cannot be read; and writing one, making its folder first.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
+// Runs `body` in a child process while `folder` is read-only and its parent open to all, as another
+// user when run as root (who may write anywhere); the child's exit status, -1 when it did not exit.
+int InReadOnlyFolder(const QString& folder, const std::function<int()>& body);
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();

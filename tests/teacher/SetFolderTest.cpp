@@ -32,8 +32,7 @@ protected:
     QList<Pair> Pairs() const { return folder.Pairs(); }
     Pair PairNamed(const QString& name) const
     {
-        for (const Pair& p : Pairs())
-            if (p.name == name) return p;
+        for (const Pair& p : Pairs()) if (p.name == name) return p;
         return {};
     }
     // Why a change failed, "" when it did not.

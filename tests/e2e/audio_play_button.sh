@@ -4,8 +4,7 @@
 # Damaged copies, other containers named .wav and a missing ok.wav are silence, and show no box.
 . "$2/common.bash" "$@" pulseaudio parec sox
 start_sound_server
-start_app
-wait_window "Lumari !"; options=$WIN
+open_options
 
 REC=$WORK/rec.raw
 recorded() { [ "$(stat -c %s "$REC")" -ge "$1" ]; }
@@ -14,9 +13,8 @@ peak() { /usr/bin/python3 -c 'import array, sys; b = open(sys.argv[1], "rb").rea
 print(max(map(abs, array.array("h", b)), default=0))' "$REC" "$1"; }
 loud() { [ "$(peak "$1")" -gt 3000 ]; }
 over() { [ "$(peak $(($(stat -c %s "$REC") - 17640)))" -lt 100 ]; }  # the last 0.2 s
-# Clicks "Play it" while the sink is recorded: heard (then waits for its
-# end), or silent over 1.5 s of recording after the click was handled; no
-# box either way.
+# Clicks "Play it" while the sink is recorded: heard (then waits for its end), or silent over 1.5 s of
+# recording after the click was handled; no box either way.
 play() {
   parec -d e2e.monitor --format=s16le --channels=1 --rate=44100 --raw --latency-msec=20 >"$REC" &
   EXTRA_PIDS="$EXTRA_PIDS $!"

@@ -1,7 +1,6 @@
-# Shared by the end-to-end journeys: the real program in a copy of its folder,
-# its own settings folder and its own X server, all in one work folder that
-# goes at the end. Arguments: the program's folder, this folder, the build
-# folder; then the extra tools the journey needs.
+# Shared by the end-to-end journeys: the real program in a copy of its folder, its own settings folder and its
+# own X server, all in one work folder that goes at the end. Arguments: the program's folder, this folder, the
+# build folder; then the extra tools the journey needs.
 set -euo pipefail
 APP_DIR=$1 E2E_DIR=$2 BUILD_DIR=$3
 shift 3
@@ -36,9 +35,8 @@ wait_until() {
   return 1
 }
 
-# An X server on a display nobody else holds; -noreset: a client that leaves
-# (a probe) does not reset it under the program. It writes its display number
-# once it takes connections.
+# An X server on a display nobody else holds; -noreset: a client that leaves (a probe) does not reset it under
+# the program. It writes its display number once it takes connections.
 exec 3>"$WORK/display"
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
@@ -46,11 +44,14 @@ exec 3>&-
 wait_until test -s "$WORK/display" || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }
 export DISPLAY=:$(head -n 1 "$WORK/display")
 
-# Starts the program, after an optional command prefix.
+# Starts the program, after an optional command prefix; open_options waits for its first window,
+# $options; start_game presses its "Start program" and waits for the game window, $game.
 start_app() {
   "$@" "$WORK/app/lumari" >>"$WORK/app.log" 2>&1 &
   APP_PID=$!
 }
+open_options() { start_app "$@"; wait_window "Lumari !"; options=$WIN; }
+start_game() { open_options "$@"; click "$options" 352 492; wait_window "Lumari !" "$options"; game=$WIN; }
 
 # The program's shown windows with exactly this title.
 windows() { xdotool search --all --onlyvisible --pid "$APP_PID" --name "^$1\$" 2>/dev/null || true; }
@@ -83,9 +84,8 @@ colour() {
     "%[fx:$high&&$p.g<0.3&&$low?1:($p.b>0.7&&$p.r<0.3&&$p.g<0.3?2:($p.g>0.7&&$p.r<0.3&&$low?3:($high&&$p.g>0.7&&$low?4:0)))]" info:)]}"
 }
 
-# The game window of two placeholders in $game: once a round whose image is
-# not $1 is drawn, its colour IMAGE and the x of the placeholder of that
-# colour (RIGHT) and of the other one (WRONG).
+# The game window of two placeholders in $game: once a round whose image is not $1 is drawn, its colour IMAGE
+# and the x of the placeholder of that colour (RIGHT) and of the other one (WRONG).
 drawn() {
   settle "$game"; shot "$game"
   IMAGE=$(colour 348 206)
@@ -105,6 +105,19 @@ wait_end() {
   local status=0
   wait "$APP_PID" || status=$?
   APP_PID="" && [ "$status" = 0 ] || fail "exit status $status"
+}
+# OK on the results a game leaves: the program ends.
+close_results() { wait_window "About Lumari !"; answer "$WIN"; wait_end; }
+
+# A set of one-colour pairs, named for their colours: colour_set SET COLOUR...
+colour_set() {
+  local set=$WORK/app/Set_$1 c
+  shift
+  mkdir -p "$set/Images" "$set/Symbols"
+  for c in "$@"; do
+    convert -size 320x160 "xc:$c" "$set/Images/${c#\#}.jpg"
+    convert -size 200x200 "xc:$c" "$set/Symbols/${c#\#}.jpg"
+  done
 }
 
 # A PulseAudio server of the journey's own with one null sink "e2e" (16-bit

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# The real program over a settings file with years of counts, then a cut and
-# garbage: it comes up with no box, its close box ends it, the damaged bytes
-# are kept beside the file and the counts go on.
+# The real program over a settings file with years of counts, then a cut and garbage: it comes up with no box,
+# its close box ends it, the damaged bytes are kept beside the file and the counts go on.
 . "$2/common.bash" "$@" cmp
 { printf '[Statistics]\nShown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=4\n[GeneralSettings]\nImagesSet=def'
   for _ in $(seq 100); do printf '\x00\xff\xfe\x01garbage\x1b[\xc3\x28\n=\x7f'; done; } >"$WORK/damaged.ini"
 cp "$WORK/damaged.ini" "$INI"
-start_app
-wait_window "Lumari !"
+open_options
 ! is_box "$WIN" || fail "a box over a damaged file"
 close_window "$WIN"
 wait_end  # a box left open would keep it from ending

@@ -3,16 +3,9 @@
 # answer clicked, a wrong and a right one keyed, the end of the set and the results window; the
 # stored totals count each round's first answer only.
 . "$2/common.bash" "$@"
-for c in red blue; do
-  mkdir -p "$WORK/app/Set_e2e/Images" "$WORK/app/Set_e2e/Symbols"
-  convert -size 320x160 xc:$c "$WORK/app/Set_e2e/Images/$c.jpg"
-  convert -size 200x200 xc:$c "$WORK/app/Set_e2e/Symbols/$c.jpg"
-done
+colour_set e2e red blue
 printf '[GeneralSettings]\nImagesSet=e2e\nMaxPlaceholders=2\nPlaySounds=0\nWayToWork=2\n[Statistics]\nShown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=4\n' >"$INI"
-start_app
-wait_window "Lumari !"; options=$WIN
-click "$options" 352 492  # "Start program"
-wait_window "Lumari !" "$options"; game=$WIN
+start_game
 is_box "$game" && fail "a box at the start of the game"
 
 wait_until drawn none || fail "the first round was not drawn"
@@ -23,8 +16,7 @@ wait_until drawn "$first" || fail "a right answer did not bring the other image"
 key $WRONG
 key $RIGHT
 wait_window "End of set"; answer "$WIN"
-wait_window "About Lumari !"; answer "$WIN"
-wait_end
+close_results
 # 20 shown, 15 right, 3 wrong, 4 runs before; this run: 2 shown, 1 right, 1 wrong.
 [ "$(totals)" = "22 16 4 5" ] || fail "shown, right, wrong, used: $(totals), not 22 16 4 5"
 echo "PASS: full run"

@@ -1,29 +1,18 @@
 #!/usr/bin/env bash
-# A game played for the learner "Ann" on a four-picture set: a right answer, a wrong then a right
-# one, "Change set", then the window closed on the fourth round. The statistics count it as
-# always, the learners' history holds the game round by round, and lumari-teacher reports it as
-# CSV and PDF. Then a history overwritten with noise: kept aside, one box, the statistics still
-# stored, a new history with that game.
+# A game played for the learner "Ann" on a four-picture set: a right answer, a wrong then a right one, "Change
+# set", then the window closed on the fourth round. The statistics count it as always, the learners' history
+# holds the game round by round, and lumari-teacher reports it as CSV and PDF. Then a history overwritten with
+# noise: kept aside, one box, the statistics still stored, a new history with that game.
 . "$2/common.bash" "$@" pdftotext
-for c in red blue '#00ff00' yellow; do
-  mkdir -p "$WORK/app/Set_four/Images" "$WORK/app/Set_four/Symbols"
-  convert -size 320x160 "xc:$c" "$WORK/app/Set_four/Images/${c#\#}.jpg"
-  convert -size 200x200 "xc:$c" "$WORK/app/Set_four/Symbols/${c#\#}.jpg"
-done
+colour_set four red blue '#00ff00' yellow
 printf '[GeneralSettings]\nImagesSet=four\nMaxPlaceholders=2\nPlaySounds=0\nWayToWork=2\n[Learners]\nCurrent=Ann\n' >"$INI"
 HISTORY=$HOME/.local/share/lumari/history.sqlite
 sql() { /usr/bin/python3 -c 'import sqlite3, sys; print(" ".join(":".join(map(str, r)) for r in sqlite3.connect(sys.argv[1]).execute(sys.argv[2])))' "$HISTORY" "$1"; }
 
-# From the options window to the first round drawn, in $game; then the next round drawn, or the failure.
-start_game() {
-  start_app
-  wait_window "Lumari !"; local options=$WIN
-  click "$options" 352 492  # "Start program"
-  wait_window "Lumari !" "$options"; game=$WIN
-  wait_until drawn none || fail "the first round was not drawn"
-}
+# A new game's first round drawn; the next round drawn, or the failure.
+first_round() { start_game; wait_until drawn none || fail "the first round was not drawn"; }
 next_round() { local previous=$IMAGE; wait_until drawn "$previous" || fail "$1"; }
-start_game
+first_round
 click "$game" $RIGHT 548
 next_round "a right answer did not bring the next image"
 key $WRONG
@@ -32,8 +21,7 @@ next_round "a right answer did not bring the third image"
 xdotool windowfocus --sync "$game" key Return  # "Change set", which has the focus
 next_round "\"Change set\" did not bring the fourth image"
 close_window "$game"
-wait_window "About Lumari !"; answer "$WIN"
-wait_end
+close_results
 [ "$(totals)" = "4 1 1 1" ] || fail "shown, right, wrong, used: $(totals), not 4 1 1 1"
 session=$(sql "SELECT l.name, s.set_name, s.placeholders, s.way_to_work, s.shown, s.correct, s.wrong FROM sessions s JOIN learners l ON l.id = s.learner_id")
 [ "$session" = "Ann:four:2:2:4:1:1" ] || fail "the sessions row: $session"
@@ -52,7 +40,7 @@ status=$("$WORK/app/lumari-teacher" report --learner Zed >/dev/null 2>&1; echo $
 
 # A history overwritten with noise.
 head -c 20000 /dev/urandom >"$HISTORY"
-start_game
+first_round
 click "$game" $RIGHT 548
 next_round "a right answer did not bring the next image"
 close_window "$game"
@@ -60,8 +48,7 @@ close_window "$game"
 history_box() { local id; for id in $(windows "Lumari !"); do if is_box "$id"; then BOX=$id; return 0; fi; done; return 1; }
 wait_until history_box || fail "no box told of the damaged history"
 answer "$BOX"
-wait_window "About Lumari !"; answer "$WIN"
-wait_end
+close_results
 [ "$(totals)" = "6 2 1 2" ] || fail "shown, right, wrong, used after the damaged history: $(totals), not 6 2 1 2"
 ls "$HISTORY".damaged-* >/dev/null 2>&1 || fail "the damaged history was not kept aside"
 [ "$(sql "SELECT count(*), sum(shown) FROM sessions")" = "1:2" ] || fail "the new history: $(sql "SELECT count(*), sum(shown) FROM sessions")"

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# A teacher's journey: "lumari-teacher import" on a folder of a sideways 12-megapixel photo with a
-# GPS position, a PNG, a BMP, a damaged JPEG and a text file makes the pairs apple, cat and dog
-# (upright, fitted whole, no GPS, each with a coloured pictogram), names the two bad files and
-# leaves the originals alone; the game then plays the set with no box; the teachers' window opens
-# and closes by its close box.
+# A teacher's journey: "lumari-teacher import" on a folder of a sideways 12-megapixel photo with a GPS
+# position, a PNG, a BMP, a damaged JPEG and a text file makes the pairs apple, cat and dog (upright, fitted
+# whole, no GPS, each with a coloured pictogram), names the two bad files and leaves the originals alone; the
+# game then plays the set with no box; the teachers' window opens and closes by its close box.
 . "$2/common.bash" "$@" exiftool identify md5sum
 IN="$WORK/pictures" SET="$WORK/app/Set_Zoo"
 mkdir -p "$IN"
@@ -50,17 +49,13 @@ pixel() { convert "$SET/Images/cat.jpg" -format "%[fx:p{$1,$2}.r>0.8&&p{$1,$2}.g
 
 # The game plays the new set, chosen as the options window stores it, with no box.
 printf '[GeneralSettings]\nImagesSet=Zoo\nMaxPlaceholders=3\nPlaySounds=0\n' >"$INI"
-start_app
-wait_window "Lumari !"; options=$WIN
-click "$options" 352 492  # "Start program"
-wait_window "Lumari !" "$options"; game=$WIN
+start_game
 settle "$game"
 [ -z "$(boxes)" ] || fail "a box came with the game"
 grep -q "Images OK !" "$WORK/app/LumariCheck.log" && grep -q "Symbols OK !" "$WORK/app/LumariCheck.log" \
   || fail "the check found a half pair: $(cat "$WORK/app/LumariCheck.log")"
 close_window "$game"
-wait_window "About Lumari !"; answer "$WIN"
-wait_end
+close_results
 
 # The teachers' window opens on its own and closes by its close box.
 "$WORK/app/lumari-teacher" >>"$WORK/app.log" 2>&1 &

@@ -6,7 +6,6 @@
 #include "support/SteppingStopwatch.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -17,14 +16,6 @@
 
 namespace lumari::test {
 namespace {
-
-// Every box shown since the last call, as text|style|title.
-QStringList Shown(FakeBoxes& boxes)
-{
-    QStringList seen;
-    for (const ShownBox& b : boxes.shown) seen << QString("%1|%2|%3").arg(b.prompt).arg(b.style).arg(b.title);
-    return boxes.shown.clear(), seen;
-}
 
 QString Trapped(const QString& what, const QString& routine) { return QString("Error \"%1\" in %2() routine|16|").arg(what, routine); }
 QString NotDistinct(int n) { return Trapped(QString("Not enough symbols with different names (letter case ignored) to fill %1 symbols placeholders").arg(n), "Cambia"); }
@@ -64,7 +55,7 @@ TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
         w.module1.ImagesSet = c.set;
         GameState g;
         Load(s, w.module1, g);
-        EXPECT_EQ(Shown(w.boxes), QStringList(c.reports, Trapped(c.error, "CaricaImmagini")) + QStringList(c.reports, Trapped(c.error, "CaricaSimboli")));
+        EXPECT_EQ(w.boxes.Take(), QStringList(c.reports, Trapped(c.error, "CaricaImmagini")) + QStringList(c.reports, Trapped(c.error, "CaricaSimboli")));
         for (const Catalogue* cat : {&g.images, &g.symbols}) {
             EXPECT_EQ(cat->Count(), c.count);
             EXPECT_EQ(Set(cat->Names()).size(), c.count);
@@ -76,7 +67,7 @@ TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
     const SteppingStopwatch stopwatch;
     QPointer<frmMain> window = frmMain::Start(s, w.module1, stopwatch);
     const QString lost = Trapped("Path not found", "Cambia");
-    EXPECT_EQ(Shown(w.boxes), QStringList({Trapped("Path not found", "CaricaImmagini"), Trapped("Path not found", "CaricaSimboli"), lost, lost, NotDistinct(1)}));
+    EXPECT_EQ(w.boxes.Take(), QStringList({Trapped("Path not found", "CaricaImmagini"), Trapped("Path not found", "CaricaSimboli"), lost, lost, NotDistinct(1)}));
     for (const ImageBox* box : window->findChildren<ImageBox*>()) EXPECT_TRUE(box->image().isNull());
     delete window.data();
 }
@@ -100,9 +91,8 @@ TEST(CoherenceCheck, TellsAndRewritesTheLogOfWhatHasNoCounterpart)
         QStringList boxes;
         if (!c.warning.isEmpty()) boxes << warning + "|16|WARNING !!!";
         if (!c.information.isEmpty()) boxes << information + "|64|Information";
-        EXPECT_EQ(Shown(w.boxes), boxes);
-        QFile log(w.app("LumariCheck.log"));
-        const QString logged = log.open(QIODevice::ReadOnly) ? QString::fromLatin1(log.readAll()) : "<no log>";
+        EXPECT_EQ(w.boxes.Take(), boxes);
+        const QString logged = QString::fromLatin1(ReadBytes(w.app("LumariCheck.log")));
         EXPECT_EQ(logged, head + (c.warning.isEmpty() ? "\r\nImages OK !\r\n\r\n" : "\r\n" + warning + "\r\n\r\n") + rule +
                               (c.information.isEmpty() ? "\r\nSymbols OK !\r\n\r\n" : "\r\n" + information + "\r\n"));
     }
@@ -111,7 +101,7 @@ TEST(CoherenceCheck, TellsAndRewritesTheLogOfWhatHasNoCounterpart)
     w.app.MakeFolder("LumariCheck.log");
     ControllaCoerenza(w.services(), Cat({"a.jpg"}), Cat({"b.jpg"}));
     const QString bad = Trapped("Bad file name or number", "ControllaCoerenza");
-    EXPECT_EQ(Shown(w.boxes), QStringList({Trapped("Path/File access error", "ControllaCoerenza"), bad, bad,
+    EXPECT_EQ(w.boxes.Take(), QStringList({Trapped("Path/File access error", "ControllaCoerenza"), bad, bad,
                                            "These images have no correspondant symbol:\r\na.jpg|16|WARNING !!!", bad, bad,
                                            "These symbols have no correspondant image:\r\nb.jpg|64|Information", bad}));
 }
@@ -141,7 +131,7 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
         for (int k = 0, shown = 0; k < c.calls; ++k) {
             v.Next();
             const bool last = k == c.calls - 1 && !c.last.isEmpty();
-            EXPECT_EQ(Shown(w.boxes), last ? QStringList{c.last} : c.each.isEmpty() ? QStringList() : QStringList{c.each});
+            EXPECT_EQ(w.boxes.Take(), last ? QStringList{c.last} : c.each.isEmpty() ? QStringList() : QStringList{c.each});
             ASSERT_EQ(w.module1.SessionShown, shown += c.draws && !last);
             EXPECT_EQ(g.images.Count(), int(c.images.size()) - (c.way == kControlledRandom ? shown : 0));
             if (!c.draws || last) continue;
@@ -237,12 +227,8 @@ struct Game {
 
 TEST(AnswerInput, EachGestureCountsAsTheLearnerMeantIt)
 {
-    const struct {
-        const char* what;
-        int placeholders;
-        std::function<void(Game&)> act;
-        int shown, correct, wrong, sounds;
-    } cases[] = {
+    const struct { const char* what; int placeholders; std::function<void(Game&)> act;
+                   int shown, correct, wrong, sounds; } cases[] = {
         {"double-click on the right symbol", 2,
          [](Game& g) { QTest::mouseDClick(g.window->windowHandle(), Qt::LeftButton, {}, g.At(g.Position(true))); }, 2, 1, 0, 1},
         // The only placeholder is always right: the second click answers the next round.

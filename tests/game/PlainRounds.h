@@ -18,9 +18,7 @@ namespace lumari::test {
 // without one). What is on show is kept here; the boxes are shown to the world's boxes.
 struct PlainRounds {
     explicit PlainRounds(World& world, std::function<QSize(int)> sizeOf = [](int) { return QSize(); })
-        : w(world), sizeOf(std::move(sizeOf))
-    {
-    }
+        : w(world), sizeOf(std::move(sizeOf)) {}
     ShownRound Start()
     {
         HeldBoxes held(w.boxes);

@@ -23,13 +23,6 @@ using std::chrono::milliseconds;
 
 QSize BoxOf(int target) { return target == kImageTarget ? QSize(600, 300) : QSize(201, 201); }  // at 96 dpi
 
-QStringList Texts(const std::vector<HeldBox>& boxes)
-{
-    QStringList texts;
-    for (const HeldBox& b : boxes) texts << QString("%1|%2|%3").arg(b.prompt).arg(b.style).arg(b.title);
-    return texts;
-}
-
 // A set in the options' terms, and steps: R a right answer, W a wrong one, S "Change set". The
 // first set holds pictures that cannot be shown.
 const QStringList kFive = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"};
@@ -55,7 +48,7 @@ void MakeSet(World& w, const Play& play)
 
 void ExpectSame(const ShownRound& real, const ShownRound& plain)
 {
-    auto round = [](const ShownRound& r) { return std::tuple(r.drawn, r.imageTag, r.symbolTags, r.rightPosition, Texts(r.boxes), r.setEnded); };
+    auto round = [](const ShownRound& r) { return std::tuple(r.drawn, r.imageTag, r.symbolTags, r.rightPosition, BoxTexts(r.boxes), r.setEnded); };
     EXPECT_EQ(round(real), round(plain));
     ASSERT_EQ(real.pictures.size(), plain.pictures.size());
     auto picture = [](const ShownPicture& p) { return std::tuple(p.target, p.tag, p.cleared, p.caption, p.error ? p.error->number() : 0); };
@@ -67,8 +60,7 @@ void ExpectSame(const ShownRound& real, const ShownRound& plain)
     }
 }
 
-// The game (rounds drawn ahead, pictures decoded on workers, symbols cached) gives what the plain
-// routines give, and for the first play the window paints it: each box its picture, each label its caption.
+// Rounds drawn ahead, pictures decoded on workers, symbols cached; only the first play has a window.
 TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
 {
     for (const Play& play : kPlays) {
@@ -107,12 +99,8 @@ TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
 
 // A round as a learner's history records it, from the events alone.
 struct Round {
-    QString image;
-    QStringList symbols;
-    QString first = "none";
-    int answers = 0;
-    milliseconds response{-1};
-    bool skipped = false;
+    QString image; QStringList symbols; QString first = "none";
+    int answers = 0; milliseconds response{-1}; bool skipped = false;
 };
 struct History : GameObserver {
     void RoundShown(const RoundShownEvent& e) noexcept override
@@ -185,9 +173,8 @@ QByteArray Bitmap(QColor colour)
     return buffer.open(QIODevice::WriteOnly), image.save(&buffer, "BMP"), bytes;  // of one size whatever its colour
 }
 
-// A teacher replaces a picture while the game runs, after its next round was prepared: that round
-// shows the new picture, the image read ahead and the symbol kept from earlier rounds alike. Each
-// file is rewritten in place to the same size, until its change time has moved.
+// The image read ahead and the symbol kept from earlier rounds alike; each file is rewritten in place
+// to the same size, until its change time has moved.
 TEST(GameSession, APictureReplacedAfterItsRoundWasPreparedShowsAsReplaced)
 {
     World w;

@@ -10,27 +10,17 @@ QDateTime At(const QString& local, int offsetHours)
 
 RoundRecord Round(const QString& image, FirstAnswer first, qint64 responseMs)
 {
-    RoundRecord round;
-    round.image = image;
-    round.symbols = {image, QStringLiteral("other.jpg")};
-    round.firstAnswer = first;
-    round.answers = first == FirstAnswer::None ? 0 : first == FirstAnswer::Right ? 1 : 2;
-    if (first != FirstAnswer::None) round.responseMs = responseMs;
-    return round;
+    const int answers = first == FirstAnswer::None ? 0 : first == FirstAnswer::Right ? 1 : 2;
+    return {.image = image, .symbols = {image, QStringLiteral("other.jpg")}, .firstAnswer = first, .answers = answers,
+            .responseMs = answers ? std::optional(responseMs) : std::nullopt};
 }
 
 SessionRecord Game(const QDateTime& started, const QString& set, std::vector<RoundRecord> rounds, const QString& learner)
 {
-    SessionRecord game;
-    game.learner = learner;
-    game.started = started;
-    game.ended = started.addSecs(300);
-    game.setName = set;
-    game.placeholders = 2;
-    game.wayToWork = 1;
-    game.shown = int(rounds.size());
-    for (const RoundRecord& r : rounds) game.correct += r.firstAnswer == FirstAnswer::Right, game.wrong += r.firstAnswer == FirstAnswer::Wrong;
-    game.rounds = std::move(rounds);
+    SessionRecord game{.learner = learner, .started = started, .ended = started.addSecs(300), .setName = set,
+                       .placeholders = 2, .wayToWork = 1, .shown = int(rounds.size()), .rounds = std::move(rounds)};
+    for (const RoundRecord& r : game.rounds)
+        game.correct += r.firstAnswer == FirstAnswer::Right, game.wrong += r.firstAnswer == FirstAnswer::Wrong;
     return game;
 }
 

@@ -13,15 +13,10 @@
 #include "support/TestServices.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QSqlQuery>
 
 #include <thread>
-
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace lumari::test {
 namespace {
@@ -34,8 +29,6 @@ MonotonicTime After(SteppingStopwatch& watch, int ms) { return watch.Step(std::c
 QString Text(const QVariant& v) { return v.isNull() ? QStringLiteral("NULL") : v.toString(); }
 
 QString Value(const QSqlDatabase& db, const QString& sql) { return Text(SqlValue(db, sql)); }
-
-QByteArray Bytes(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"); }
 
 QStringList Aside(const HistoryFolder& folder)
 {
@@ -83,13 +76,6 @@ bool RecordGame(World& w, const SessionRecorder& recorder, const QString& path)
     QSignalSpy done(&recording, &GameRecording::finished);
     if (!recording.Record(recorder)) return false;
     return done.wait(20000) && done[0][0].toBool();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 TEST(History, APlayedGameIsRecordedRoundByRoundForTheCurrentLearner)
@@ -163,7 +149,7 @@ TEST(History, ADamagedFileIsKeptAsideAndTheGameStartsANewOne)
     EXPECT_TRUE(w.boxes.shown[0].prompt.contains("kept aside as \"history.sqlite.damaged-")) << w.boxes.shown[0].prompt.toStdString();
     EXPECT_EQ(w.boxes.shown[0].style, 48);
     ASSERT_EQ(Aside(folder).size(), 1);
-    EXPECT_EQ(Bytes(folder.path() + "/lumari/" + Aside(folder)[0]), noise);
+    EXPECT_EQ(ReadBytes(folder.path() + "/lumari/" + Aside(folder)[0]), noise);
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM rounds"), "4");
     EXPECT_TRUE(opened.keptAside.isEmpty());
@@ -177,20 +163,13 @@ TEST(History, AReadOnlyFolderLosesTheGamesHistoryOnlyAndSaysSo)
         const auto opened = OpenHistory(folder.file());
         WriteSession(opened.connection->db(), Game(At("2026-12-01T10:00:00"), "S", {Round("a.jpg", Right)}, "Ann"));
     }
-    const QByteArray top = QFile::encodeName(folder.path()), dir = QFile::encodeName(folder.path() + "/lumari");
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
-    ASSERT_TRUE(::chmod(top, 0755) == 0 && ::chmod(dir, 0555) == 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {  // as another user when run as root, who may write anywhere
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(9);
+    const int status = InReadOnlyFolder(folder.path() + "/lumari", [&] {
         PlayedGame game(w);
         const RecordingOutcome outcome = WriteGame(*game.recorder.Session(), folder.file());
         const QString told = HistoryNotice(outcome);
-        ::_exit(outcome.failure.isEmpty() ? 1 : told.contains("could not be added") && told.contains("statistics are stored") ? 0 : 2);
-    }
-    int status = -1;
-    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        return outcome.failure.isEmpty() ? 1 : told.contains("could not be added") && told.contains("statistics are stored") ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0);
     EXPECT_TRUE(Aside(folder).isEmpty());
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT count(*) FROM sessions"), "1");

@@ -5,14 +5,12 @@
 #include "reports/ReportCommand.h"
 #include "reports/ReportPage.h"
 #include "history/HistorySamples.h"
+#include "support/TestServices.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextStream>
-
-#include <gtest/gtest.h>
 
 namespace lumari::test {
 namespace {
@@ -73,24 +71,19 @@ TEST_F(Report, APdfPageNamesTheLearnerThePeriodTheTotalsAndThePicturesStillToLea
 TEST_F(Report, TheCommandWritesTheFilesAskedForAndTellsWhatWentWrongByItsStatus)
 {
     const QString csv = folder.path() + "/ann.csv", pdf = folder.path() + "/ann.pdf";
+    using namespace report_status;
     struct Case { QStringList arguments; int status; };
     const Case cases[] = {
-        {{}, report_status::kUsage},
-        {{"--learner"}, report_status::kUsage},
-        {{"--learner", "Ann", "--colour", "red"}, report_status::kUsage},
-        {{"--learner", "Ann", "extra"}, report_status::kUsage},
-        {{"--learner", "Ann", "--from", "2026-13-01"}, report_status::kUsage},
-        {{"--learner", "Ann", "--from", "1.12.2026"}, report_status::kUsage},
-        {{"--learner", "Ann", "--from", "2026-12-03", "--to", "2026-12-01"}, report_status::kUsage},
-        {{"--learner", "Zed"}, report_status::kUnknownLearner},
-        {{"--learner", "Ann", "--csv", folder.path() + "/no/such/folder/x.csv"}, report_status::kCannotWrite},
-        {{"--learner", "Ann", "--from", "2026-12-01", "--to", "2026-12-01", "--csv", csv, "--pdf", pdf}, report_status::kDone},
+        {{}, kUsage}, {{"--learner"}, kUsage}, {{"--learner", "Ann", "--colour", "red"}, kUsage},
+        {{"--learner", "Ann", "extra"}, kUsage}, {{"--learner", "Ann", "--from", "2026-13-01"}, kUsage},
+        {{"--learner", "Ann", "--from", "1.12.2026"}, kUsage}, {{"--learner", "Zed"}, kUnknownLearner},
+        {{"--learner", "Ann", "--from", "2026-12-03", "--to", "2026-12-01"}, kUsage},
+        {{"--learner", "Ann", "--csv", folder.path() + "/no/such/folder/x.csv"}, kCannotWrite},
+        {{"--learner", "Ann", "--from", "2026-12-01", "--to", "2026-12-01", "--csv", csv, "--pdf", pdf}, kDone},
     };
     for (const Case& c : cases) EXPECT_EQ(Command(c.arguments), c.status) << c.arguments.join(' ').toStdString();
     EXPECT_TRUE(complained.contains("There is no learner named \"Zed\".")) << complained.toStdString();
-    QFile file(csv);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = ReadBytes(csv).split('\n');
     ASSERT_EQ(lines.size(), 4);  // the header, the two rounds of December 1, and the end
     EXPECT_TRUE(lines[1].startsWith("Ann,2,2026-12-01T10:00:00+01:00,Farm,1,cat.jpg,cat.jpg|other.jpg,1,right,1,1000,0"));
     EXPECT_TRUE(PdfText(pdf).contains("Period: 2026-12-01 to 2026-12-01"));

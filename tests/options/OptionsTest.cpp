@@ -1,14 +1,14 @@
-// The options window on a real program folder and settings file: stored options
-// into the controls, its commands, and the closing into the store and the shared state.
+// The options window on a real program folder and settings file: stored options into the controls,
+// its commands, and the closing (close box or "Start program") into the store and the shared state.
 #include "options/frmApertura.h"
 #include "results/Reports.h"
 #include "state/SettingsKeys.h"
 #include "support/TestServices.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 
@@ -29,16 +29,9 @@ struct Recorder : Settings {
 };
 
 QString N(int n) { return QString::number(n); }
-QStringList Boxes(const FakeBoxes& boxes)  // error boxes (style 16, no title) as text, others + "|title|style"
-{
-    QStringList texts;
-    for (const ShownBox& b : boxes.shown)
-        texts << b.prompt + (b.style == 16 && b.title.isEmpty() ? "" : '|' + b.title + '|' + N(b.style));
-    return texts;
-}
-QString Error(const char* what, const char* routine) { return QString("Error \"%1\" in %2() routine").arg(what, routine); }
+// An error box as BoxTexts tells it.
+QString Error(QString what, QString routine) { return "Error \"" + what + "\" in " + routine + "() routine|16|"; }
 
-// Stored options into the controls and state, the commands, and the closing: close box or "Start program".
 TEST(Options, StoredOptionsTheCommandsAndTheClosing)
 {
     World w;
@@ -63,7 +56,7 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
                            N(m.PlaySounds), N(m.MaxPlaceholders), N(m.WayToWork), m.SoundOk, m.SoundWrong, m.ImagesSet}
             .join('|');
     };
-    const QString confirm = "All statistical data will be reset to 0. Proceed ?|Confirm stats reset|4";
+    const QString confirm = "All statistical data will be reset to 0. Proceed ?|4|Confirm stats reset";
     const QString sounds = "G/SoundOk=ok.wav G/SoundWrong=error.wav";
     const QString mismatch = Error("Type mismatch", "Form_Load"), invalid = Error("Invalid property value", "Form_Load");
     const struct {
@@ -80,7 +73,7 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
          "Used=41\n", "0|0|01|2|Zoo|error.wav|ok.wav|0|0|4|2|||Zoo", "DEFAULT", mb::No, true,
          "G/ShowLabels=1 G/PlaySounds=0 G/MaxPlaceholders=3 G/WayToWork=2 G/SoundOk= G/SoundWrong=B.wav G/ImagesSet=Zoo "
          "S/Used=42",
-         "-1|0|3|2||B.wav|Zoo", {"Cannot create set \"DEFAULT\". Set already exists", confirm}},
+         "-1|0|3|2||B.wav|Zoo", {"Cannot create set \"DEFAULT\". Set already exists|16|", confirm}},
         {"WayToWork=0\nMaxPlaceholders=3\nImagesSet=\nSoundOk=\nSoundWrong=gone.wav\n", "",
          "1|1|01|1||*** NO SOUND ***|*** NO SOUND ***|0|0|3|2|||", "", 0, false,
          "G/ShowLabels=1 G/PlaySounds=1 G/MaxPlaceholders=3 G/WayToWork=2 G/SoundOk= G/SoundWrong= G/ImagesSet=A S/Used=1",
@@ -128,7 +121,7 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
         c.change ? button("OKButton")->click() : (void)win->close();
         EXPECT_EQ(rec.writes, c.writes.split(' ') + information);
         EXPECT_EQ(view().section('|', 7), c.closed);
-        EXPECT_EQ(Boxes(w.boxes), c.boxes);
+        EXPECT_EQ(w.boxes.Take(), c.boxes);
         EXPECT_EQ(w.sound.played.replaceInStrings(w.app.path(), ""),
                   (c.change ? QStringList{"\\Sounds\\*** NO SOUND ***", "\\Sounds\\B.wav"} : QStringList{}));
         // The game is asked for once, by "Start program", with the options already in the shared state.
@@ -145,14 +138,13 @@ TEST(Options, StoredOptionsTheCommandsAndTheClosing)
         if (*file) w.app.WriteJpeg(file);
         w.boxes.shown.clear();
         win = frmApertura::Start(services, w.module1);
-        const QString refusal = "No images in Images Folder. Application cannot run.|WARNING !!!|16";
-        EXPECT_EQ(Boxes(w.boxes).join("") + N(win.isNull()), QByteArray(file).endsWith("JPG") ? "0" : refusal + '1') << file;
+        const QString refusal = "No images in Images Folder. Application cannot run.|16|WARNING !!!";
+        EXPECT_EQ(w.boxes.Take().join("") + N(win.isNull()), QByteArray(file).endsWith("JPG") ? "0" : refusal + '1') << file;
         EXPECT_EQ(ReadSettingsFile(), stored) << file;
         delete win;  // unclosed: nothing stored
     }
 }
 
-// A stored "2" shows the check box greyed; the learner's clicks then give only checked or unchecked.
 TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
 {
     World w;
@@ -169,7 +161,6 @@ TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
     EXPECT_EQ(w.Stored(keys::kGeneral, keys::kPlaySounds), "2");  // greyed and left alone, stored as shown
 }
 
-// Nothing can be written: every write is reported, yet the options hold and the totals count the session.
 TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)
 {
     World w;
@@ -191,7 +182,7 @@ TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)
     std::tie(w.module1.SessionShown, w.module1.SessionCorrect, w.module1.SessionWrong) = std::tuple(5, 3, 1);
     const ResultsTexts results = LoadResults(w.services(), w.module1);
     QDir(SettingsFilePath()).removeRecursively();
-    EXPECT_EQ(w.boxes.Texts(), QStringList(12, Error("Path/File access error", "FormUnload")) +
+    EXPECT_EQ(w.boxes.Take(), QStringList(12, Error("Path/File access error", "FormUnload")) +
                                    QStringList(3, Error("Path/File access error", "Form_Load")));
     EXPECT_EQ(results.statistics.toStdString(), "Statistical results:\r\nProgram used 0 times\r\nShown: 5 (answered: 4)"
                                                 "\r\nCorrect answers: 3\r\nWrong answers: 1\r\n% of success: 75%");

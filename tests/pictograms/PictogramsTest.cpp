@@ -1,6 +1,5 @@
-// The pictograms' words (a hand-made annotations folder for the ranking
-// rules, Debian's CLDR annotations for real searches in two languages) and
-// the colour emoji font drawn on the window's thread and on workers.
+// The pictograms' words (a hand-made annotations folder for the ranking rules, Debian's CLDR
+// annotations for real searches in two languages) and the colour emoji font drawn on any thread.
 #include "pictograms/Annotations.h"
 #include "pictograms/Pictograms.h"
 #include "support/TestServices.h"

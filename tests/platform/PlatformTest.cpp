@@ -37,8 +37,6 @@ struct Row { const char* what; QString got, want; };
 #define R(expr, want) Row{#expr, Outcome([&] { return expr; }), want}
 void Check(std::initializer_list<Row> rows) { for (const Row& r : rows) EXPECT_EQ(r.got.toStdString(), r.want.toStdString()) << r.what; }
 
-QByteArray Bytes(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"); }
-
 TEST(Conversions, TextToNumbersCheckedArithmeticRoundingAndFormatting)
 {
     const QLocale c(QLocale::C), de(QLocale::German), us(QLocale::English, QLocale::UnitedStates);
@@ -90,10 +88,10 @@ TEST(Files, CaseInsensitivePathsListingsAttributesFoldersAndTheLog)
     TextOutput out;
     Check({R(out.Print("x"), "E52"), R(out.Open(p + "run.txt"), "ok"), R(out.Print("Ab"), "ok"), R(out.Print(QString::fromUtf8("é€…ÿŸ")), "ok"),
            R(out.Print(QString::fromUtf8("Ω😀x\u0081")), "ok"), R(out.Print(""), "ok"), R(out.Close(), "ok")});
-    EXPECT_EQ(Bytes(app("Pics/run.txt")), QByteArray("Ab\r\n\xe9\x80\x85\xff\x9f\r\n??x?\r\n\r\n"));
+    EXPECT_EQ(ReadBytes(app("Pics/run.txt")), QByteArray("Ab\r\n\xe9\x80\x85\xff\x9f\r\n??x?\r\n\r\n"));
     Check({R(out.Print("late"), "E52"), R(out.Open(p + "run.txt"), "ok"), R(out.Print("z"), "ok"), R(out.Open(app.path() + "\\pics"), "E75"),
            R(out.Print("y"), "E52"), R(out.Open(app.path() + "\\none\\x.txt"), "E76"), R(out.Close(), "ok")});
-    EXPECT_EQ(Bytes(app("Pics/run.txt")), "z\r\n");
+    EXPECT_EQ(ReadBytes(app("Pics/run.txt")), "z\r\n");
 }
 
 TEST(Pictures, UprightAtTheShownSizeAndDamageByItsKind)
@@ -105,7 +103,7 @@ TEST(Pictures, UprightAtTheShownSizeAndDamageByItsKind)
     app.MakeFolder("Set/dir.jpg");
     halves.save(app("Set/png.jpg"), "PNG");
     halves.save(app("Set/plain.jpg"), "JPG", 95);
-    const QByteArray jpeg = Bytes(app("Set/plain.jpg"));
+    const QByteArray jpeg = ReadBytes(app("Set/plain.jpg"));
     // An EXIF block, big-endian, with one entry: Orientation (SHORT) = 6, a quarter turn clockwise.
     const QByteArray exif("\xff\xe1\x00\x22" "Exif\0\0MM\0*\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 36);
     const QByteArray huge = QByteArray(jpeg).replace(jpeg.indexOf("\xff\xc0") + 5, 4, "\xea\x60\xea\x60");  // claims 60000 x 60000
@@ -144,23 +142,17 @@ TEST(SettingsStore, TextsRoundTripDamageIsKeptAndAFailedSaveLeavesTheFile)
     auto copies = [&] { return folder.entryList({"K.Orvel-Lumari.ini.damaged-*"}, QDir::Files); };
     Check({R(save("ImagesSet", "Animals"), "ok"), R(copies().size(), "1"), R(get("ImagesSet"), "Animals"), R(get("SoundOk"), "a.wav"),
            R(w.settings.Get(app, keys::kStatistics, "Used", "0"), "41"), R(save("ImagesSet", "B"), "ok"), R(copies().size(), "1")});
-    EXPECT_EQ(Bytes(folder.filePath(copies().value(0))), damaged);
+    EXPECT_EQ(ReadBytes(folder.filePath(copies().value(0))), damaged);
     QFile::remove(folder.filePath(copies().value(0)));
 
-    // A read-only settings folder, written by another user when run as root (who may write anywhere).
+    // A read-only settings folder.
     w.app.WriteFile("cfg/K.Orvel-Lumari.ini", "[GeneralSettings]\nK=old\n");
-    const QByteArray top = QFile::encodeName(w.app.path()), cfg = QFile::encodeName(w.app("cfg"));
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(cfg, 0755), ::chmod(top, 0700); });
-    ASSERT_TRUE(::chmod(cfg, 0555) == 0 && ::chmod(top, 0755) == 0);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
+    const int status = InReadOnlyFolder(w.app("cfg"), [&] {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, w.app("cfg"));
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(1);
-        ::_exit(get("K") != "old" ? 2 : Outcome([&] { save("K", "new"); }).mid(1).toInt());
-    }
-    int status = -1;
-    Check({R(::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1, "70"),
-           R(Tree(w.app("cfg")).join('|'), "K.Orvel-Lumari.ini"), R(Bytes(w.app("cfg/K.Orvel-Lumari.ini")), "[GeneralSettings]\nK=old\n")});
+        return get("K") != "old" ? 2 : Outcome([&] { save("K", "new"); }).mid(1).toInt();
+    });
+    Check({R(status, "70"), R(Tree(w.app("cfg")).join('|'), "K.Orvel-Lumari.ini"),
+           R(ReadBytes(w.app("cfg/K.Orvel-Lumari.ini")), "[GeneralSettings]\nK=old\n")});
 }
 
 TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)
@@ -212,9 +204,7 @@ TEST(SettingsStore, ALockLeftByACopyElsewhereIsTakenOverAfterTheStaleTime)
     World w;
     WriteSettingsFile("[Statistics]\nUsed=1\n");
     const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
-    QFile file(lockFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("4242\nlumari\nanother-computer\n") > 0);
-    file.close();
+    WriteBytes(lockFile, "4242\nlumari\nanother-computer\n");
     constexpr qint64 kLeftFor = 2000;  // until the lock is stale
     ASSERT_TRUE(Stamp(lockFile, QDateTime::currentMSecsSinceEpoch() - SettingsLock::kStaleMs + kLeftFor));
     QElapsedTimer waited;
@@ -227,30 +217,26 @@ TEST(SettingsStore, ALockLeftByACopyElsewhereIsTakenOverAfterTheStaleTime)
 TEST(ErrorTrap, ReportsLetTheRoutineGoOnAndHeldBoxesWaitForTheirRelease)
 {
     World w;
-    auto boxes = [&] {
-        QStringList s;
-        for (const ShownBox& b : std::exchange(w.boxes.shown, {})) s << QString("%1/%2/%3").arg(b.prompt).arg(b.style).arg(b.title);
-        return s.join('|');
-    };
+    auto boxes = [&] { return w.boxes.Take().join('\n'); };
     ErrorTrap routine(w.boxes, "Cambia"), function(w.boxes, "Calc", ErrorTrap::Kind::Function);
     int steps = 0;
     Check({R(routine([] { throw RuntimeError(err::FileNotFound); }), "false"), R(routine([&] { ++steps; }), "true"),
            R(function([] { AddInt16(32767, 1); }), "false"), R(function([] { throw std::bad_alloc(); }), "false"),
            R(routine([] { throw RuntimeError(1001, "Own text"); }), "false"), R(steps, "1"),
-           R(boxes(), "Error \"File not found\" in Cambia() routine/16/|Error \"Overflow\" in Calc() function/16/|"
-                      "Error \"Out of memory\" in Calc() function/16/|Error \"Own text\" in Cambia() routine/16/")});
+           R(boxes(), "Error \"File not found\" in Cambia() routine|16|\nError \"Overflow\" in Calc() function|16|\n"
+                      "Error \"Out of memory\" in Calc() function|16|\nError \"Own text\" in Cambia() routine|16|")});
     // An untrapped error is reported as the platform does, and the program ends.
     QObject bound;  // ends the wait should the program not end
     QTimer::singleShot(20000, &bound, [] { QCoreApplication::exit(99); });
     QTimer::singleShot(0, [&] { Untrapped(w.boxes, [&] { ++steps; }), Untrapped(w.boxes, [] { TextToInt32("x"); }); });
     EXPECT_EQ(QCoreApplication::exec(), 1);
-    Check({R(steps, "2"), R(boxes(), "Run-time error '13':\r\n\r\nType mismatch/16/")});
+    Check({R(steps, "2"), R(boxes(), "Run-time error '13':\r\n\r\nType mismatch|16|")});
 
     HeldBoxes held(w.boxes);
     w.boxes.replies = {"typed"};
     Check({R(held.MsgBox("one", mb::Information, "T"), "1"), R(held.MsgBox("two", mb::YesNo), "1"),
            R(held.InputBox("name?", "T"), "typed"), R(boxes(), ""), R(held.Release(), "ok"), R(held.Release(), "ok"),
-           R(boxes(), "one/64/T|two/4/")});
+           R(boxes(), "one|64|T\ntwo|4|")});
 
     const QString lockFile = SettingsLock::LockFileName(SettingsFilePath());
     int lockedWhileShown = 0;
@@ -259,7 +245,8 @@ TEST(ErrorTrap, ReportsLetTheRoutineGoOnAndHeldBoxesWaitForTheirRelease)
     Check({R(update->trap()([] { throw RuntimeError(err::PermissionDenied); }), "false"),
            R(update->trap()([] { throw RuntimeError(err::DeviceIoError); }), "false"), R(QFileInfo::exists(lockFile), "true"),
            R(boxes(), ""), R(update.reset(), "ok"), R(lockedWhileShown, "0"),
-           R(boxes(), "Error \"Permission denied\" in LoadResults() routine/16/|Error \"Device I/O error\" in LoadResults() routine/16/")});
+           R(boxes(), "Error \"Permission denied\" in LoadResults() routine|16|\n"
+                      "Error \"Device I/O error\" in LoadResults() routine|16|")});
 }
 
 }  // namespace

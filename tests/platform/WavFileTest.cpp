@@ -1,7 +1,5 @@
-// Every WAV encoding decodes to 16-bit samples of the whole tone; other containers named .wav and
-// damaged copies give nothing. Sounds are decoded off the asking call, once while their file is
-// unchanged, and the newest asked for is the one that starts. (The end-to-end audio journey hears
-// them through the real output.)
+// WAV files decoded to 16-bit samples, and the sounds decoded off the asking call. (The end-to-end
+// audio journey hears them through the real output.)
 #include "platform/DecodedSounds.h"
 #include "platform/WavFile.h"
 #include "support/TestServices.h"
@@ -35,9 +33,7 @@ TEST(WavFile, EachEncodingDecodesAndDamagedCopiesGiveNothing)
         SCOPED_TRACE(e.sox);
         ASSERT_EQ(QProcess::execute("sox", QStringList{"-n", "-r", "22050", "-c", "1", "-t"} + QString(e.sox).split(' ') +
                                                QStringList{dir("tone"), "synth", "0.5", "sine", "660", "vol", "0.8"}), 0);
-        QFile file(dir("tone"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = ReadBytes(dir("tone"));
         const std::optional<WavSound> sound = decode(bytes);
         ASSERT_EQ(sound.has_value(), e.decoded);
         for (const QByteArray& bad : {bytes.left(30), QByteArray(bytes).replace(20, 16, QByteArray(16, 0))})

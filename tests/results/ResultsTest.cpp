@@ -16,12 +16,9 @@ TEST(Results, ReportsTheSessionAndTheTotalsStoresThemAndShowsThem)
 {
     const QString session = "Shown: 10 (answered: 8)|Correct answers: 6|Wrong answers: 2|% of success: 75%";
     const QString sum = "(answered: 26)|Correct answers: 21|Wrong answers: 5|% of success: 80.77%";
-    const struct {
-        const char* stored;  // Statistics lines
-        int shown, correct, wrong;
-        QString session, statistics;
-        const char *after, *box;  // after: Shown|CorrectAnswers|WrongAnswers as stored
-    } cases[] = {
+    // stored: Statistics lines; after: Shown|CorrectAnswers|WrongAnswers as stored
+    const struct { const char* stored; int shown, correct, wrong; QString session, statistics; const char *after, *box; }
+        cases[] = {
         {"Shown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=4\n", 10, 6, 2, session, "4 times|Shown: 30 " + sum, "30|21|5",
          ""},
         {"Shown=20\nCorrectAnswers=15\nWrongAnswers=3\nUsed=seven\n", 5, 0, 0, "*** No answers given ***",

@@ -1,7 +1,5 @@
 #include "support/TestServices.h"
 
-#include "state/SettingsKeys.h"
-
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,6 +7,10 @@
 #include <QImage>
 
 #include <stdexcept>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace lumari::test {
 
@@ -19,15 +21,34 @@ void Check(bool done, const QString& what)
     if (!done) throw std::runtime_error("cannot write " + what.toStdString());
 }
 
-// Writes a file, making its folder first.
-void Write(const QString& full, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(full).absolutePath());
-    QFile f(full);
-    Check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), full);
-}
+// The next scripted answer.
+template <typename T> T Next(std::deque<T>& script) { T next = script.front(); return script.pop_front(), next; }
 
 }  // namespace
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    Check(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size(), path);
+}
+
+int InReadOnlyFolder(const QString& folder, const std::function<int()>& body)
+{
+    const QByteArray dir = QFile::encodeName(folder), top = QFile::encodeName(QFileInfo(folder).path());
+    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
+    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 9 : body());
+    int status = -1;
+    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 AppFolder::AppFolder() { Check(dir_.isValid(), "a temporary folder"); }
 
@@ -35,7 +56,7 @@ QString AppFolder::operator()(const QString& relative) const { return dir_.fileP
 
 void AppFolder::MakeFolder(const QString& relative) const { Check(QDir().mkpath(dir_.filePath(relative)), relative); }
 
-void AppFolder::WriteFile(const QString& relative, const QByteArray& bytes) const { Write(dir_.filePath(relative), bytes); }
+void AppFolder::WriteFile(const QString& name, const QByteArray& data) const { WriteBytes(dir_.filePath(name), data); }
 
 void AppFolder::WriteJpeg(const QString& relative, QColor color, QSize size) const
 {
@@ -65,53 +86,22 @@ QStringList Tree(const QString& root)
 
 QString SettingsFilePath() { return SettingsStore::FilePath(keys::kApp); }
 
-QByteArray ReadSettingsFile()
-{
-    QFile f(SettingsFilePath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteSettingsFile(const QByteArray& bytes) { Write(SettingsFilePath(), bytes); }
-
 int FakeBoxes::MsgBox(const QString& prompt, int style, const QString& title) noexcept
 {
     shown.push_back({prompt, style, title});
     if (whileOpen) whileOpen(shown.back());
-    if (answers.empty()) return (style & 0x7) == mb::YesNo ? mb::Yes : mb::Ok;
-    const int answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return answers.empty() ? (style & 0x7) == mb::YesNo ? mb::Yes : mb::Ok : Next(answers);
 }
 
 QString FakeBoxes::InputBox(const QString& prompt, const QString&) noexcept
 {
     asked << prompt;
-    if (replies.empty()) return QString();
-    const QString reply = replies.front();
-    replies.pop_front();
-    return reply;
-}
-
-QStringList FakeBoxes::Texts() const
-{
-    QStringList texts;
-    for (const ShownBox& box : shown) texts << box.prompt;
-    return texts;
+    return replies.empty() ? QString() : Next(replies);
 }
 
 World::World(std::uint64_t seed) : files(app.path()), random(seed, [this] { return ++tick_; })
 {
     QFile::remove(SettingsFilePath());  // no settings stored
-}
-
-QString World::Stored(const QString& section, const QString& key)
-{
-    return settings.Get(keys::kApp, section, key, QStringLiteral("<missing>"));
-}
-
-void World::Store(const QString& section, const QString& key, const QString& value)
-{
-    settings.Save(keys::kApp, section, key, value);
 }
 
 }  // namespace lumari::test

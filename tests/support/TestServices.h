@@ -6,6 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextOutput.h"
 #include "state/Module1.h"
+#include "state/SettingsKeys.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -45,11 +46,17 @@ private:
 
 // Every path below a folder, relative to it, sorted.
 QStringList Tree(const QString& root);
+// A file's bytes, "<none>" when it cannot be read; and writing one, making its folder first.
+QByteArray ReadBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+// Runs `body` in a child process while `folder` is read-only and its parent open to all, as another
+// user when run as root (who may write anywhere); the child's exit status, -1 when it did not exit.
+int InReadOnlyFolder(const QString& folder, const std::function<int()>& body);
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();
-QByteArray ReadSettingsFile();
-void WriteSettingsFile(const QByteArray& bytes);
+inline QByteArray ReadSettingsFile() { return ReadBytes(SettingsFilePath()); }
+inline void WriteSettingsFile(const QByteArray& bytes) { WriteBytes(SettingsFilePath(), bytes); }
 
 // One message box the program showed.
 struct ShownBox {
@@ -58,13 +65,23 @@ struct ShownBox {
     QString title;  // as given by the program; "" means the program's title
 };
 
+// Boxes as "prompt|style|title", in order.
+template <typename Box> QStringList BoxTexts(const std::vector<Box>& boxes)
+{
+    QStringList texts;
+    for (const Box& b : boxes) texts << QString("%1|%2|%3").arg(b.prompt).arg(b.style).arg(b.title);
+    return texts;
+}
+
 // Boxes answered from a script and recorded, in order.
 class FakeBoxes : public Boxes {
 public:
     int MsgBox(const QString& prompt, int style = mb::OkOnly, const QString& title = QString()) noexcept override;
     QString InputBox(const QString& prompt, const QString& title) noexcept override;
 
-    QStringList Texts() const;
+    // The prompts shown; and the boxes shown since the last call, as BoxTexts gives them.
+    QStringList Texts() const { QStringList t; for (const ShownBox& b : shown) t << b.prompt; return t; }
+    QStringList Take() { return BoxTexts(std::exchange(shown, {})); }
 
     std::vector<ShownBox> shown;
     std::deque<int> answers;         // the next boxes' buttons; OK (Yes for a question) when empty
@@ -95,8 +112,9 @@ public:
 
     Services services() { return {settings, files, boxes, pictures, random, clock, log, opener, sound}; }
     // A stored key, "<missing>" when absent; and storing one.
-    QString Stored(const QString& section, const QString& key);
-    void Store(const QString& section, const QString& key, const QString& value);
+    using Text = const QString&;
+    QString Stored(Text section, Text key) { return settings.Get(keys::kApp, section, key, "<missing>"); }
+    void Store(Text section, Text key, Text value) { settings.Save(keys::kApp, section, key, value); }
 
     AppFolder app;
     SettingsStore settings;

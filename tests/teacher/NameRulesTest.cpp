@@ -6,10 +6,7 @@ namespace lumari::test {
 
 TEST(PairNames, CameraNamesCountAsUnnamed)
 {
-    struct Case {
-        const char* name;
-        bool camera;
-    };
+    struct Case { const char* name; bool camera; };
     for (const Case c : {Case{"IMG_1234", true}, {"img_1234 (1)", true}, {"IMG_20240101_101010_HDR", true},
                          {"IMG-20240101-WA0003", true}, {"DSC01234", true}, {"DSCN0042", true}, {"_DSC1234", true},
                          {"PXL_20240101_123456789", true}, {"PXL_20240101_123456789.PORTRAIT", true},
@@ -23,10 +20,7 @@ TEST(PairNames, CameraNamesCountAsUnnamed)
 TEST(PairNames, SafeForEveryFileSystem)
 {
     const QString cats = QString::fromUtf8("🐱").repeated(40);
-    struct Case {
-        QString wanted;
-        QString safe;
-    };
+    struct Case { QString wanted, safe; };
     for (const Case& c : {Case{"  cat  ", "cat"}, {"a/b\\c:d*e?f\"g<h>i|j", "a b c d e f g h i j"},
                           {".hidden", "hidden"}, {"...x...", "x"}, {"tab\there\nnow", "tab here now"},
                           {QString(70, u'x'), QString(64, u'x')}, {QString(63, u'x') + " y", QString(63, u'x')},

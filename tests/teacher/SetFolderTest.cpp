@@ -28,27 +28,16 @@ protected:
         qputenv("XDG_DATA_HOME", w.app("data").toLocal8Bit());
         w.app.MakeSet("Set_Zoo", {"cat.jpg", "Dog.JPG", "owl.jpg"}, {"CAT.jpg", "dog.jpg", "bee.jpg"});
     }
-    void TearDown() override
-    {
-        qputenv("HOME", home);
-        qunsetenv("XDG_DATA_HOME");
-    }
+    void TearDown() override { qputenv("HOME", home), qunsetenv("XDG_DATA_HOME"); }
     QList<Pair> Pairs() const { return folder.Pairs(); }
     Pair PairNamed(const QString& name) const
     {
-        for (const Pair& p : Pairs())
-            if (p.name == name) return p;
+        for (const Pair& p : Pairs()) if (p.name == name) return p;
         return {};
     }
-    QString Failure(const std::function<void()>& change) const
-    {
-        try {
-            change();
-        } catch (const SetError& e) {
-            return e.reason();
-        }
-        return "";
-    }
+    // Why a change failed, "" when it did not.
+    QString Failure(const std::function<void()>& change) const try { return change(), QString(); }
+    catch (const SetError& e) { return e.reason(); }
 
     QByteArray home;
     World w;

@@ -1,6 +1,5 @@
-// The Sets page on real folders and real widgets: the set chosen for the game shown with its
-// pairs, pictures added with their pictograms and problems told, a camera's name given in the grid,
-// a half pair fixed, the >1000 note, and "Play it" starting the game on the set.
+// The Sets page on real folders and real widgets: the game's set with its pairs, pictures added, a
+// camera's name given in the grid, a half pair fixed, the >1000 note, and "Play it".
 #include "teacher/TeacherFixtures.h"
 #include "teacher/sets/PairPanel.h"
 #include "teacher/sets/PictogramSymbols.h"
@@ -10,8 +9,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -21,11 +18,7 @@ namespace {
 
 struct ScriptedDialogs : SetsDialogs {
     QStringList ChoosePictures(QWidget*, bool) override { return pictures; }
-    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString& word) override
-    {
-        words << word;
-        return pictogram;
-    }
+    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString& word) override { return words << word, pictogram; }
     QStringList pictures;
     std::optional<Pictogram> pictogram;
     QStringList words;
@@ -59,8 +52,7 @@ protected:
     void Choose(const QString& name) { page->grid()->setCurrentIndex(page->pairs().index(page->pairs().RowOf(name))); }
     QPushButton* Button(const QString& text) const
     {
-        for (QPushButton* b : page->findChildren<QPushButton*>())
-            if (b->text() == text) return b;
+        for (QPushButton* b : page->findChildren<QPushButton*>()) if (b->text() == text) return b;
         return nullptr;
     }
 
@@ -122,10 +114,6 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
 }
-
-}  // namespace lumari::test
-
-namespace lumari::test {
 
 TEST_F(Page, FillTheBoxCropsThePictureJustAdded)
 {

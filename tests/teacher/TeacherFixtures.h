@@ -4,16 +4,15 @@
 #include "teacher/sets/ImportBatch.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QSignalSpy>
 
 namespace lumari::test {
 
-// A picture of four coloured quarters, so that every turn and mirror of it
-// looks different: red top left, green top right, blue bottom left, yellow
-// bottom right.
+// Four coloured quarters, so that every turn and mirror looks different: red top left, green top
+// right, blue bottom left, yellow bottom right.
 inline QImage Quarters(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -30,10 +29,7 @@ inline QByteArray Encoded(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.write(image);
-    return bytes;
+    return buffer.open(QIODevice::WriteOnly), image.save(&buffer, format), bytes;
 }
 
 inline QByteArray BigEndian(quint32 value, int bytes)
@@ -58,14 +54,10 @@ inline QByteArray WithOrientation(const QByteArray& jpeg, int orientation)
 inline QString ColourAt(const QImage& image, int x, int y)
 {
     const QColor c = image.pixelColor(x, y);
-    const auto on = [](int v) { return v > 190; };
-    const auto off = [](int v) { return v < 70; };
-    if (on(c.red()) && on(c.green()) && on(c.blue())) return "white";
-    if (on(c.red()) && on(c.green()) && off(c.blue())) return "yellow";
-    if (on(c.red()) && off(c.green()) && off(c.blue())) return "red";
-    if (off(c.red()) && on(c.green()) && off(c.blue())) return "green";
-    if (off(c.red()) && off(c.green()) && on(c.blue())) return "blue";
-    return "other";
+    const auto level = [](int v) { return QString(v > 190 ? "1" : v < 70 ? "0" : "-"); };  // on, off or neither
+    const QHash<QString, QString> names{
+        {"111", "white"}, {"110", "yellow"}, {"100", "red"}, {"010", "green"}, {"001", "blue"}};
+    return names.value(level(c.red()) + level(c.green()) + level(c.blue()), "other");
 }
 
 // Runs a batch to its end.

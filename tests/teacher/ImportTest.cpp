@@ -40,6 +40,10 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
     huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, BigEndian(60000, 2) + BigEndian(60000, 2));
     Write("huge.jpg", huge);
     Write("cut.jpg", photo.left(photo.size() / 2));
+    // A camera's thumbnail, a whole JPEG with its own end marker, before the picture that is cut short.
+    const QByteArray thumbnail = Encoded(small, "jpeg");
+    const QByteArray withThumbnail = photo.left(2) + "\xFF\xFE" + BigEndian(quint32(thumbnail.size() + 2), 2) + thumbnail + photo.mid(2);
+    Write("cut thumbnail.jpg", withThumbnail.left(withThumbnail.size() / 2));
     Write("empty.jpg", {});
     Write("notes.txt", "apple, dog, cat\n");
     Write("Cat.png", Encoded(small, "png"));       // a pair "cat" exists
@@ -68,6 +72,7 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
         {"as png.png", R::NoSymbol, "as png", none, "red", "green"},
         {"as tiff.tiff", R::NoSymbol, "as tiff", none, "red", "green"},
         {"Cat.png", R::NoSymbol, "Cat 2", none, "red", "green"},
+        {"cut thumbnail.jpg", R::Skipped, "", "damaged picture", {}, {}},
         {"cut.jpg", R::Skipped, "", "damaged picture", {}, {}},
         {"empty.jpg", R::Skipped, "", "empty file", {}, {}},
         {"huge.jpg", R::Skipped, "", "too large (60000 × 60000 pixels)", {}, {}},

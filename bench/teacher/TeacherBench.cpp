@@ -18,6 +18,7 @@
 #include "teacher/sets/SymbolMaker.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -42,6 +43,7 @@ constexpr int kPhotos = 100;
 constexpr int kDistinct = 8;  // one per EXIF orientation
 constexpr int kSetPairs = 1000;
 constexpr int kOpenings = 5;
+constexpr int kRounds = 3;  // of each import, the best counting
 
 struct NoSymbols : SymbolMaker {
     Made Make(const QString&) const override { return {{}, {}, QStringLiteral("none in the benchmark")}; }
@@ -284,19 +286,31 @@ struct Imported {
     double worst = 0;  // largest mean difference between the two ways' pictures
 };
 
-// Both ways on the same files: plain, then ours into the set `set`; then each way's peak memory.
+// Both ways on the same files, plain then ours (into the set `set`, then `set`2, ...) in each
+// round; the best round of each way counts, as the machine is shared. Then each way's peak memory.
 Imported ImportBoth(const QString& root, const QString& app, const QString& set, const Inputs& in)
 {
     Imported r;
+    r.plain = r.ours.seconds = 1e9;
     const QString plainOut = root + "/plain-" + in.name;
     ImportPlain(root + "/warm-" + in.name, in.files.mid(0, kDistinct));
-    double cpu = ProcessorMs();
-    r.plain = ImportPlain(plainOut, in.files);
-    r.plainCpu = (ProcessorMs() - cpu) / kPhotos;
-    cpu = ProcessorMs();
-    r.ours = ImportOurs(app, set, in.folder);
-    r.oursCpu = (ProcessorMs() - cpu) / kPhotos;
-    if (r.ours.added != kPhotos) qFatal("ours imported %d of %d photos", r.ours.added, kPhotos);
+    for (int round = 0; round < kRounds; ++round) {
+        double cpu = ProcessorMs();
+        const double plain = ImportPlain(plainOut, in.files);
+        if (plain < r.plain) {
+            r.plain = plain;
+            r.plainCpu = (ProcessorMs() - cpu) / kPhotos;
+        }
+        cpu = ProcessorMs();
+        const OursRun ours = ImportOurs(app, set + (round > 0 ? QString::number(round + 1) : QString()), in.folder);
+        if (ours.added != kPhotos) qFatal("ours imported %d of %d photos", ours.added, kPhotos);
+        const double stall = std::max(r.ours.longestStallMs, ours.longestStallMs);
+        if (ours.seconds < r.ours.seconds) {
+            r.ours = ours;
+            r.oursCpu = (ProcessorMs() - cpu) / kPhotos;
+        }
+        r.ours.longestStallMs = stall;
+    }
     for (int k = 0; k < kDistinct; ++k) {
         const QString name = QString("/photo %1.jpg").arg(k, 3, 10, QChar('0'));
         r.worst = std::max(r.worst, Difference(plainOut + name, app + "/Set_" + set + "/Images" + name));
@@ -305,6 +319,31 @@ Imported ImportBoth(const QString& root, const QString& app, const QString& set,
     r.plainPeak = ChildPeak(QStringLiteral("plain"), root + "/memory-plain-" + in.name, in.folder);
     r.oursPeak = ChildPeak(QStringLiteral("ours"), root + "/memory-ours-" + in.name, in.folder);
     return r;
+}
+
+// Processor time per photo of decoding alone, from memory, at a fraction of its size (libjpeg scales
+// by eighths in the DCT domain): the least any import that reads the photo at that size can spend.
+double DecodingMs(const QStringList& photos, int eighths)
+{
+    std::vector<QByteArray> files;
+    for (const QString& photo : photos) {
+        QFile file(photo);
+        if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(photo));
+        files.push_back(file.readAll());
+    }
+    std::vector<double> rounds;
+    for (int round = 0; round < 3; ++round) {
+        const double start = ProcessorMs();
+        for (QByteArray& bytes : files) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer);
+            reader.setScaledSize(QSize(4000 * eighths / 8, 3000 * eighths / 8));
+            if (reader.read().isNull()) qFatal("cannot decode a photo");
+        }
+        rounds.push_back((ProcessorMs() - start) / double(files.size()));
+    }
+    return *std::min_element(rounds.begin(), rounds.end());
 }
 
 QString Ratio(double plain, double ours) { return QString("%1x").arg(plain / ours, 0, 'f', 1); }
@@ -320,7 +359,8 @@ int Run()
     for (const Inputs& in : looks)
         std::printf("  %s: %.1f MB on average (%.1f bits per pixel), made in %.1f s\n", in.name, in.made.averageBytes / 1e6,
                     in.made.averageBytes * 8 / (4000.0 * 3000), in.made.seconds);
-    std::printf("Both ways read the same files; the page cache is warmed by a first pass of each.\n\n");
+    std::printf("Both ways read the same files; the page cache is warmed by a first pass of each. Each import is run %d times,\n"
+                "plain and ours in turn; the fastest run of each way is shown, with its processor time.\n\n", kRounds);
 
     const QString app = root + "/app";
     const Imported phone = ImportBoth(root, app, QStringLiteral("Phone"), looks[0]);
@@ -370,6 +410,15 @@ int Run()
         std::printf("Processor time per photo imported, %s: plain %.1f ms, ours %.1f ms (%.1fx); both cores at most %.1fx.\n"
                     "  Largest mean difference between the two ways' stored pictures: %.1f of 255.\n",
                     in->name, r->plainCpu, r->oursCpu, r->plainCpu / r->oursCpu, 2 * r->plainCpu / r->oursCpu, r->worst);
+    std::printf("\nDecoding alone, per photo, from memory, the least of 3 rounds: at a quarter of the size (1000 x 750, "
+                "the least that\nfills 800 x 600 without enlarging) and at an eighth (500 x 375: its Huffman "
+                "decoding, with the inverse DCT\nreduced to one value a block). Two cores doing nothing but that "
+                "would be this much faster than plain:\n");
+    for (const auto& [in, r] : {std::pair{&looks[0], &phone}, std::pair{&looks[1], &grainy}}) {
+        const double quarter = DecodingMs(in->photos, 2), eighth = DecodingMs(in->photos, 1);
+        std::printf("  %s: a quarter %.1f ms (at most %.1fx), an eighth %.1f ms (at most %.1fx).\n", in->name, quarter,
+                    2 * r->plainCpu / quarter, eighth, 2 * r->plainCpu / eighth);
+    }
     return 0;
 }
 

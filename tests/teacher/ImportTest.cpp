@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 
+#include <memory>
+
 namespace lumari::test {
 namespace {
 
@@ -150,18 +152,34 @@ TEST_F(Import, NamedPicturesGetTheirPictogramInEitherLanguageAndLoopsAreSkipped)
     }
 }
 
-TEST_F(Import, CancelLeavesWholeFilesOnly)
+TEST_F(Import, CancelOrClosingTheBatchLeavesWholeFilesOnly)
 {
     const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
     for (int i = 0; i < 40; ++i) Write(QString("p%1.jpg").arg(i, 2, 10, QChar('0')), photo);
-    ImportBatch batch(w.files, "Zoo", nullptr);
-    QObject::connect(&batch, &ImportBatch::imported, &batch, [&] { batch.Cancel(); });
-    RunToEnd(batch, {in()});
-    const QStringList images = QDir(w.app("Set_Zoo/Images")).entryList({"p*"}, QDir::Files);
-    EXPECT_LT(batch.outcomes().size(), 40u);
-    // Every picture written is whole and named: no temporary file is left.
-    EXPECT_EQ(images.size(), qsizetype(batch.outcomes().size()));
-    for (const QString& file : images) EXPECT_EQ(QImage(w.app("Set_Zoo/Images/" + file)).size(), QSize(1200, 600)) << file.toStdString();
+    w.app.MakeSet("Set_Closed", {}, {});
+    for (const char* set : {"Zoo", "Closed"}) {
+        SCOPED_TRACE(set);
+        auto batch = std::make_unique<ImportBatch>(w.files, set, nullptr);
+        std::size_t told = 0;
+        // Cancelled at the first picture, or destroyed then as a closed page destroys it.
+        QObject::connect(batch.get(), &ImportBatch::imported, batch.get(), [&] {
+            ++told;
+            if (QString(set) == "Zoo") batch->Cancel();
+            else batch.release()->deleteLater();
+        });
+        QSignalSpy finished(batch.get(), &ImportBatch::finished);
+        batch->Start({in()});
+        while (batch && finished.isEmpty() && told == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (batch) {
+            ASSERT_TRUE(finished.wait(60000));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QDir images(w.app(QString("Set_%1/Images").arg(set)));
+        const QStringList files = images.entryList({"p*", ".lumari-*"}, QDir::Files | QDir::Hidden);
+        EXPECT_LT(files.size(), 40);
+        // Every picture written is whole and named: no temporary file is left.
+        for (const QString& file : files) EXPECT_EQ(QImage(images.filePath(file)).size(), QSize(1200, 600)) << file.toStdString();
+    }
 }
 
 }  // namespace lumari::test

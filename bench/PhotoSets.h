@@ -16,7 +16,7 @@ struct SetsMade {
 // How a generated photo's detail looks to a JPEG coder.
 enum class PhotoLook {
     // Strong coloured sensor noise on every pixel, as an untouched high-ISO
-    // shot: about 5 MB (3.3 bits per pixel).
+    // shot: about 5 MB (3.4 bits per pixel).
     Grainy,
     // Textured regions (foliage, fabric, gravel) beside smooth sky and walls,
     // with the light grain a phone's noise reduction leaves: about 3 MB

@@ -13,12 +13,23 @@ struct SetsMade {
     bool linked = false;  // names are hard links to the distinct photos
 };
 
-// Photo-like 4000 x 3000 JPEGs: gradients, overlapping soft shapes and sensor
-// noise, so that they compress as camera pictures do (3 to 5 MB).
-void WritePhoto(const QString& path, int seed);
+// How a generated photo's detail looks to a JPEG coder.
+enum class PhotoLook {
+    // Strong coloured sensor noise on every pixel, as an untouched high-ISO
+    // shot: about 5 MB (3.4 bits per pixel).
+    Grainy,
+    // Textured regions (foliage, fabric, gravel) beside smooth sky and walls,
+    // with the light grain a phone's noise reduction leaves: about 3 MB
+    // (2.1 bits per pixel), as a 12-megapixel phone photo of 2 to 4 MB.
+    Phone,
+};
+
+// Photo-like 4000 x 3000 JPEGs of quality 92: gradients, overlapping soft
+// shapes, fine strokes and sensor noise.
+void WritePhoto(const QString& path, int seed, PhotoLook look = PhotoLook::Grainy);
 
 // Writes `count` distinct photos into `folder` (in parallel) and returns their paths.
-QStringList WritePhotos(const QString& folder, int count, SetsMade& made);
+QStringList WritePhotos(const QString& folder, int count, SetsMade& made, PhotoLook look = PhotoLook::Grainy);
 
 // The set folder "Set_<name>" in appFolder with Images and Symbols holding
 // `images` and `symbols` names, each a hard link (or, where links fail, a

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QProcess>
 
+#include <memory>
+
 namespace lumari::test {
 namespace {
 
@@ -40,6 +42,10 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
     huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, BigEndian(60000, 2) + BigEndian(60000, 2));
     Write("huge.jpg", huge);
     Write("cut.jpg", photo.left(photo.size() / 2));
+    // A camera's thumbnail, a whole JPEG with its own end marker, before the picture that is cut short.
+    const QByteArray thumbnail = Encoded(small, "jpeg");
+    const QByteArray withThumbnail = photo.left(2) + "\xFF\xFE" + BigEndian(quint32(thumbnail.size() + 2), 2) + thumbnail + photo.mid(2);
+    Write("cut thumbnail.jpg", withThumbnail.left(withThumbnail.size() / 2));
     Write("empty.jpg", {});
     Write("notes.txt", "apple, dog, cat\n");
     Write("Cat.png", Encoded(small, "png"));       // a pair "cat" exists
@@ -68,6 +74,7 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
         {"as png.png", R::NoSymbol, "as png", none, "red", "green"},
         {"as tiff.tiff", R::NoSymbol, "as tiff", none, "red", "green"},
         {"Cat.png", R::NoSymbol, "Cat 2", none, "red", "green"},
+        {"cut thumbnail.jpg", R::Skipped, "", "damaged picture", {}, {}},
         {"cut.jpg", R::Skipped, "", "damaged picture", {}, {}},
         {"empty.jpg", R::Skipped, "", "empty file", {}, {}},
         {"huge.jpg", R::Skipped, "", "too large (60000 × 60000 pixels)", {}, {}},
@@ -145,18 +152,34 @@ TEST_F(Import, NamedPicturesGetTheirPictogramInEitherLanguageAndLoopsAreSkipped)
     }
 }
 
-TEST_F(Import, CancelLeavesWholeFilesOnly)
+TEST_F(Import, CancelOrClosingTheBatchLeavesWholeFilesOnly)
 {
     const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
     for (int i = 0; i < 40; ++i) Write(QString("p%1.jpg").arg(i, 2, 10, QChar('0')), photo);
-    ImportBatch batch(w.files, "Zoo", nullptr);
-    QObject::connect(&batch, &ImportBatch::imported, &batch, [&] { batch.Cancel(); });
-    RunToEnd(batch, {in()});
-    const QStringList images = QDir(w.app("Set_Zoo/Images")).entryList({"p*"}, QDir::Files);
-    EXPECT_LT(batch.outcomes().size(), 40u);
-    // Every picture written is whole and named: no temporary file is left.
-    EXPECT_EQ(images.size(), qsizetype(batch.outcomes().size()));
-    for (const QString& file : images) EXPECT_EQ(QImage(w.app("Set_Zoo/Images/" + file)).size(), QSize(1200, 600)) << file.toStdString();
+    w.app.MakeSet("Set_Closed", {}, {});
+    for (const char* set : {"Zoo", "Closed"}) {
+        SCOPED_TRACE(set);
+        auto batch = std::make_unique<ImportBatch>(w.files, set, nullptr);
+        std::size_t told = 0;
+        // Cancelled at the first picture, or destroyed then as a closed page destroys it.
+        QObject::connect(batch.get(), &ImportBatch::imported, batch.get(), [&] {
+            ++told;
+            if (QString(set) == "Zoo") batch->Cancel();
+            else batch.release()->deleteLater();
+        });
+        QSignalSpy finished(batch.get(), &ImportBatch::finished);
+        batch->Start({in()});
+        while (batch && finished.isEmpty() && told == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (batch) {
+            ASSERT_TRUE(finished.wait(60000));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QDir images(w.app(QString("Set_%1/Images").arg(set)));
+        const QStringList files = images.entryList({"p*", ".lumari-*"}, QDir::Files | QDir::Hidden);
+        EXPECT_LT(files.size(), 40);
+        // Every picture written is whole and named: no temporary file is left.
+        for (const QString& file : files) EXPECT_EQ(QImage(images.filePath(file)).size(), QSize(1200, 600)) << file.toStdString();
+    }
 }
 
 }  // namespace lumari::test

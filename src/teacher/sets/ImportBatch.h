@@ -8,12 +8,12 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSemaphore>
 #include <QStringList>
 #include <QThreadPool>
 
 #include <atomic>
 #include <map>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -86,8 +86,10 @@ private:
     SetFolder folder_;
     const SymbolMaker* symbols_;
     Fit fit_ = Fit::Whole;
-    QThreadPool pool_;
-    std::shared_ptr<std::atomic<bool>> stop_ = std::make_shared<std::atomic<bool>>(false);
+    QThreadPool walker_;  // lists the folders given
+    std::atomic<bool> stopping_ = false;  // the batch is being destroyed
+    QSemaphore jobsDone_;  // one release per picture job ended
+    int jobsStarted_ = 0;
 
     std::vector<ImportItem> items_;
     std::map<int, ImportOutcome> waiting_;  // finished out of order

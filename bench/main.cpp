@@ -10,6 +10,7 @@
 // rounds, the peak memory of a whole game in a process of its own and a
 // start-up; none of them is a tight loop to repeat, and the two ways must sit
 // side by side in one table.
+#include "BenchMain.h"
 #include "BenchServices.h"
 #include "PhotoSets.h"
 #include "PlainCheck.h"
@@ -362,16 +363,10 @@ int Run()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    try {
+    return lumari::bench::RunBenchProgram(argc, argv, "lumari_bench", [](const QStringList& args) {
+        using lumari::bench::Way;
         if (args.size() == 4 && args[1] == "--memory")
-            return lumari::bench::MemoryChild(args[3], args[2] == "plain" ? lumari::bench::Way::Plain
-                                                                         : lumari::bench::Way::Ours);
+            return lumari::bench::MemoryChild(args[3], args[2] == "plain" ? Way::Plain : Way::Ours);
         return lumari::bench::Run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "lumari_bench: %s\n", e.what());
-        return 1;
-    }
+    });
 }

@@ -7,7 +7,8 @@
 //
 // A plain program rather than Google Benchmark: each figure is a whole page
 // opened or a whole report written, and both ways belong in one table.
-#include "../BenchServices.h"
+#include "BenchMain.h"
+#include "BenchServices.h"
 #include "PlainProgress.h"
 
 #include "app/GameFlow.h"
@@ -258,12 +259,5 @@ int Run()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    try {
-        return lumari::bench::Run();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "lumari_history_bench: %s\n", e.what());
-        return 1;
-    }
+    return lumari::bench::RunBenchProgram(argc, argv, "lumari_history_bench", [](const QStringList&) { return lumari::bench::Run(); });
 }

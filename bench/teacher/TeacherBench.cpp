@@ -7,6 +7,7 @@
 //   of each in a process of its own;
 // - opening a set of 1000 pairs on the Sets page: the time until the first screen of thumbnails
 //   is painted, against decoding those pictures in full on the window's thread.
+#include "BenchMain.h"
 #include "BenchServices.h"
 #include "PhotoSets.h"
 
@@ -429,9 +430,8 @@ int Run()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.value(1) == QStringLiteral("--memory")) return lumari::bench::MemoryChild(args.value(2), args.value(3), args.value(4));
-    return lumari::bench::Run();
+    return lumari::bench::RunBenchProgram(argc, argv, "lumari_teacher_bench", [](const QStringList& args) {
+        if (args.value(1) == QStringLiteral("--memory")) return lumari::bench::MemoryChild(args.value(2), args.value(3), args.value(4));
+        return lumari::bench::Run();
+    });
 }

@@ -200,7 +200,7 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
         EXPECT_EQ(progress.sessions[0].id, 1);
         EXPECT_EQ(Value(db, "PRAGMA journal_mode"), "wal");
     }
-    RunSql(HistoryConnection(folder.file()).db(), "PRAGMA user_version = 3");  // a later program's file is left alone
+    RunSql(HistoryConnection(folder.file()).db(), QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1));  // a later program's file is left alone
     const auto later = OpenHistory(folder.file());
     EXPECT_FALSE(later.connection);
     EXPECT_TRUE(later.failure.contains("newer version")) << later.failure.toStdString();

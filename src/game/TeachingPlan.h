@@ -41,8 +41,8 @@ struct TeachingPlan {
     // and not due (kept ones too). The others are the ones being taught, new
     // ones included; they and the due ones are drawn first, and a due
     // picture's round shows no prompt.
-    QSet<QString> due;
-    QSet<QString> learnt;
+    QSet<QString> due{};
+    QSet<QString> learnt{};
 
     bool Active() const { return procedure != Procedure::None; }
 };

@@ -130,7 +130,7 @@ int RunLearnerCommand(const QStringList& arguments, const QString& historyPath, 
     try {
         WriteTransaction transaction(db);
         const auto found = FindLearner(db, names[0]);
-        learner = found ? *found : Learner{AddLearner(db, names[0], now), names[0].trimmed()};
+        learner = found ? *found : Learner{AddLearner(db, names[0], now), names[0].trimmed(), {}, false};
         plan = std::get<LearnerPlan>(Applied(LoadLearnerPlan(db, learner.id), parser));
         SaveLearnerPlan(db, learner.id, plan);
         transaction.Commit();

@@ -13,6 +13,7 @@
 #include "teacher/sets/SetsDialogs.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QStandardPaths>

@@ -36,7 +36,9 @@ struct PromptRow {
 
 TeachingPlan Plan(Procedure procedure, int delayMs = 0, PromptForm form = PromptForm::Dim, int level = 20)
 {
-    return {.procedure = procedure, .delayMs = delayMs, .promptForm = form, .distractorLevel = level};
+    TeachingPlan plan;
+    plan.procedure = procedure, plan.delayMs = delayMs, plan.promptForm = form, plan.distractorLevel = level;
+    return plan;
 }
 
 TEST(TeachingPlan, EachProcedurePromptsAtItsMomentAndTheFirstAnswerSaysWhetherPrompted)

@@ -23,14 +23,21 @@ std::vector<RoundRecord> Rounds(const QString& image, int count, FirstAnswer fir
     return std::vector<RoundRecord>(std::size_t(count), Round(image, first));
 }
 
-TEST(LearnerPlans, ASecondVersionFileIsMigratedAndItsRoundsCountAsUnprompted)
+TEST(LearnerPlans, ASecondVersionFileIsMigratedItsRoundsUnpromptedAndNewGamesRecordTheirPrompts)
 {
     HistoryFolder folder;
     QDir().mkpath(folder.path() + "/lumari");
     {
+        // A game as the second version wrote it.
         HistoryConnection v2(folder.file());
         BringUpToDate(v2.db(), 2);
-        WriteSession(v2.db(), Game(At("2026-12-01T10:00:00"), "Animals", Rounds("cat.jpg", 5, Right), "Ann"));
+        RunSql(v2.db(), "INSERT INTO learners(name, created) VALUES ('Ann', '2026-12-01T09:00:00+01:00')");
+        RunSql(v2.db(), "INSERT INTO sessions(learner_id, started, ended, set_name, placeholders, way_to_work, shown, correct, "
+                        "wrong, started_ms) VALUES (1, '2026-12-01T10:00:00+01:00', '2026-12-01T10:05:00+01:00', 'Animals', 2, "
+                        "1, 5, 5, 0, ?)", {At("2026-12-01T10:00:00").toMSecsSinceEpoch()});
+        for (int seq = 1; seq <= 5; ++seq)
+            RunSql(v2.db(), "INSERT INTO rounds(session_id, seq, image, symbols, right_position, first_answer, answers, "
+                            "response_ms, skipped) VALUES (1, ?, 'cat.jpg', 'cat.jpg|dog.jpg', 1, 'right', 1, 900, 0)", {seq});
     }
     const auto opened = OpenHistory(folder.file());
     ASSERT_TRUE(opened.connection) << opened.failure.toStdString();
@@ -42,6 +49,14 @@ TEST(LearnerPlans, ASecondVersionFileIsMigratedAndItsRoundsCountAsUnprompted)
     EXPECT_TRUE(LoadLearnerPlan(db, ann) == LearnerPlan());
     const auto stages = MasteryOf(LoadMasteryRounds(db, ann), {}, QDate(2026, 12, 2));
     EXPECT_EQ(stages.at({"Animals", "cat.jpg"}).stage, Stage::Mastered);
+
+    SessionRecord game = Game(At("2026-12-02T10:00:00"), "Animals", Rounds("dog.jpg", 2, Right), "Ann");
+    game.procedure = "constant-delay", game.delayMs = 2000, game.rounds[1].promptMs = 2100;
+    const qint64 session = WriteSession(db, game);
+    EXPECT_EQ(SqlValue(db, "SELECT procedure || ' ' || delay_ms FROM sessions WHERE id = ?", {session}).toString(),
+              "constant-delay 2000");
+    EXPECT_EQ(SqlValue(db, "SELECT group_concat(p) FROM (SELECT coalesce(prompt_ms, 'NULL') AS p FROM rounds WHERE session_id = ? ORDER BY seq)", {session}).toString(),
+              "NULL,2100");
 }
 
 TEST(LearnerPlans, APlanIsKeptAndHandedToTheLearnersNextGameOnTheSet)
@@ -95,11 +110,11 @@ TEST(LearnerPlans, TheLearnerCommandSetsThePlanAndRefusesBadValues)
     } const rows[] = {
         {{"Ann", "--procedure", "constant-delay", "--delay", "2", "--zero-delay-sessions", "0", "--plays-next"}, 0,
          "added: Ann\nlearner: Ann\nprocedure: constant-delay\ndelay: 2\nzero-delay-sessions: 0\nprompt: dim\n"
-         "mastery: 80/3/5\nplays-next: yes\n"},
-        {{" ann ", "--prompt", "hide", "--mastery=90/2/8"}, 0, ann},
+         "mastery: 80/3/5\nplays-next: yes\n", ""},
+        {{" ann ", "--prompt", "hide", "--mastery=90/2/8"}, 0, ann, ""},
         {{"Bob", "--procedure", "progressive-delay"}, 0,
          "added: Bob\nlearner: Bob\nprocedure: progressive-delay\ndelay: 5\nzero-delay-sessions: 2\nprompt: dim\n"
-         "mastery: 80/3/5\nplays-next: no\n"},
+         "mastery: 80/3/5\nplays-next: no\n", ""},
         {{"Ann", "--procedure", "fast"}, 2, "", "Unknown procedure: fast"},
         {{"Ann", "--delay", "2.5"}, 2, "", "whole number of seconds"},
         {{"Ann", "--delay", "61"}, 2, "", "whole number of seconds"},
@@ -111,7 +126,7 @@ TEST(LearnerPlans, TheLearnerCommandSetsThePlanAndRefusesBadValues)
         {{"Ann", "Bob"}, 2, "", "Unexpected argument: Bob"},
         {{}, 2, "", "A learner must be named."},
         {{"Cid", "--delay", "x"}, 2, "", "whole number of seconds"},
-        {{"Ann"}, 0, ann},  // nothing refused changed anything
+        {{"Ann"}, 0, ann, ""},  // nothing refused changed anything
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());

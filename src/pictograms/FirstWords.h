@@ -10,7 +10,7 @@ namespace lumari {
 // CLDR names that pictogram by another word ("automobile" for a car) or gives
 // the word a rarer meaning first ("ancora" is "more" before it is an anchor):
 // the emoji, "" to propose none, or nothing when the table does not know the
-// word. language is a code ("it"), folded a folded word or phrase.
-std::optional<QString> FirstWordPictogram(const QString& language, const QString& folded);
+// word. language is a code ("it"); letter case is ignored, accents are not.
+std::optional<QString> FirstWordPictogram(const QString& language, const QString& word);
 
 }  // namespace lumari

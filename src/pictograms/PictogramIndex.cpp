@@ -356,7 +356,7 @@ std::optional<Pictogram> PictogramIndex::Best(const QString& pairName) const
         if (!available() || key.isEmpty()) return std::nullopt;
         for (int language = 0; language < int(d_->languages.size()); ++language) {
             const QString& code = d_->languages[language];
-            if (const std::optional<QString> listed = FirstWordPictogram(code, key)) {
+            if (const std::optional<QString> listed = FirstWordPictogram(code, name)) {
                 const int at = d_->byEmoji.value(*listed, -1);
                 return at < 0 ? std::nullopt : std::optional<Pictogram>(d_->pictograms[std::size_t(at)]);
             }

@@ -295,9 +295,16 @@ QString PictogramIndex::DefaultRoot() { return QStringLiteral("/usr/share/unicod
 
 QStringList PictogramIndex::DefaultLanguages()
 {
+    // As Qt gives them ("de-CH"), so that Load() reads the regional words too.
     QStringList languages;
-    for (const QString& file : AnnotationLanguages(QLocale::system().uiLanguages()))
-        if (const QString code = file.section(QLatin1Char('_'), 0, 0); !languages.contains(code)) languages << code;
+    for (QString tag : QLocale::system().uiLanguages()) {
+        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) tag = QStringLiteral("en");
+        if (!languages.contains(tag)) languages << tag;
+    }
+    const bool english = std::any_of(languages.begin(), languages.end(), [](const QString& tag) {
+        return tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0) == QLatin1String("en");
+    });
+    if (!english) languages << QStringLiteral("en");
     return languages;
 }
 

@@ -35,7 +35,7 @@ public:
     // Where Debian installs the annotations.
     static QString DefaultRoot();
     // The user's interface languages (from the system locale) followed by
-    // English, as codes ("it", "en"); the C and POSIX locales are English.
+    // English, as language tags ("it-IT", "en"); the C and POSIX locales are English.
     static QStringList DefaultLanguages();
 
     // Reads the annotations of the languages under root: codes such as

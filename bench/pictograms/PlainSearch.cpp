@@ -12,10 +12,10 @@
 namespace lumari::bench {
 namespace {
 
-// The best score of the typed words anywhere in one name or keyword; 0 if absent.
-int BestIn(const QString& term, bool name, const QStringList& typed)
+// The best score of the typed words anywhere in one folded name or keyword; 0 if absent.
+int BestIn(const QString& folded, bool name, const QStringList& typed)
 {
-    const QStringList words = Words(Fold(term));
+    const QStringList words = Words(folded);
     int best = 0;
     for (qsizetype at = 0; at + typed.size() <= words.size(); ++at) {
         bool match = true;
@@ -32,9 +32,16 @@ int BestIn(const QString& term, bool name, const QStringList& typed)
 
 PlainSearch::PlainSearch(AnnotationSet set) : set_(std::move(set))
 {
-    QSet<QString> known;
-    for (const PictogramWords& p : set_.pictograms) known.insert(p.emoji);
-    for (const PictogramWords& p : set_.pictograms) base_ << VariantBase(p.emoji, [&](const QString& e) { return known.contains(e); });
+    QHash<QString, const PictogramWords*> known;
+    for (const PictogramWords& p : set_.pictograms) known.insert(p.emoji, &p);
+    for (const PictogramWords& p : set_.pictograms) {
+        base_.push_back(known.value(VariantBase(p.emoji, [&](const QString& e) { return known.contains(e); })));
+        QSet<QString> keywords;  // the order among equals, as ours: fewer keywords first
+        for (const LanguageWords& own : p.byLanguage)
+            for (const QString& k : own.keywords)
+                if (!Words(Fold(k)).isEmpty()) keywords.insert(Fold(k));
+        keywords_.insert(&p, int(keywords.size()));
+    }
 }
 
 std::vector<PictogramMatch> PlainSearch::Search(const QString& typed, int limit) const
@@ -42,34 +49,28 @@ std::vector<PictogramMatch> PlainSearch::Search(const QString& typed, int limit)
     const QStringList words = Words(Fold(typed));
     if (words.isEmpty()) return {};
     struct Found { const PictogramWords* base; int score, language, keywords; };
-    QHash<QString, Found> found;  // by base, the best of the base and its variants
-    QHash<QString, const PictogramWords*> bases;
-    for (const PictogramWords& p : set_.pictograms) bases.insert(p.emoji, &p);
+    QHash<const PictogramWords*, Found> found;  // by base, the best of the base and its variants
     for (std::size_t i = 0; i < set_.pictograms.size(); ++i) {
         const PictogramWords& p = set_.pictograms[i];
         QSet<QString> seen[2];  // a word repeated by another language counts once, for the first
         for (int language = 0; language < int(p.byLanguage.size()); ++language) {
             const LanguageWords& own = p.byLanguage[std::size_t(language)];
             auto consider = [&](const QString& term, bool name) {
-                if (seen[name].contains(Fold(term))) return;
-                seen[name].insert(Fold(term));
-                const int score = BestIn(term, name, words);
+                const QString folded = Fold(term);
+                if (seen[name].contains(folded)) return;
+                seen[name].insert(folded);
+                const int score = BestIn(folded, name, words);
                 if (score == 0) return;
-                Found& f = found.try_emplace(base_[qsizetype(i)], Found{bases.value(base_[qsizetype(i)]), 0, 0, 0}).value();
+                const PictogramWords* base = base_[i];
+                if (!found.contains(base)) found.insert(base, Found{base, 0, 0, keywords_.value(base)});
+                Found& f = found[base];
                 if (score > f.score || (score == f.score && language < f.language)) f.score = score, f.language = language;
             };
             if (!own.name.isEmpty()) consider(own.name, true);
             for (const QString& keyword : own.keywords) consider(keyword, false);
         }
     }
-    std::vector<Found> sorted;
-    for (Found f : found) {
-        QSet<QString> keywords;
-        for (const LanguageWords& own : f.base->byLanguage)
-            for (const QString& k : own.keywords) keywords.insert(Fold(k));
-        f.keywords = int(keywords.size());
-        sorted.push_back(f);
-    }
+    std::vector<Found> sorted(found.begin(), found.end());
     std::sort(sorted.begin(), sorted.end(), [](const Found& a, const Found& b) {
         if (a.score != b.score) return a.score > b.score;
         if (a.language != b.language) return a.language < b.language;

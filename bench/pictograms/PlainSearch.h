@@ -3,6 +3,8 @@
 #include "pictograms/Annotations.h"
 #include "pictograms/Pictograms.h"
 
+#include <QHash>
+
 #include <vector>
 
 namespace lumari::bench {
@@ -17,7 +19,8 @@ public:
 
 private:
     AnnotationSet set_;
-    QStringList base_;  // per pictogram: the base its skin-tone and gender variants fold into
+    std::vector<const PictogramWords*> base_;  // per pictogram: the base its skin-tone and gender variants fold into
+    QHash<const PictogramWords*, int> keywords_;  // per pictogram: its distinct folded keywords
 };
 
 }  // namespace lumari::bench

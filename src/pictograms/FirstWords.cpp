@@ -63,7 +63,12 @@ const Row kRows[] = {
     {"👍", {"yes", "sì", "ja", "oui", "sí"}},
     {"👎", {"no", "no", "nein", "non", "no"}},
     {"🛑", {"stop", "stop", "Stopp|halt", "stop", ""}},
-    {"", {"big", "grande|ancora", "groß", "grand|petit", "grande|pequeño|alto|mesa"}},
+    // No right picture, and CLDR's would mislead: big (a dodo, a zany face), small (a zany face),
+    // more (the anchor), table (table tennis), stop as "alto" (a loud speaker).
+    {"", {"big", "grande", "groß", "grand", "grande"}},
+    {"", {"", "", "", "petit", "pequeño"}},
+    {"", {"", "ancora", "", "", ""}},
+    {"", {"", "", "", "", "mesa|alto"}},
 };
 
 // Kept with accents: "papá" is dad where "papa" is a potato.

@@ -97,7 +97,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     const EmojiCoverage font;
-    const bench::PlainSearch plain(ReadAnnotations(PictogramIndex::DefaultRoot(), bench::kLanguages,
+    const bench::PlainSearch plain(ReadAnnotations(PictogramIndex::DefaultRoot(), AnnotationFiles(bench::kLanguages),
                                                    [&](const QString& emoji) { return font.Covers(emoji); }));
     const double plainLoadMs = clock.nsecsElapsed() / 1e6;
     clock.restart();

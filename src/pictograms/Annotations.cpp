@@ -16,8 +16,9 @@ class Merger {
 public:
     explicit Merger(AnnotationSet& set) : set_(set) {}
 
-    void Read(const QString& path)
+    void Read(const QString& path, int language)
     {
+        language_ = language;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return;
         ++set_.filesRead;
@@ -35,15 +36,20 @@ private:
     void Add(const QString& emoji, bool tts, const QString& text)
     {
         PictogramWords& words = Find(emoji);
+        if (words.byLanguage.size() <= std::size_t(language_)) words.byLanguage.resize(std::size_t(language_) + 1);
+        LanguageWords& own = words.byLanguage[std::size_t(language_)];
         if (tts) {
             if (text == kInherited) return;
             if (words.name.isEmpty()) words.name = text;
             if (!words.names.contains(text)) words.names << text;
+            if (own.name.isEmpty()) own.name = text;
             return;
         }
         for (const QString& part : text.split(QLatin1Char('|'))) {
             const QString keyword = part.trimmed();
-            if (!keyword.isEmpty() && keyword != kInherited && !words.keywords.contains(keyword)) words.keywords << keyword;
+            if (keyword.isEmpty() || keyword == kInherited) continue;
+            if (!words.keywords.contains(keyword)) words.keywords << keyword;
+            if (!own.keywords.contains(keyword)) own.keywords << keyword;
         }
     }
 
@@ -52,35 +58,41 @@ private:
         auto found = index_.constFind(emoji);
         if (found == index_.cend()) {
             found = index_.insert(emoji, set_.pictograms.size());
-            set_.pictograms.push_back(PictogramWords{emoji, {}, {}, {}});
+            set_.pictograms.push_back(PictogramWords{emoji, {}, {}, {}, {}});
         }
         return set_.pictograms[std::size_t(found.value())];
     }
 
     AnnotationSet& set_;
     QHash<QString, std::size_t> index_;
+    int language_ = 0;
 };
 
 }  // namespace
 
-QStringList AnnotationLanguages(const QStringList& uiLanguages)
+static QString Language(const QString& file) { return file.section(QLatin1Char('_'), 0, 0); }
+
+QStringList AnnotationFiles(const QStringList& languages)
 {
-    // "it-IT" gives "it_IT" and "it": a regional file (de_CH, en_GB) only
-    // holds what differs, so it comes before its language's own file.
-    // English, where the user does not name it, comes last.
-    QStringList languages;
-    for (QString tag : uiLanguages) {
+    QStringList files;
+    for (QString tag : languages) {
         tag.replace(QLatin1Char('-'), QLatin1Char('_'));
-        for (; !tag.isEmpty() && tag != QLatin1String("C"); tag.truncate(std::max<qsizetype>(tag.lastIndexOf(QLatin1Char('_')), 0)))
-            if (!languages.contains(tag)) languages << tag;
+        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX") || tag.startsWith(QLatin1String("C."))) tag = QStringLiteral("en");
+        for (; !tag.isEmpty(); tag.truncate(std::max<qsizetype>(tag.lastIndexOf(QLatin1Char('_')), 0)))
+            if (!files.contains(tag)) files << tag;
     }
-    if (!languages.contains(QStringLiteral("en"))) languages << QStringLiteral("en");
-    const QStringList found = languages;
-    auto base = [&](const QString& tag) { return found.indexOf(tag.section(QLatin1Char('_'), 0, 0)); };
-    std::stable_sort(languages.begin(), languages.end(), [&](const QString& a, const QString& b) {
+    const QStringList found = files;
+    auto base = [&](const QString& tag) { return found.indexOf(Language(tag)); };
+    std::stable_sort(files.begin(), files.end(), [&](const QString& a, const QString& b) {
         return base(a) != base(b) ? base(a) < base(b) : a.count(QLatin1Char('_')) > b.count(QLatin1Char('_'));
     });
-    return languages;
+    return files;
+}
+
+QStringList AnnotationLanguages(const QStringList& uiLanguages)
+{
+    // English, where the user does not name it, comes last.
+    return AnnotationFiles(uiLanguages + QStringList{QStringLiteral("en")});
 }
 
 AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,
@@ -89,9 +101,12 @@ AnnotationSet ReadAnnotations(const QString& root, const QStringList& languages,
     AnnotationSet set;
     Merger merger(set);
     for (const QString& language : languages) {
-        merger.Read(root + QStringLiteral("/annotations/") + language + QStringLiteral(".xml"));
-        merger.Read(root + QStringLiteral("/annotationsDerived/") + language + QStringLiteral(".xml"));
+        if (!set.languages.contains(Language(language))) set.languages << Language(language);
+        const int rank = int(set.languages.indexOf(Language(language)));
+        merger.Read(root + QStringLiteral("/annotations/") + language + QStringLiteral(".xml"), rank);
+        merger.Read(root + QStringLiteral("/annotationsDerived/") + language + QStringLiteral(".xml"), rank);
     }
+    for (PictogramWords& p : set.pictograms) p.byLanguage.resize(std::size_t(set.languages.size()));
     std::erase_if(set.pictograms, [&](PictogramWords& p) {
         if (p.name.isEmpty() && !p.keywords.isEmpty()) p.name = p.keywords.first();
         return p.name.isEmpty() || (drawable && !drawable(p.emoji));

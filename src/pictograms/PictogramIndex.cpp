@@ -1,6 +1,8 @@
 #include "pictograms/Annotations.h"
 #include "pictograms/EmojiFont.h"
+#include "pictograms/FirstWords.h"
 #include "pictograms/MatchScore.h"
+#include "pictograms/PictogramKinds.h"
 #include "pictograms/Pictograms.h"
 #include "pictograms/WordFolding.h"
 
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace lumari {
 
@@ -21,9 +24,17 @@ namespace lumari {
 struct PictogramIndex::Data {
     struct Term {
         int pictogram;
-        bool name;   // an exact ("tts") name rather than a keyword
-        int first;   // its words: termWords[first, first + count)
+        bool name;     // an exact ("tts") name rather than a keyword
+        int language;  // the first language that gives it, 0 for the first asked
+        int first;     // its words: termWords[first, first + count)
         int count;
+    };
+    // A name or keyword that is a whole typed word or phrase, for proposals.
+    struct Entire {
+        int pictogram;
+        int language;
+        bool name;
+        QString text;  // as CLDR writes it, for its accents
     };
     struct Posting {
         int term;
@@ -31,6 +42,13 @@ struct PictogramIndex::Data {
     };
 
     std::vector<Pictogram> pictograms;
+    std::vector<int> base;                 // per pictogram: the base its variants fold into
+    std::vector<std::vector<int>> variants;  // per base: itself, then its variants
+    std::vector<PictogramKind> kinds;
+    std::vector<std::vector<QStringList>> nameWords;  // per pictogram and language: its name's folded words
+    QHash<QString, std::vector<Entire>> entire;       // by folded words joined with spaces
+    QHash<QString, int> byEmoji;
+    QStringList languages;
     // Per pictogram: fewer keywords first (a pictogram with few keywords is
     // what its words mean most plainly: "car" is the automobile sooner than
     // the tram car, "ball" a ball sooner than yarn), then shorter names, then
@@ -43,8 +61,9 @@ struct PictogramIndex::Data {
     std::vector<Posting> postings;
     QString root;
 
-    void Build(const AnnotationSet& set);
-    void AddTerm(int pictogram, bool name, const QString& text, QHash<QString, int>& ids, std::vector<QString>& found);
+    void Build(const AnnotationSet& set, const PictogramKinds& kinds);
+    void FoldVariants(const PictogramKinds& labels);
+    void AddTerm(int pictogram, bool name, int language, const QString& text, QHash<QString, int>& ids, std::vector<QString>& found);
     void SortWords(std::vector<QString> found);
     void RankTies();
 
@@ -53,30 +72,68 @@ struct PictogramIndex::Data {
     // The numbers of the words that begin with a prefix, [first, second).
     std::pair<int, int> Beginning(const QString& prefix) const;
     std::vector<PictogramMatch> Match(const QStringList& typed, int limit) const;
+
+    // The proposal for a typed word in one language: nullopt when the
+    // language has no pictogram by that word; a null Pictogram when it has
+    // some but none good enough.
+    std::optional<Pictogram> Propose(const QString& typed, const QString& key, int language) const;
 };
 
-void PictogramIndex::Data::Build(const AnnotationSet& set)
+void PictogramIndex::Data::Build(const AnnotationSet& set, const PictogramKinds& labels)
 {
+    languages = set.languages;
     QHash<QString, int> ids;
     std::vector<QString> found;
     for (const PictogramWords& p : set.pictograms) {
         const int index = int(pictograms.size());
         pictograms.push_back(Pictogram{p.emoji, p.name});
-        QSet<QString> seen[2];  // a word repeated by another language counts once
-        for (const QString& name : p.names)
-            if (const QString folded = Fold(name); !seen[1].contains(folded)) seen[1].insert(folded), AddTerm(index, true, folded, ids, found);
-        for (const QString& keyword : p.keywords)
-            if (const QString folded = Fold(keyword); !seen[0].contains(folded)) seen[0].insert(folded), AddTerm(index, false, folded, ids, found);
+        nameWords.emplace_back();
+        QSet<QString> seen[2];  // a word repeated by another language counts once, for the first
+        for (int language = 0; language < int(p.byLanguage.size()); ++language) {
+            const LanguageWords& words = p.byLanguage[std::size_t(language)];
+            nameWords.back().push_back(Words(Fold(words.name)));
+            auto add = [&](const QString& text, bool name) {
+                const QString folded = Fold(text);
+                const QString key = Words(folded).join(QLatin1Char(' '));
+                if (!key.isEmpty()) entire[key].push_back(Entire{index, language, name, text});
+                if (!seen[name].contains(folded)) seen[name].insert(folded), AddTerm(index, name, language, folded, ids, found);
+            };
+            if (!words.name.isEmpty()) add(words.name, true);
+            for (const QString& keyword : words.keywords) add(keyword, false);
+        }
     }
+    FoldVariants(labels);
     SortWords(std::move(found));
     RankTies();
 }
 
-void PictogramIndex::Data::AddTerm(int pictogram, bool name, const QString& folded, QHash<QString, int>& ids, std::vector<QString>& found)
+void PictogramIndex::Data::FoldVariants(const PictogramKinds& labels)
+{
+    for (int i = 0; i < int(pictograms.size()); ++i) byEmoji.insert(pictograms[std::size_t(i)].emoji, i);
+    const auto known = [&](const QString& emoji) { return byEmoji.contains(emoji); };
+    base.resize(pictograms.size());
+    variants.assign(pictograms.size(), {});
+    kinds.resize(pictograms.size());
+    for (int i = 0; i < int(pictograms.size()); ++i) {
+        const Pictogram& p = pictograms[std::size_t(i)];
+        base[std::size_t(i)] = byEmoji.value(VariantBase(p.emoji, known), i);
+        kinds[std::size_t(i)] = labels.Of(p.emoji);
+    }
+    for (int i = 0; i < int(pictograms.size()); ++i) {
+        const int b = base[std::size_t(i)];
+        if (b == i) variants[std::size_t(i)].insert(variants[std::size_t(i)].begin(), i);
+        else variants[std::size_t(b)].push_back(i);
+        // A pictogram with a man and a woman of its own shows a person.
+        if (b != i && GenderVariant(pictograms[std::size_t(i)].emoji)) kinds[std::size_t(b)].person = true;
+    }
+}
+
+void PictogramIndex::Data::AddTerm(int pictogram, bool name, int language, const QString& folded, QHash<QString, int>& ids,
+                                    std::vector<QString>& found)
 {
     const QStringList split = Words(folded);
     if (split.isEmpty()) return;
-    terms.push_back(Term{pictogram, name, int(termWords.size()), int(split.size())});
+    terms.push_back(Term{pictogram, name, language, int(termWords.size()), int(split.size())});
     for (const QString& word : split) {
         auto id = ids.constFind(word);
         if (id == ids.cend()) id = ids.insert(word, int(found.size())), found.push_back(word);
@@ -152,7 +209,8 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
     if (lo == hi) return {};
     const int wholeLast = words[std::size_t(lo)] == typed.last() ? lo : -1;
 
-    std::vector<int> best(pictograms.size(), 0);
+    // Per base: the best score, then the earliest language that gives it.
+    std::vector<int> best(pictograms.size(), 0), language(pictograms.size(), 0);
     std::vector<int> touched;
     auto consider = [&](const Posting& at) {
         const Term& term = terms[std::size_t(at.term)];
@@ -164,16 +222,18 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
         if (last < lo || last >= hi) return;
         const bool whole = last == wholeLast;
         const int score = Score(TermMatch{term.name, whole, whole && at.position == 0 && term.count == k, at.position == 0});
-        int& kept = best[std::size_t(term.pictogram)];
-        if (kept == 0) touched.push_back(term.pictogram);
-        kept = std::max(kept, score);
+        const std::size_t b = std::size_t(base[std::size_t(term.pictogram)]);
+        if (best[b] == 0) touched.push_back(int(b));
+        if (score > best[b] || (score == best[b] && term.language < language[b])) best[b] = score, language[b] = term.language;
     };
     const int firstLo = k == 1 ? lo : leading.front(), firstHi = k == 1 ? hi : leading.front() + 1;
     for (int p = postingStart[std::size_t(firstLo)]; p < postingStart[std::size_t(firstHi)]; ++p) consider(postings[std::size_t(p)]);
 
     auto before = [&](int a, int b) {
         const int sa = best[std::size_t(a)], sb = best[std::size_t(b)];
-        return sa != sb ? sa > sb : tieRank[std::size_t(a)] < tieRank[std::size_t(b)];
+        if (sa != sb) return sa > sb;
+        const int la = language[std::size_t(a)], lb = language[std::size_t(b)];
+        return la != lb ? la < lb : tieRank[std::size_t(a)] < tieRank[std::size_t(b)];
     };
     const auto shown = std::min(touched.size(), std::size_t(limit));
     std::partial_sort(touched.begin(), touched.begin() + std::ptrdiff_t(shown), touched.end(), before);
@@ -183,9 +243,70 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
     return matches;
 }
 
+namespace {
+
+// Whether a name's words hold the typed words, together and in order.
+bool Holds(const QStringList& name, const QStringList& typed)
+{
+    for (qsizetype at = 0; at + typed.size() <= name.size(); ++at)
+        if (std::equal(typed.begin(), typed.end(), name.begin() + at)) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<Pictogram> PictogramIndex::Data::Propose(const QString& typed, const QString& key, int language) const
+{
+    const auto found = entire.constFind(key);
+    if (found == entire.cend()) return std::nullopt;
+    // How plainly a pictogram is what the word names: a thing before a sign;
+    // its own name before a name that holds the word among others ("cloud
+    // with rain") before a keyword alone; a shorter name before a longer one.
+    struct Candidate {
+        int pictogram, thing, tier, shortness;
+        auto rank() const { return std::tuple(thing, tier, shortness); }
+    };
+    std::vector<Candidate> candidates;
+    QSet<int> sharing;  // the pictograms that have the word in this language
+    const QStringList words = key.split(QLatin1Char(' '));
+    for (const Entire& e : *found) {
+        const int p = e.pictogram;
+        if (e.language != language || base[std::size_t(p)] != p || !AccentsAgree(typed, e.text)) continue;
+        sharing.insert(p);
+        const QStringList& name = nameWords[std::size_t(p)][std::size_t(language)];
+        const int tier = e.name ? 3 : Holds(name, words) ? 2 : 1;
+        // A person is proposed by the word for the person, not for what they do or hold (plane → pilot).
+        if (kinds[std::size_t(p)].person && tier < 3) continue;
+        candidates.push_back(Candidate{p, !kinds[std::size_t(p)].symbol, tier, -int(name.size())});
+    }
+    if (sharing.isEmpty()) return std::nullopt;
+    // A keyword that several pictograms share (fleur, Boot, drink) says little about any of them.
+    if (sharing.size() > 1) std::erase_if(candidates, [](const Candidate& c) { return c.tier == 1; });
+    std::sort(candidates.begin(), candidates.end(), [&](const Candidate& a, const Candidate& b) {
+        return a.rank() != b.rank() ? a.rank() > b.rank() : tieRank[std::size_t(a.pictogram)] < tieRank[std::size_t(b.pictogram)];
+    });
+    if (candidates.empty()) return Pictogram{};
+    // Two names that hold the word alike (police car, racing car) leave the plain one unknown.
+    if (candidates.size() > 1 && candidates[0].tier == 2 && candidates[0].rank() == candidates[1].rank()) return Pictogram{};
+    return pictograms[std::size_t(candidates.front().pictogram)];
+}
+
 QString PictogramIndex::DefaultRoot() { return QStringLiteral("/usr/share/unicode/cldr/common"); }
 
-QStringList PictogramIndex::DefaultLanguages() { return AnnotationLanguages(QLocale::system().uiLanguages()); }
+QStringList PictogramIndex::DefaultLanguages()
+{
+    // As Qt gives them ("de-CH"), so that Load() reads the regional words too.
+    QStringList languages;
+    for (QString tag : QLocale::system().uiLanguages()) {
+        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) tag = QStringLiteral("en");
+        if (!languages.contains(tag)) languages << tag;
+    }
+    const bool english = std::any_of(languages.begin(), languages.end(), [](const QString& tag) {
+        return tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0) == QLatin1String("en");
+    });
+    if (!english) languages << QStringLiteral("en");
+    return languages;
+}
 
 PictogramIndex PictogramIndex::Load(const QString& root, const QStringList& languages)
 {
@@ -193,8 +314,21 @@ PictogramIndex PictogramIndex::Load(const QString& root, const QStringList& lang
     const bool check = PictogramPainter::FontAvailable();
     PictogramIndex index;
     index.d_->root = root;
-    index.d_->Build(ReadAnnotations(root, languages, [&](const QString& emoji) { return !check || font.Covers(emoji); }));
+    index.d_->Build(ReadAnnotations(root, AnnotationFiles(languages), [&](const QString& emoji) { return !check || font.Covers(emoji); }),
+                    PictogramKinds(root));
     return index;
+}
+
+QStringList PictogramIndex::languages() const { return d_ ? d_->languages : QStringList(); }
+
+std::vector<Pictogram> PictogramIndex::Variants(const QString& emoji) const
+{
+    std::vector<Pictogram> found;
+    if (!d_) return found;
+    const int at = d_->byEmoji.value(QString(emoji).remove(QChar(0xFE0F)), -1);
+    if (at < 0) return found;
+    for (const int v : d_->variants[std::size_t(d_->base[std::size_t(at)])]) found.push_back(d_->pictograms[std::size_t(v)]);
+    return found;
 }
 
 PictogramIndex::PictogramIndex() : d_(std::make_unique<Data>()) {}
@@ -222,12 +356,25 @@ std::vector<PictogramMatch> PictogramIndex::Search(const QString& typed, int lim
 
 std::optional<Pictogram> PictogramIndex::Best(const QString& pairName) const
 {
-    // A unique name such as "cat 2" still means a cat.
+    // The first language that knows the word decides, so that a later
+    // language's same spelling (cane, Boot, non) is not proposed.
     const auto whole = [this](const QString& name) -> std::optional<Pictogram> {
-        const auto found = Search(name, 1);
-        if (found.empty() || found.front().score < kLeastWholeWord) return std::nullopt;
-        return found.front().pictogram;
+        const QString key = Words(Fold(name)).join(QLatin1Char(' '));
+        if (!available() || key.isEmpty()) return std::nullopt;
+        for (int language = 0; language < int(d_->languages.size()); ++language) {
+            const QString& code = d_->languages[language];
+            if (const std::optional<QString> listed = FirstWordPictogram(code, name)) {
+                const int at = d_->byEmoji.value(*listed, -1);
+                return at < 0 ? std::nullopt : std::optional<Pictogram>(d_->pictograms[std::size_t(at)]);
+            }
+            std::optional<Pictogram> proposal = d_->Propose(name, key, language);
+            for (const QString& plural : PluralForms(code, name.trimmed().toLower()))
+                if (!proposal) proposal = d_->Propose(plural, Words(Fold(plural)).join(QLatin1Char(' ')), language);
+            if (proposal) return proposal->emoji.isEmpty() ? std::nullopt : proposal;
+        }
+        return std::nullopt;
     };
+    // A unique name such as "cat 2" still means a cat.
     const QString shorter = WithoutTrailingNumber(pairName);
     auto found = whole(pairName);
     return found || shorter == pairName.trimmed() ? found : whole(shorter);

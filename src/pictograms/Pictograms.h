@@ -26,18 +26,22 @@ struct PictogramMatch {
 
 // The words of every pictogram, read from the Unicode CLDR annotations
 // (annotations/ and annotationsDerived/ of Debian's unicode-cldr-core), in the
-// given languages. Matching ignores letter case and accents; exact names
-// rank above keywords, whole words above prefixes. Safe to search from
-// several threads once loaded.
+// given languages, the first before the others. Skin-tone and gender
+// variants are found as their base pictogram; Variants() lists them.
+// Matching ignores letter case and accents; exact names rank above keywords,
+// whole words above prefixes. Safe to search from several threads once loaded.
 class PictogramIndex {
 public:
     // Where Debian installs the annotations.
     static QString DefaultRoot();
-    // The user's languages (from the system locale) followed by English.
+    // The user's interface languages (from the system locale) followed by
+    // English, as language tags ("it-IT", "en"); the C and POSIX locales are English.
     static QStringList DefaultLanguages();
 
-    // Reads the annotations of the languages under root. Never throws: a
-    // missing folder or file leaves those words out, and missing() says why.
+    // Reads the annotations of the languages under root: codes such as
+    // {"it", "en"}, the words of a set, each with its regional files when
+    // given as "de-CH". Never throws: a missing folder or file leaves those
+    // words out, and missing() says why.
     static PictogramIndex Load(const QString& root, const QStringList& languages);
 
     PictogramIndex();
@@ -51,11 +55,25 @@ public:
     // install ("unicode-cldr-core"); "" otherwise.
     QString missing() const;
 
-    // The pictograms whose words match what the adult typed, best first.
+    // The languages searched, as codes, first first.
+    QStringList languages() const;
+
+    // The base pictograms whose words match what the adult typed, best
+    // first; within a score, words of an earlier language first. Empty when
+    // nothing matched.
     std::vector<PictogramMatch> Search(const QString& typed, int limit) const;
-    // The pictogram to propose for a pair's name: the best one whose exact
-    // name or keyword equals the name as a whole word; none otherwise.
+    // The pictogram to propose for a pair's name, or none when no pictogram
+    // is plainly what the name says. The first language that has the name
+    // as a whole name or keyword decides; there, a pictogram named by it
+    // comes first, then one whose name holds it, then one with it as a
+    // keyword no other pictogram shares. People are proposed only by their
+    // own name, signs only when no thing is named so. Accents typed must
+    // agree ("papá" is not "papa"), and a regular plural is found too.
     std::optional<Pictogram> Best(const QString& pairName) const;
+    // A base pictogram and its skin-tone and gender variants, the base
+    // first; the variant's base and its siblings for a variant; empty for
+    // an emoji the index does not have.
+    std::vector<Pictogram> Variants(const QString& emoji) const;
 
 private:
     struct Data;

@@ -18,3 +18,17 @@ QStringList Words(const QString& folded);
 QString WithoutTrailingNumber(const QString& name);
 
 }  // namespace lumari
+
+namespace lumari {
+
+// Whether every accent typed is in the term as well, letter for letter:
+// "papa" agrees with "papá", but "papá" (dad) not with "papa" (potato).
+// Letter case is ignored.
+bool AccentsAgree(const QString& typed, const QString& term);
+
+// The regular plurals of a folded word in a language ("en", "it"...), which
+// CLDR sometimes names a pictogram by ("socks", "calzini"); none for a
+// language without rules here.
+QStringList PluralForms(const QString& language, const QString& folded);
+
+}  // namespace lumari

@@ -79,6 +79,51 @@ TEST_F(HandMade, BestNeedsTheWholeNameAsWholeWords)
     for (const Row& r : rows) EXPECT_EQ(index.Best(r.pair).value_or(Pictogram{}).emoji, r.best) << r.pair.toStdString();
 }
 
+// Two languages where each proposal rule decides one word: the first
+// language's words before the second's; an own name, then a name holding
+// the word, then a keyword no other pictogram has; people by their own name
+// only; things before signs; typed accents; variants folded into their base.
+class Proposals : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteAnnotations(root, "annotations/xx.xml", {
+            {"🐕", "dog", "cane"}, {"🌧", "cloud with rain", "cloud | rain"}, {"🌈", "rainbow", "rain"},
+            {"🍷", "wine glass", "drink"}, {"🍺", "beer mug", "drink"}, {"🧑‍✈", "pilot", "plane"}, {"🚓", "police car", "car"},
+            {"🏎", "racing car", "car"}, {"♌", "lion", "zodiac"}, {"🦁", "lion face", "lion"}, {"🥔", "potato", "papa"},
+            {"🏃", "person running", "run"}, {"🏃‍♀", "woman running", "run"}, {"👨‍✈", "man pilot", "plane"},
+        });
+        WriteAnnotations(root, "annotationsDerived/xx.xml", {{"🏃🏽", "person running: medium skin tone", "run"}});
+        WriteAnnotations(root, "annotations/yy.xml", {{"🩼", "crutch", "cane"}, {"🦯", "white cane", "stick"}});
+        root.WriteFile("properties/labels.txt", "[♌] ; Symbols ; zodiac\n");
+        index = PictogramIndex::Load(root.path(), {"xx", "yy"});
+    }
+    AppFolder root;
+    PictogramIndex index;
+};
+
+TEST_F(Proposals, EachRuleDecidesOneWord)
+{
+    struct Row { QString pair, best; } rows[] = {
+        {"cane", "🐕"}, {"white cane", "🦯"}, {"rain", "🌧"}, {"drink", ""}, {"plane", ""}, {"pilot", "🧑‍✈"},
+        {"car", ""}, {"lion", "🦁"}, {"papá", ""}, {"Papa", "🥔"}, {"run", ""}, {"person running", "🏃"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(index.Best(r.pair).value_or(Pictogram{}).emoji, r.best) << r.pair.toStdString();
+}
+
+TEST_F(Proposals, SearchShowsBasesFirstLanguageFirstAndListsVariants)
+{
+    EXPECT_EQ(Emoji(index.Search("cane", 10)), (QStringList{"🐕", "🩼", "🦯"}));
+    EXPECT_EQ(Emoji(index.Search("run", 10)), QStringList{"🏃"});
+    EXPECT_EQ(Emoji(index.Search("pilot", 10)), QStringList{"🧑‍✈"});
+    const auto variants = index.Variants("🏃🏽");
+    QStringList listed;
+    for (const Pictogram& p : variants) listed << p.emoji;
+    EXPECT_EQ(listed, (QStringList{"🏃", "🏃‍♀", "🏃🏽"}));
+    EXPECT_TRUE(index.Variants("🐉").empty());
+    EXPECT_EQ(index.languages(), (QStringList{"xx", "yy"}));
+}
+
 TEST(PictogramWords, MissingFolderSaysWhichPackageToInstall)
 {
     AppFolder empty;
@@ -92,9 +137,11 @@ TEST(PictogramWords, TheUsersLanguagesRegionalFirstThenEnglish)
 {
     struct Row { QStringList ui, files; } rows[] = {
         {{"it-IT"}, {"it_IT", "it", "en"}}, {{"de", "de-CH"}, {"de_CH", "de", "en"}}, {{"en-GB", "it"}, {"en_GB", "en", "it"}},
-        {{"zh-Hant-TW"}, {"zh_Hant_TW", "zh_Hant", "zh", "en"}}, {{"C"}, {"en"}},
+        {{"zh-Hant-TW"}, {"zh_Hant_TW", "zh_Hant", "zh", "en"}}, {{"C"}, {"en"}}, {{"POSIX", "it"}, {"en", "it"}},
     };
     for (const Row& r : rows) EXPECT_EQ(AnnotationLanguages(r.ui), r.files) << r.ui.join(',').toStdString();
+    // A set's own languages, as given: nothing added.
+    EXPECT_EQ(AnnotationFiles({"it", "de-CH"}), (QStringList{"it", "de_CH", "de"}));
 }
 
 // Debian's annotations, loaded once per language pair.
@@ -102,16 +149,16 @@ const PictogramIndex& Cldr(const QString& language)
 {
     static std::map<QString, PictogramIndex> loaded;
     auto it = loaded.find(language);
-    if (it == loaded.end()) it = loaded.emplace(language, PictogramIndex::Load(PictogramIndex::DefaultRoot(), {language, "en"})).first;
+    if (it == loaded.end()) it = loaded.emplace(language, PictogramIndex::Load(PictogramIndex::DefaultRoot(), (language + ",en").split(QLatin1Char(',')))).first;
     return it->second;
 }
 
 TEST(PictogramWords, FindTheRealPictogramsInTwoLanguages)
 {
     struct Row { QString language, typed, first; } rows[] = {
-        {"it", "gatto", "🐈"}, {"it", "GAT", "🐈"}, {"it", "cat", "🐈"}, {"it", "dog", "🐕"}, {"it", "te senza", "🍵"},
+        {"it,en", "gatto", "🐈"}, {"it", "GAT", "🐈"}, {"it", "cat", "🐈"}, {"it", "dog", "🐕"}, {"it", "te senza", "🍵"},
         {"it", "automobile", "🚗"}, {"de", "Katze", "🐈"}, {"de", "cat", "🐈"}, {"de", "LOWE", "🦁"}, {"de", "kasest", "🧀"},
-        {"de", "gruner apfel", "🍏"}, {"de", "Apfel", "🍎"},
+        {"de", "gruner apfel", "🍏"}, {"de", "Apfel", "🍎"}, {"it,en", "cane", "🐕"},
     };
     for (const Row& r : rows) {
         const auto found = Cldr(r.language).Search(r.typed, 10);
@@ -119,12 +166,22 @@ TEST(PictogramWords, FindTheRealPictogramsInTwoLanguages)
     }
 }
 
+// "boat" once showed over ten rowing people, one per skin tone and gender.
+TEST(PictogramWords, SearchShowsOnlyBasePictograms)
+{
+    for (const PictogramMatch& m : Cldr("en").Search("boat", 200))
+        EXPECT_EQ(Cldr("en").Variants(m.pictogram.emoji).front().emoji, m.pictogram.emoji) << m.pictogram.name.toStdString();
+    EXPECT_GT(Cldr("en").Variants("🚣").size(), 10u);
+}
+
 TEST(PictogramWords, ProposeAPictogramForARealPairName)
 {
     struct Row { QString language, pair, best; } rows[] = {
         {"it", "apple", "🍎"}, {"it", "dog", "🐕"}, {"it", "cat", "🐈"}, {"it", "gatto", "🐈"}, {"it", "cat 2", "🐈"},
-        {"de", "Katze", "🐈"}, {"de", "Katze 3", "🐈"},
-        {"it", "IMG_1234", ""}, {"it", "xqzzy", ""}, {"it", "red car", ""}, {"de", "Kat", ""},
+        {"de", "Katze", "🐈"}, {"de", "Katze 3", "🐈"}, {"it,en", "gatto", "🐈"}, {"it,en", "cane", "🐕"}, {"it,en", "mela", "🍎"},
+        {"en", "cane", "🩼"}, {"de,en", "Boot", "⛵"}, {"en", "sock", "🧦"}, {"it,en", "calzino", "🧦"}, {"es,en", "papá", "👨"},
+        {"it", "IMG_1234", ""}, {"it", "xqzzy", ""}, {"it", "red car", ""}, {"de", "Kat", ""}, {"en", "plane", "✈"},
+        {"en", "happy", "😀"}, {"it,en", "ancora", ""}, {"fr,en", "fleur", "🌸"}, {"en", "milk", "🥛"}, {"en", "rain", "🌧"},
     };
     for (const Row& r : rows) EXPECT_EQ(Cldr(r.language).Best(r.pair).value_or(Pictogram{}).emoji, r.best) << r.pair.toStdString();
 }

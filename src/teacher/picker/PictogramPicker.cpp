@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QVBoxLayout>
 
 namespace lumari {
@@ -53,7 +54,12 @@ PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) :
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setModel(results_);
 
+    nothing_ = new QLabel(this);
+    nothing_->setWordWrap(true);
+    nothing_->hide();
+
     layout->addWidget(field_);
+    layout->addWidget(nothing_);
     layout->addWidget(grid_, 1);
     setFocusProxy(field_);
 
@@ -70,7 +76,15 @@ void PictogramPicker::Search(const QString& typed)
 {
     results_->SetMatches(index_.Search(typed, kShown));
     if (results_->rowCount() > 0) grid_->setCurrentIndex(results_->index(0));
+    // An empty grid alone would look like a picker still at work.
+    QStringList languages;
+    for (const QString& code : index_.languages()) languages << QLocale::languageToString(QLocale(code).language());
+    const bool nothing = results_->rowCount() == 0 && !typed.trimmed().isEmpty();
+    nothing_->setText(nothing ? tr("No pictogram has the word “%1” in %2.").arg(typed.trimmed(), languages.join(QStringLiteral(", "))) : QString());
+    nothing_->setVisible(nothing);
 }
+
+QString PictogramPicker::nothingFound() const { return nothing_ ? nothing_->text() : QString(); }
 
 void PictogramPicker::Pick(int row)
 {

@@ -30,6 +30,8 @@ public:
     void SetWord(const QString& word);
     // What stands instead of the search when it cannot work; "" when it can.
     QString missing() const { return missing_; }
+    // What the picker says when the word typed matches nothing; "" otherwise.
+    QString nothingFound() const;
 
     // A modal dialog with a picker; the chosen pictogram, or none when cancelled.
     static std::optional<Pictogram> Choose(const PictogramIndex& index, const QString& word, QWidget* parent);
@@ -48,6 +50,7 @@ private:
     QString missing_;
     QLineEdit* field_ = nullptr;
     QListView* grid_ = nullptr;
+    QLabel* nothing_ = nullptr;
     PictogramResults* results_ = nullptr;
 };
 

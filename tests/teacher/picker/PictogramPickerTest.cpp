@@ -55,8 +55,12 @@ TEST(PictogramPicker, ResultsFollowTheTypingAndEnterChoosesTheFirst)
     s.field->clear();
     QTest::keyClicks(s.field, "xqzzy");
     EXPECT_EQ(s.grid->model()->rowCount(), 0);
+    EXPECT_EQ(s.picker.nothingFound(), "No pictogram has the word “xqzzy” in Italian, English.");
     QTest::keyClick(s.field, Qt::Key_Return);
     EXPECT_EQ(s.chosen.count(), 1);
+    s.field->clear();
+    QTest::keyClicks(s.field, "gat");
+    EXPECT_EQ(s.picker.nothingFound(), "");
 }
 
 TEST(PictogramPicker, ArrowsAndDoubleClickChooseInTheGridWhereIconsAreDrawnInColour)

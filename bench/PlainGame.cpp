@@ -5,7 +5,6 @@
 #include "game/CoherenceCheck.h"
 #include "platform/PathResolver.h"
 #include "platform/WavFile.h"
-#include "state/Module1.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -15,30 +14,30 @@
 
 namespace lumari::bench {
 
-PlainGame::PlainGame(const Services& services, Module1& module1, QSize imageBox, QSize symbolBox)
-    : services_(services), module1_(module1), imageBox_(imageBox), symbolBox_(symbolBox)
+PlainGame::PlainGame(const Services& services, GameOptions options, QSize imageBox, QSize symbolBox)
+    : services_(services), options_(std::move(options)), imageBox_(imageBox), symbolBox_(symbolBox)
 {
 }
 
 ShownRound PlainGame::Start()
 {
-    CaricaImmagini(services_, module1_, game_.images);
-    module1_.SessionShown = 0;
-    module1_.SessionCorrect = 0;
-    CaricaSimboli(services_, module1_, game_.symbols);
+    CaricaImmagini(services_, options_, game_.images);
+    tally_.SessionShown = 0;
+    tally_.SessionCorrect = 0;
+    CaricaSimboli(services_, options_, game_.symbols);
     ControllaCoerenza(services_, game_.images, game_.symbols);
     return Next();
 }
 
 ShownRound PlainGame::Answer(int position)
 {
-    if (Simbolo_Click(services_, module1_, game_.round, position).right) return Next();
+    if (Simbolo_Click(services_, options_, tally_, game_.round, position).right) return Next();
     return {};
 }
 
 ShownRound PlainGame::Next()
 {
-    return Cambia(services_, module1_, game_, [this](const RoundPicture& picture, const QString& path) {
+    return Cambia(services_, options_, tally_, game_, [this](const RoundPicture& picture, const QString& path) {
         const QSize box = picture.symbol() ? symbolBox_ : imageBox_;
         return services_.pictures.Load(path).scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     });

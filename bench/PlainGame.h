@@ -1,13 +1,11 @@
 #pragma once
 
+#include "game/GameOptions.h"
+#include "game/GameTally.h"
 #include "game/Round.h"
 #include "platform/Services.h"
 
 #include <QSize>
-
-namespace lumari {
-struct Module1;
-}  // namespace lumari
 
 namespace lumari::bench {
 
@@ -18,7 +16,7 @@ namespace lumari::bench {
 // nothing cached.
 class PlainGame {
 public:
-    PlainGame(const Services& services, Module1& module1, QSize imageBox, QSize symbolBox);
+    PlainGame(const Services& services, GameOptions options, QSize imageBox, QSize symbolBox);
 
     // Catalogues, check and first round.
     ShownRound Start();
@@ -26,12 +24,14 @@ public:
     ShownRound ChangeSet() { return Next(); }
 
     const GameState& game() const { return game_; }
+    const GameTally& tally() const { return tally_; }
 
 private:
     ShownRound Next();
 
     Services services_;
-    Module1& module1_;
+    GameOptions options_;
+    GameTally tally_;
     QSize imageBox_, symbolBox_;
     GameState game_;
 };

@@ -21,7 +21,6 @@
 #include "game/GameSession.h"
 #include "game/SteadyStopwatch.h"
 #include "platform/WavePlayer.h"
-#include "state/Module1.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -76,16 +75,16 @@ struct RoundTimes {
     QStringList rounds;          // the tags of every round shown, to compare the two ways
 };
 
-Module1 Options(std::int16_t way, const QString& set, const QString& sound = QString())
+GameOptions Options(Drawing way, const QString& set, const QString& sound = QString())
 {
-    Module1 m;
-    m.MaxPlaceholders = 4;
-    m.ShowLabels = kTrue;
-    m.PlaySounds = sound.isEmpty() ? kFalse : kTrue;
-    m.SoundOk = sound;
-    m.WayToWork = way;
-    m.ImagesSet = set;
-    return m;
+    GameOptions o;
+    o.MaxPlaceholders = 4;
+    o.ShowLabels = true;
+    o.PlaySounds = !sound.isEmpty();
+    o.SoundOk = sound;
+    o.WayToWork = way;
+    o.ImagesSet = set;
+    return o;
 }
 
 // Either way's game, as the benchmark plays it.
@@ -93,24 +92,25 @@ struct Game {
     std::function<ShownRound()> start, changeSet;
     std::function<ShownRound(int)> answer;
     std::function<const GameState&()> state;
+    std::function<const GameTally&()> tally;
     std::function<bool()> nextRoundReady;  // the plain way has nothing to prepare
     std::shared_ptr<void> owner;
 };
 
-Game Open(Way way, const Services& services, Module1& module1)
+Game Open(Way way, const Services& services, const GameOptions& options)
 {
     static const SteadyStopwatch stopwatch;
     if (way == Way::Plain) {
-        auto game = std::make_shared<PlainGame>(services, module1, kImageBox, kSymbolBox);
+        auto game = std::make_shared<PlainGame>(services, options, kImageBox, kSymbolBox);
         return {[game] { return game->Start(); }, [game] { return game->ChangeSet(); },
                 [game](int i) { return game->Answer(i); }, [game]() -> const GameState& { return game->game(); },
-                [] { return true; }, game};
+                [game]() -> const GameTally& { return game->tally(); }, [] { return true; }, game};
     }
-    auto game = std::make_shared<GameSession>(services, module1, stopwatch, nullptr,
+    auto game = std::make_shared<GameSession>(services, options, stopwatch, nullptr,
                                               [](int target) { return target == kImageTarget ? kImageBox : kSymbolBox; });
     return {[game] { return game->Start(); }, [game] { return game->ChangeSet(); },
             [game](int i) { return game->Answer(i); }, [game]() -> const GameState& { return game->game(); },
-            [game] { return game->NextRoundReady(); }, game};
+            [game]() -> const GameTally& { return game->tally(); }, [game] { return game->NextRoundReady(); }, game};
 }
 
 QString TagsOf(const RoundState& round)
@@ -147,14 +147,13 @@ ShownRound Answer1(const Game& game, Answer answer)
     return game.answer(right);
 }
 
-RoundTimes PlayRounds(const QString& appFolder, Way way, std::int16_t wayToWork, Answer answer, int rounds,
+RoundTimes PlayRounds(const QString& appFolder, Way way, Drawing wayToWork, Answer answer, int rounds,
                       SoundOutput* sound = nullptr, const QString& soundFile = QString())
 {
     BenchServices bench(appFolder, 2026);
     if (sound) bench.sound = sound;
     const Services services = bench.services();
-    Module1 module1 = Options(wayToWork, "photos", soundFile);
-    const Game game = Open(way, services, module1);
+    const Game game = Open(way, services, Options(wayToWork, "photos", soundFile));
     RoundTimes times;
     if (!game.start().drawn) throw std::runtime_error("the first round was not drawn");
     times.rounds << TagsOf(game.state().round);
@@ -162,13 +161,13 @@ RoundTimes PlayRounds(const QString& appFolder, Way way, std::int16_t wayToWork,
     sinceShown.start();
     for (int n = 0; n < rounds; ++n) {
         LookAtTheRound(game, times, sinceShown);
-        const std::int32_t shownBefore = module1.SessionShown;
+        const std::int32_t shownBefore = game.tally().SessionShown;
         QElapsedTimer timer;
         timer.start();
         const ShownRound shown = Answer1(game, answer);
         times.answer.push_back(Ms(timer.nsecsElapsed()));
         sinceShown.start();
-        if (!shown.drawn || module1.SessionShown != shownBefore + 1 || bench.boxes.count > 0)
+        if (!shown.drawn || game.tally().SessionShown != shownBefore + 1 || bench.boxes.count > 0)
             throw std::runtime_error("a round was not drawn as expected");
         times.rounds << TagsOf(game.state().round);
     }
@@ -188,7 +187,7 @@ double PeakResidentMb()
 // The child process: one 200-round game, then its peak memory on stdout.
 int MemoryChild(const QString& appFolder, Way way)
 {
-    PlayRounds(appFolder, way, kRandomWithRepeats, Answer::Right, kMemoryRounds);
+    PlayRounds(appFolder, way, Drawing::RandomWithRepeats, Answer::Right, kMemoryRounds);
     std::printf("%.1f\n", PeakResidentMb());
     return 0;
 }
@@ -204,14 +203,14 @@ double MemoryOf(const QString& appFolder, Way way)
 
 // Start-up on the 1000 + 1000 set: the catalogues and the check, the plain
 // check comparing every name with every other.
-double CataloguesAndCheck(BenchServices& bench, const Module1& module1, Way way)
+double CataloguesAndCheck(BenchServices& bench, const GameOptions& options, Way way)
 {
     const Services services = bench.services();
     Catalogue images, symbols;
     QElapsedTimer timer;
     timer.start();
-    CaricaImmagini(services, module1, images);
-    CaricaSimboli(services, module1, symbols);
+    CaricaImmagini(services, options, images);
+    CaricaSimboli(services, options, symbols);
     if (way == Way::Plain) ControllaCoerenzaByScan(services, images, symbols);
     else ControllaCoerenza(services, images, symbols);
     const double ms = Ms(timer.nsecsElapsed());
@@ -232,10 +231,10 @@ double StartUp(const QString& appFolder, Way way)
 {
     BenchServices bench(appFolder, 7);
     const Services services = bench.services();
-    Module1 module1 = Options(kRandomWithRepeats, "startup");
+    const GameOptions options = Options(Drawing::RandomWithRepeats, "startup");
     QElapsedTimer timer;
     timer.start();
-    const Game game = Open(way, services, module1);
+    const Game game = Open(way, services, options);
     if (!game.start().drawn) throw std::runtime_error("the first round was not drawn");
     return Ms(timer.nsecsElapsed());
 }
@@ -271,11 +270,11 @@ int Run()
     std::vector<double> readyAfter;
     const struct {
         const char* name;
-        std::int16_t way;
+        Drawing way;
         Answer answer;
-    } games[] = {{"right answer, random mode", kRandomWithRepeats, Answer::Right},
-                 {"\"Change set\", random mode", kRandomWithRepeats, Answer::ChangeSet},
-                 {"right answer, controlled random mode", kControlledRandom, Answer::Right}};
+    } games[] = {{"right answer, random mode", Drawing::RandomWithRepeats, Answer::Right},
+                 {"\"Change set\", random mode", Drawing::RandomWithRepeats, Answer::ChangeSet},
+                 {"right answer, controlled random mode", Drawing::ControlledRandom, Answer::Right}};
     for (const auto& g : games) {
         std::fprintf(stderr, "Rounds: %s ...\n", g.name);
         const RoundTimes plain = PlayRounds(app, Way::Plain, g.way, g.answer, kMeasuredRounds);
@@ -300,8 +299,8 @@ int Run()
         PlainSound plainSound;
         WavePlayer player;
         const RoundTimes plain =
-            PlayRounds(app, Way::Ours, kRandomWithRepeats, Answer::Right, kSoundRounds, &plainSound, sound);
-        const RoundTimes ours = PlayRounds(app, Way::Ours, kRandomWithRepeats, Answer::Right, kSoundRounds, &player, sound);
+            PlayRounds(app, Way::Ours, Drawing::RandomWithRepeats, Answer::Right, kSoundRounds, &plainSound, sound);
+        const RoundTimes ours = PlayRounds(app, Way::Ours, Drawing::RandomWithRepeats, Answer::Right, kSoundRounds, &player, sound);
         const bool song = sound == "song.wav";
         rows.push_back({song ? QStringLiteral("right answer, a 3-minute 48 kHz stereo WAV as its sound → next round "
                                               "ready to show, median")
@@ -320,12 +319,12 @@ int Run()
     std::fprintf(stderr, "Start-up on %d + %d files ...\n", kStartUpFiles, kStartUpFiles);
     {
         BenchServices bench(app, 1);
-        const Module1 module1 = Options(kRandomWithRepeats, "startup");
+        const GameOptions options = Options(Drawing::RandomWithRepeats, "startup");
         std::vector<double> plain, ours;
         for (int i = 0; i < kStartUps; ++i) {
-            plain.push_back(CataloguesAndCheck(bench, module1, Way::Plain));
+            plain.push_back(CataloguesAndCheck(bench, options, Way::Plain));
             const QByteArray plainLog = CheckLog(app);
-            ours.push_back(CataloguesAndCheck(bench, module1, Way::Ours));
+            ours.push_back(CataloguesAndCheck(bench, options, Way::Ours));
             if (CheckLog(app) != plainLog) throw std::runtime_error("the two checks wrote different logs");
         }
         rows.push_back({QStringLiteral("start-up, catalogues and coherence check, %1 + %1 files, median of %2")

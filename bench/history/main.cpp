@@ -116,9 +116,10 @@ std::pair<double, double> Measure(const std::function<void()>& plain, const std:
 }
 
 // A game of 200 rounds as the recorder heard it: 150 right first, 40 wrong then right, 10 skipped.
-void Play200(SessionRecorder& recorder, Module1& m)
+void Play200(SessionRecorder& recorder)
 {
     MonotonicTime at{};
+    GameTally m;
     for (int r = 0; r < 200; ++r) {
         ++m.SessionShown;
         recorder.RoundShown({at += std::chrono::milliseconds(900), QStringLiteral("picture%1.jpg").arg(r % 40), {"a.jpg", "b.jpg"}, 0});
@@ -126,7 +127,7 @@ void Play200(SessionRecorder& recorder, Module1& m)
         else if (r % 5 == 4) ++m.SessionWrong, recorder.Answered({at, 1, false, true}), recorder.Answered({at, 0, true, false});
         else ++m.SessionCorrect, recorder.Answered({at, 0, true, true});
     }
-    recorder.GameEnded({at});
+    recorder.GameEnded({at, false, m});
 }
 
 // From the game window's close box to the results window, through the real
@@ -134,10 +135,10 @@ void Play200(SessionRecorder& recorder, Module1& m)
 double CloseToResults(BenchServices& bench, const QString& history, bool record)
 {
     {
-        Module1 module1, played;
+        Module1 module1;
         SystemWallClock clock;
-        SessionRecorder recorder(played, clock, bench.settings);
-        Play200(recorder, played);
+        SessionRecorder recorder(clock, bench.settings);
+        Play200(recorder);
         const struct : Stopwatch { MonotonicTime Now() const noexcept override { return {}; } } stopwatch;
         const Services services = bench.services();
         GameFlow flow(services, module1, stopwatch);

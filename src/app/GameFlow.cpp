@@ -4,12 +4,27 @@
 #include "options/frmApertura.h"
 #include "platform/ErrorTrap.h"
 #include "results/frmAbout.h"
+#include "state/Module1.h"
 
 namespace lumari {
+
+GameOptions GameOptionsOf(const Module1& module1)
+{
+    GameOptions options;
+    options.ImagesSet = module1.ImagesSet;
+    options.ShowLabels = module1.ShowLabels == kTrue;
+    options.PlaySounds = module1.PlaySounds == kTrue;
+    options.SoundOk = module1.SoundOk;
+    options.SoundWrong = module1.SoundWrong;
+    options.MaxPlaceholders = module1.MaxPlaceholders;
+    options.WayToWork = module1.WayToWork == kControlledRandom ? Drawing::ControlledRandom : Drawing::RandomWithRepeats;
+    return options;
+}
 
 GameFlow::GameFlow(const Services& services, Module1& module1, const Stopwatch& stopwatch)
     : services_(services), module1_(module1), stopwatch_(stopwatch)
 {
+    observers_.Add(&statistics_);
 }
 
 GameFlow::~GameFlow() = default;
@@ -26,7 +41,7 @@ void GameFlow::OpenGame()
 {
     // Each window opens at most once per run.
     if (game_ || results_) return;
-    auto* window = new frmMain(services_, module1_, stopwatch_, observer_);
+    auto* window = new frmMain(services_, GameOptionsOf(module1_), stopwatch_, &observers_);
     game_ = window;
     // Connected before the start-up, which may already end the game.
     connect(window, &frmMain::finished, this, &GameFlow::EndGame);
@@ -46,7 +61,7 @@ void GameFlow::EndGame()
 void GameFlow::OpenResults()
 {
     for (const auto& hook : atGameEnd_) hook();
-    Untrapped(services_.boxes, [this] { results_ = frmAbout::Start(services_, module1_); });
+    Untrapped(services_.boxes, [this] { results_ = frmAbout::Start(services_, statistics_.Fold(services_)); });
     ending_.reset();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "game/GameEvents.h"
+#include "game/GameOptions.h"
 #include "platform/Services.h"
+#include "results/Statistics.h"
 
 #include <QEventLoopLocker>
 #include <QObject>
@@ -18,14 +20,19 @@ class frmAbout;
 class frmApertura;
 class frmMain;
 
+// The game's options as the options window left them in the shared state.
+GameOptions GameOptionsOf(const Module1& module1);
+
 // A run's road from window to window: the options window, at "Start
 // program", opens the game window; the game's end opens the results window.
 // The windows never open one another. The program ends when its last
 // window closes.
 //
-// What a run does beside the game attaches here, before Start: an observer
-// told every round, answer, skip and the end (a learner's history), and
-// hooks run at the game's end.
+// The game is watched by equal observers, each told its start, every round,
+// answer and skip, and its end with the tally: the cumulative statistics,
+// which fold the game into the stored totals as the results window opens and
+// give it its reports, and what a run adds before Start (a learner's
+// history), with hooks run at the game's end.
 class GameFlow : public QObject {
     Q_OBJECT
 public:
@@ -33,10 +40,11 @@ public:
     GameFlow(const Services& services, Module1& module1, const Stopwatch& stopwatch);
     ~GameFlow() override;
 
-    // The game's observer (null: none); it must outlive the game.
-    void SetObserver(GameObserver* observer) { observer_ = observer; }
+    // One more observer of the game, told after those added before it; it
+    // must outlive the game.
+    void AddObserver(GameObserver* observer) { observers_.Add(observer); }
     // Runs once the game has ended and its window has closed, before the
-    // results window opens, so that what it stores is stored first. Hooks
+    // results' load (the statistics folded in, its boxes shown). Hooks
     // run in the order they were added, outside the click that ended the game.
     void AtGameEnd(std::function<void()> hook) { atGameEnd_.push_back(std::move(hook)); }
 
@@ -57,7 +65,8 @@ private:
     Services services_;
     Module1& module1_;
     const Stopwatch& stopwatch_;
-    GameObserver* observer_ = nullptr;
+    Statistics statistics_;
+    GameObservers observers_;
     std::vector<std::function<void()>> atGameEnd_;
     // Keeps the program running from the game window's close to the results window's showing.
     std::unique_ptr<QEventLoopLocker> ending_;

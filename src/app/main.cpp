@@ -35,9 +35,9 @@ int main(int argc, char* argv[])
     // Each game with an answer joins the learners' history, round by round;
     // it is written beside the results window, which opens at once.
     const lumari::SystemWallClock wallClock;
-    lumari::SessionRecorder recorder(module1, wallClock, services.settings);
+    lumari::SessionRecorder recorder(wallClock, services.settings);
     lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
-    flow.SetObserver(&recorder);
+    flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;
     return app.exec();

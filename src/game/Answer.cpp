@@ -1,10 +1,11 @@
 #include "game/Answer.h"
 
+#include "game/GameOptions.h"
+#include "game/GameTally.h"
 #include "game/Round.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/RuntimeError.h"
-#include "state/Module1.h"
 #include "state/SetLayout.h"
 #include "state/Sound.h"
 
@@ -16,7 +17,8 @@ bool IsRightAnswer(const RoundState& round, int index)
     return round.symbolTags[std::size_t(index)].toUpper() == round.imageTag.toUpper();
 }
 
-AnswerOutcome Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index)
+AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options, GameTally& tally, RoundState& round,
+                            int index)
 {
     ErrorTrap trap(services.boxes, QStringLiteral("Simbolo_Click"));
     AnswerOutcome answer;
@@ -24,14 +26,14 @@ AnswerOutcome Simbolo_Click(const Services& services, Module1& module1, RoundSta
     if (!trap([&] { answer.right = IsRightAnswer(round, index); })) return answer;
     answer.judged = true;
 
-    std::int32_t& counter = answer.right ? module1.SessionCorrect : module1.SessionWrong;
+    std::int32_t& counter = answer.right ? tally.SessionCorrect : tally.SessionWrong;
     if (round.firstAnswerPending) {
         answer.first = true;
         trap([&] { counter = AddInt32(counter, 1); });
         round.firstAnswerPending = false;
     }
-    const QString& sound = answer.right ? module1.SoundOk : module1.SoundWrong;
-    if (!sound.isEmpty() && module1.PlaySounds == kTrue)
+    const QString& sound = answer.right ? options.SoundOk : options.SoundWrong;
+    if (!sound.isEmpty() && options.PlaySounds)
         API_PlaySound(services, SetLayout(services.files.AppPath()).Sound(sound));
     return answer;
 }

@@ -2,7 +2,8 @@
 
 namespace lumari {
 
-struct Module1;
+struct GameOptions;
+struct GameTally;
 struct RoundState;
 struct Services;
 
@@ -17,10 +18,12 @@ struct AnswerOutcome {
     bool first = false;   // the round's first answer, the one counted
 };
 
-// A click on placeholder `index`: only the round's first answer is counted,
-// and the answer's sound is started when sounds are on and one is chosen.
+// A click on placeholder `index`: only the round's first answer is counted
+// in the tally, and the answer's sound is started when sounds are on and one
+// is chosen.
 // A right answer ends the round: the next one is started by the caller,
 // after the sound has started.
-AnswerOutcome Simbolo_Click(const Services& services, Module1& module1, RoundState& round, int index);
+AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options, GameTally& tally, RoundState& round,
+                            int index);
 
 }  // namespace lumari

@@ -2,7 +2,7 @@
 
 #include "platform/ErrorTrap.h"
 #include "platform/RuntimeError.h"
-#include "state/Module1.h"
+#include "game/GameOptions.h"
 #include "state/SetLayout.h"
 
 #include <algorithm>
@@ -44,14 +44,14 @@ namespace {
 
 using PatternOf = QString (SetLayout::*)(const QString& set) const;
 
-void LoadCatalogue(const Services& services, const Module1& module1, Catalogue& catalogue, PatternOf pattern,
+void LoadCatalogue(const Services& services, const QString& set, Catalogue& catalogue, PatternOf pattern,
                    const QString& routine)
 {
     ErrorTrap trap(services.boxes, routine);
     const SetLayout layout(services.files.AppPath());
     std::int32_t i = 1;
     QString name;
-    trap([&] { name = services.files.Dir((layout.*pattern)(module1.ImagesSet), attr::Normal); });
+    trap([&] { name = services.files.Dir((layout.*pattern)(set), attr::Normal); });
     trap([&] { catalogue.Set(i, name); });
     while (!name.isEmpty()) {
         // A listing that fails cannot go on: stop rather than ask forever.
@@ -69,14 +69,14 @@ void LoadCatalogue(const Services& services, const Module1& module1, Catalogue& 
 
 }  // namespace
 
-void CaricaImmagini(const Services& services, const Module1& module1, Catalogue& images)
+void CaricaImmagini(const Services& services, const GameOptions& options, Catalogue& images)
 {
-    LoadCatalogue(services, module1, images, &SetLayout::ImagesPattern, QStringLiteral("CaricaImmagini"));
+    LoadCatalogue(services, options.ImagesSet, images, &SetLayout::ImagesPattern, QStringLiteral("CaricaImmagini"));
 }
 
-void CaricaSimboli(const Services& services, const Module1& module1, Catalogue& symbols)
+void CaricaSimboli(const Services& services, const GameOptions& options, Catalogue& symbols)
 {
-    LoadCatalogue(services, module1, symbols, &SetLayout::SymbolsPattern, QStringLiteral("CaricaSimboli"));
+    LoadCatalogue(services, options.ImagesSet, symbols, &SetLayout::SymbolsPattern, QStringLiteral("CaricaSimboli"));
 }
 
 }  // namespace lumari

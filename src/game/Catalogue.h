@@ -8,7 +8,7 @@
 
 namespace lumari {
 
-struct Module1;
+struct GameOptions;
 struct Services;
 
 // One of the game's two tables of file names: slots 1 to 1000 hold names,
@@ -41,7 +41,7 @@ private:
 // through its own routine's trap. An empty folder gives count 1 and an empty
 // slot 1; each file beyond the 1000th is reported once and not stored; a set
 // name that would lead out of the program's folder lists nothing.
-void CaricaImmagini(const Services& services, const Module1& module1, Catalogue& images);
-void CaricaSimboli(const Services& services, const Module1& module1, Catalogue& symbols);
+void CaricaImmagini(const Services& services, const GameOptions& options, Catalogue& images);
+void CaricaSimboli(const Services& services, const GameOptions& options, Catalogue& symbols);
 
 }  // namespace lumari

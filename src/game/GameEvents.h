@@ -1,9 +1,13 @@
 #pragma once
 
+#include "game/GameOptions.h"
+#include "game/GameTally.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
+#include <vector>
 
 namespace lumari {
 
@@ -16,6 +20,12 @@ class Stopwatch {
 public:
     virtual ~Stopwatch() = default;
     virtual MonotonicTime Now() const noexcept = 0;
+};
+
+// A game begins, with the options it is played with.
+struct GameStartedEvent {
+    MonotonicTime at;
+    GameOptions options;
 };
 
 // A round put on show: the image's file name (its tag), the symbols' file
@@ -46,9 +56,11 @@ struct RoundSkippedEvent {
 // The game is over: its window closed, or a set without repetitions ran out.
 // roundOnShow: the last round shown was still on show, left neither by a
 // right answer nor by "Change set" (a window closed during a round).
+// tally: the game's counts as they stand at its end.
 struct GameEndedEvent {
     MonotonicTime at;
     bool roundOnShow = false;
+    GameTally tally;
 };
 
 // Told what happens in a game, in the order it happens. Each call is made on
@@ -56,10 +68,33 @@ struct GameEndedEvent {
 class GameObserver {
 public:
     virtual ~GameObserver() = default;
+    virtual void GameStarted(const GameStartedEvent&) noexcept {}
     virtual void RoundShown(const RoundShownEvent&) noexcept {}
     virtual void Answered(const AnswerEvent&) noexcept {}
     virtual void RoundSkipped(const RoundSkippedEvent&) noexcept {}
     virtual void GameEnded(const GameEndedEvent&) noexcept {}
+};
+
+// Tells each of its observers in turn, in the order they were added; each
+// must outlive it.
+class GameObservers : public GameObserver {
+public:
+    void Add(GameObserver* observer) { observers_.push_back(observer); }
+
+    void GameStarted(const GameStartedEvent& e) noexcept override { Tell(&GameObserver::GameStarted, e); }
+    void RoundShown(const RoundShownEvent& e) noexcept override { Tell(&GameObserver::RoundShown, e); }
+    void Answered(const AnswerEvent& e) noexcept override { Tell(&GameObserver::Answered, e); }
+    void RoundSkipped(const RoundSkippedEvent& e) noexcept override { Tell(&GameObserver::RoundSkipped, e); }
+    void GameEnded(const GameEndedEvent& e) noexcept override { Tell(&GameObserver::GameEnded, e); }
+
+private:
+    template <typename Event>
+    void Tell(void (GameObserver::*what)(const Event&) noexcept, const Event& event) const noexcept
+    {
+        for (GameObserver* observer : observers_) (observer->*what)(event);
+    }
+
+    std::vector<GameObserver*> observers_;
 };
 
 }  // namespace lumari

@@ -3,16 +3,15 @@
 #include "game/Answer.h"
 #include "game/CoherenceCheck.h"
 #include "platform/PathResolver.h"
-#include "state/Module1.h"
 #include "state/SetLayout.h"
 
 #include <utility>
 
 namespace lumari {
 
-GameSession::GameSession(const Services& services, Module1& module1, const Stopwatch& stopwatch,
+GameSession::GameSession(const Services& services, GameOptions options, const Stopwatch& stopwatch,
                          GameObserver* observer, ShownSize shownSize)
-    : services_(services), module1_(module1), stopwatch_(stopwatch), observer_(observer),
+    : services_(services), options_(std::move(options)), stopwatch_(stopwatch), observer_(observer),
       shownSize_(std::move(shownSize)), pipeline_(services.pictures)
 {
 }
@@ -22,31 +21,27 @@ GameSession::~GameSession() = default;
 
 ShownRound GameSession::Start()
 {
-    HeldBoxes held(services_.boxes);
-    const Services services = services_.WithBoxes(held);
-    CaricaImmagini(services, module1_, game_.images);
-    module1_.SessionShown = 0;
-    module1_.SessionCorrect = 0;
-    CaricaSimboli(services, module1_, game_.symbols);
-    ControllaCoerenza(services, game_.images, game_.symbols);
-    return NextRound(held.Take());
+    Tell(&GameObserver::GameStarted, GameStartedEvent{stopwatch_.Now(), options_});
+    // Nothing of the game is on show yet: these boxes come as they are given.
+    CaricaImmagini(services_, options_, game_.images);
+    tally_.SessionShown = 0;
+    tally_.SessionCorrect = 0;
+    CaricaSimboli(services_, options_, game_.symbols);
+    ControllaCoerenza(services_, game_.images, game_.symbols);
+    return NextRound();
 }
 
 ShownRound GameSession::Answer(int position)
 {
     if (ended_) return {};
     const MonotonicTime at = stopwatch_.Now();
-    HeldBoxes held(services_.boxes);
-    const AnswerOutcome answer = Simbolo_Click(services_.WithBoxes(held), module1_, game_.round, position);
+    // Its boxes come before the next round is put on show.
+    const AnswerOutcome answer = Simbolo_Click(services_, options_, tally_, game_.round, position);
     // Before any round was shown every placeholder is empty, and an answer belongs to no round.
     if (answer.judged && roundOnShow_) Tell(&GameObserver::Answered, AnswerEvent{at, position, answer.right, answer.first});
-    if (!answer.right) {
-        ShownRound unchanged;
-        unchanged.boxes = held.Take();
-        return unchanged;
-    }
+    if (!answer.right) return {};
     roundOnShow_ = false;
-    return NextRound(held.Take());
+    return NextRound();
 }
 
 ShownRound GameSession::ChangeSet()
@@ -56,7 +51,7 @@ ShownRound GameSession::ChangeSet()
         roundOnShow_ = false;
         Tell(&GameObserver::RoundSkipped, RoundSkippedEvent{stopwatch_.Now()});
     }
-    return NextRound({});
+    return NextRound();
 }
 
 void GameSession::Close()
@@ -71,20 +66,20 @@ void GameSession::End(bool roundOnShow)
     ended_ = true;
     roundOnShow_ = false;
     next_.reset();
-    Tell(&GameObserver::GameEnded, GameEndedEvent{stopwatch_.Now(), roundOnShow});
+    Tell(&GameObserver::GameEnded, GameEndedEvent{stopwatch_.Now(), roundOnShow, tally_});
 }
 
 GameSession::Prepared GameSession::Prepare()
 {
     Prepared round;
-    round.drawn = DrawRound(services_, module1_, game_);
+    round.drawn = DrawRound(services_, options_, game_);
     const SetLayout layout(services_.files.AppPath());
     std::vector<PictureRequest> requests;
-    for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(module1_.MaxPlaceholders))) {
+    for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(options_.MaxPlaceholders))) {
         if (picture.leftEmpty) continue;
         // A path the round refuses is refused again, and reported, when shown.
         try {
-            const QString path = picture.Path(layout, module1_.ImagesSet);
+            const QString path = picture.Path(layout, options_.ImagesSet);
             requests.push_back({picture.target, path, ResolvePath(path), shownSize_(picture.target), picture.symbol()});
         } catch (const RuntimeError&) {
         }
@@ -93,11 +88,11 @@ GameSession::Prepared GameSession::Prepare()
     return round;
 }
 
-ShownRound GameSession::NextRound(std::vector<HeldBox> before)
+ShownRound GameSession::NextRound()
 {
     // The round drawn ahead, or (first round) one drawn now; never half a round on show.
     std::optional<Prepared> round = std::exchange(next_, std::nullopt);
-    if (!round && RoundRefusal(module1_, game_) == Refusal::None) round = Prepare();
+    if (!round && RoundRefusal(options_, game_) == Refusal::None) round = Prepare();
     const PictureBatch* batch = round ? round->pictures.get() : nullptr;
     if (batch) round->pictures->Wait();
     // A picture decoded ahead is taken unless its file changed since: then it is read again now.
@@ -108,14 +103,12 @@ ShownRound GameSession::NextRound(std::vector<HeldBox> before)
         }
         return services_.pictures.Load(path, shownSize_(picture.target));
     };
-    ShownRound shown = Cambia(services_, module1_, game_, pictures, round ? &round->drawn : nullptr);
-    shown.boxes.insert(shown.boxes.begin(), std::make_move_iterator(before.begin()),
-                       std::make_move_iterator(before.end()));
+    ShownRound shown = Cambia(services_, options_, tally_, game_, pictures, round ? &round->drawn : nullptr);
     if (batch) pipeline_.Keep(*batch);
 
     if (shown.drawn) {
         roundOnShow_ = true;
-        const int placeholders = PlaceholdersInUse(module1_.MaxPlaceholders);
+        const int placeholders = PlaceholdersInUse(options_.MaxPlaceholders);
         RoundShownEvent event{stopwatch_.Now(), shown.imageTag, {}, shown.rightPosition};
         for (int i = 0; i < placeholders; ++i) event.symbols << shown.symbolTags[std::size_t(i)];
         Tell(&GameObserver::RoundShown, event);
@@ -123,7 +116,7 @@ ShownRound GameSession::NextRound(std::vector<HeldBox> before)
     // The next round is drawn from the state this one left, so it is the one
     // Cambia would draw at the next step; its reports wait until it is shown.
     if (shown.setEnded) End(false);
-    else if (RoundRefusal(module1_, game_) == Refusal::None) next_ = Prepare();
+    else if (RoundRefusal(options_, game_) == Refusal::None) next_ = Prepare();
     return shown;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/GameEvents.h"
+#include "game/GameOptions.h"
+#include "game/GameTally.h"
 #include "game/PicturePipeline.h"
 #include "game/Round.h"
 #include "platform/Services.h"
@@ -14,13 +16,14 @@
 
 namespace lumari {
 
-struct Module1;
-
-// One game, from its start to its end, without a window: the catalogues and
-// the round on show, the next round drawn as soon as one is shown with its
-// pictures decoded on worker threads, the answers and their sounds. Each step
-// returns what the window must show and shows nothing itself; an observer
-// is told what happened, timed by the stopwatch.
+// One game, from its start to its end, without a window: played with its
+// options, counted in its tally; the catalogues and the round on show, the
+// next round drawn as soon as one is shown with its pictures decoded on worker
+// threads, the answers and their sounds. Each step returns the round the
+// window must show, with the boxes among its pictures; the boxes that come
+// before any of it (the start's reports and checks, an answer's) are shown
+// through the boxes role as they come. An observer is told what happened,
+// timed by the stopwatch.
 class GameSession {
 public:
     // The size in device pixels at which the window shows a target's pictures
@@ -28,14 +31,14 @@ public:
     using ShownSize = std::function<QSize(int target)>;
 
     // The observer may be null, and must outlive the session.
-    GameSession(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer,
+    GameSession(const Services& services, GameOptions options, const Stopwatch& stopwatch, GameObserver* observer,
                 ShownSize shownSize);
     ~GameSession();
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // The game's start: the catalogues, the session's counters, the coherence
-    // check and the first round.
+    // The game's start: the catalogues, the tally, the coherence check (its
+    // boxes and log writes in turn) and the first round.
     ShownRound Start();
     // An answer on a placeholder (0 is the leftmost), by click or key:
     // counted when it is the round's first, its sound started; a right one
@@ -46,6 +49,8 @@ public:
     // The game's window closed: the game ends, if it has not already.
     void Close();
 
+    const GameOptions& options() const { return options_; }
+    const GameTally& tally() const { return tally_; }
     const GameState& game() const { return game_; }
     bool ended() const { return ended_; }
     // Whether the pictures of the round drawn ahead are all decoded.
@@ -59,8 +64,8 @@ private:
     };
 
     Prepared Prepare();
-    // Cambia with the round drawn ahead; `before` are the boxes of the step so far.
-    ShownRound NextRound(std::vector<HeldBox> before);
+    // Cambia with the round drawn ahead.
+    ShownRound NextRound();
     void End(bool roundOnShow);
 
     template <typename Event>
@@ -70,7 +75,8 @@ private:
     }
 
     Services services_;
-    Module1& module1_;
+    GameOptions options_;
+    GameTally tally_;
     const Stopwatch& stopwatch_;
     GameObserver* observer_;
     ShownSize shownSize_;

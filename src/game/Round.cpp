@@ -1,10 +1,11 @@
 #include "game/Round.h"
 
 #include "game/Casuale.h"
+#include "game/GameOptions.h"
+#include "game/GameTally.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/RuntimeError.h"
-#include "state/Module1.h"
 #include "state/SetLayout.h"
 
 #include <QSet>
@@ -105,25 +106,40 @@ QString LabelText(const QString& name)
     return text.toUpper();
 }
 
-Refusal RoundRefusal(const Module1& module1, const GameState& game)
+Refusal RoundRefusal(const GameOptions& options, const GameState& game)
 {
-    if (game.symbols.Count() < PlaceholdersInUse(module1.MaxPlaceholders)) return Refusal::TooFewSymbols;
+    if (game.symbols.Count() < PlaceholdersInUse(options.MaxPlaceholders)) return Refusal::TooFewSymbols;
     if (game.images.Count() == 0) return Refusal::SetUsedUp;
     return Refusal::None;
 }
 
-DrawnRound DrawRound(const Services& services, const Module1& module1, const GameState& game)
+DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game)
 {
     HeldBoxes held(services.boxes);
     ErrorTrap trap(held, QStringLiteral("Cambia"));
     DrawnRound drawn;
     drawn.plan = DrawPlan(services.WithBoxes(held), trap, game.images, game.symbols,
-                          PlaceholdersInUse(module1.MaxPlaceholders));
+                          PlaceholdersInUse(options.MaxPlaceholders));
     drawn.reports = held.Take();
     return drawn;
 }
 
 namespace {
+
+// Boxes that become steps of a round, in the order they are given.
+class StepBoxes : public Boxes {
+public:
+    explicit StepBoxes(std::vector<RoundStep>& steps) : steps_(steps) {}
+    int MsgBox(const QString& prompt, int style, const QString& title) noexcept override
+    {
+        steps_.push_back({-1, {prompt, style, title}});
+        return mb::Ok;
+    }
+    QString InputBox(const QString&, const QString&) noexcept override { return QString(); }
+
+private:
+    std::vector<RoundStep>& steps_;
+};
 
 // Placeholders left empty because no different symbol name was left.
 bool LeftEmpty(const RoundPlan& plan, int position)
@@ -151,48 +167,64 @@ std::vector<RoundPicture> PicturesOf(const RoundPlan& plan, int placeholders)
     return pictures;
 }
 
-ShownRound Cambia(const Services& services, Module1& module1, GameState& game, const PictureSource& pictures,
-                  const DrawnRound* drawn)
+std::vector<HeldBox> ShownRound::Boxes() const
 {
-    HeldBoxes held(services.boxes);
-    ErrorTrap trap(held, QStringLiteral("Cambia"));
-    const int placeholders = PlaceholdersInUse(module1.MaxPlaceholders);
-    const bool labels = module1.ShowLabels == kTrue;
-    RoundState& round = game.round;
-    ShownRound shown;
+    std::vector<HeldBox> boxes;
+    for (const RoundStep& step : steps)
+        if (step.picture < 0) boxes.push_back(step.box);
+    return boxes;
+}
 
-    switch (RoundRefusal(module1, game)) {
+void ShowSteps(const ShownRound& shown, Boxes& boxes, const std::function<void(const ShownPicture&)>& put)
+{
+    for (const RoundStep& step : shown.steps) {
+        if (step.picture >= 0) put(shown.pictures.at(std::size_t(step.picture)));
+        else boxes.MsgBox(step.box.prompt, step.box.style, step.box.title);
+    }
+}
+
+ShownRound Cambia(const Services& services, const GameOptions& options, GameTally& tally, GameState& game,
+                  const PictureSource& pictures, const DrawnRound* drawn)
+{
+    ShownRound shown;
+    StepBoxes steps(shown.steps);
+    ErrorTrap trap(steps, QStringLiteral("Cambia"));
+    const int placeholders = PlaceholdersInUse(options.MaxPlaceholders);
+    const bool labels = options.ShowLabels;
+    RoundState& round = game.round;
+
+    switch (RoundRefusal(options, game)) {
     case Refusal::TooFewSymbols:
-        held.MsgBox(
+        steps.MsgBox(
             QStringLiteral("Not enough symbols in Simbols folder to fill %1 symbols placeholders").arg(placeholders),
-            mb::Critical);
-        shown.boxes = held.Take();
+            mb::Critical, QString());
         return shown;
     case Refusal::SetUsedUp:
-        held.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
-        shown.boxes = held.Take();
+        steps.MsgBox(QStringLiteral("No more images to display"), mb::OkOnly, QStringLiteral("End of set"));
         shown.setEnded = true;
         return shown;
     case Refusal::None:
         break;
     }
 
-    // The random draws come first; they are applied below in the round's order.
+    trap([&] { tally.SessionShown = AddInt32(tally.SessionShown, 1); });
+    round.firstAnswerPending = true;
+
+    // The random draws come next; they are applied below in the round's order.
     // A round drawn ahead was drawn from this same state; its reports come now.
-    const DrawnRound draws = drawn ? *drawn : DrawRound(services, module1, game);
+    const DrawnRound draws = drawn ? *drawn : DrawRound(services, options, game);
     const RoundPlan& plan = draws.plan;
-    shown.boxes = draws.reports;
+    for (const HeldBox& report : draws.reports) steps.MsgBox(report.prompt, report.style, report.title);
     const SetLayout layout(services.files.AppPath());
 
-    trap([&] { module1.SessionShown = AddInt32(module1.SessionShown, 1); });
-    round.firstAnswerPending = true;
     for (int i = 0; i < placeholders; ++i) round.symbolTags[std::size_t(i)].clear();
 
     // A picture that cannot be loaded leaves the old one; the tag and caption
     // are set all the same.
+    // Each picture is a step, after the box of its failed load if any.
     for (const RoundPicture& picture : PicturesOf(plan, placeholders)) {
         const int target = picture.target;
-        ShownPicture& out = shown.pictures.emplace_back();
+        ShownPicture out;
         out.target = target;
         if (picture.leftEmpty) {
             if (target == plan.stoppedAt)
@@ -200,23 +232,24 @@ ShownRound Cambia(const Services& services, Module1& module1, GameState& game, c
             // Left empty rather than showing a symbol of an earlier round.
             out.cleared = true;
             if (labels) out.caption = QString();
-            continue;
+        } else {
+            out.tag = picture.name;
+            if (picture.symbol()) round.symbolTags[std::size_t(target)] = picture.name;
+            out.error = trap.Caught([&] { out.image = pictures(picture, picture.Path(layout, options.ImagesSet)); });
+            if (!picture.symbol()) round.imageTag = picture.name;
+            if (labels) out.caption = LabelText(picture.name);
         }
-        out.tag = picture.name;
-        if (picture.symbol()) round.symbolTags[std::size_t(target)] = picture.name;
-        out.error = trap.Caught([&] { out.image = pictures(picture, picture.Path(layout, module1.ImagesSet)); });
-        if (!picture.symbol()) round.imageTag = picture.name;
-        if (labels) out.caption = LabelText(picture.name);
+        shown.steps.push_back({int(shown.pictures.size()), {}});
+        shown.pictures.push_back(std::move(out));
     }
 
-    if (module1.WayToWork == kControlledRandom) trap([&] { game.images.Remove(plan.imageSlot); });
+    if (options.WayToWork == Drawing::ControlledRandom) trap([&] { game.images.Remove(plan.imageSlot); });
 
     shown.drawn = true;
     shown.imageTag = round.imageTag;
     shown.symbolTags = round.symbolTags;
     const int p = plan.rightPosition;
     shown.rightPosition = !plan.imageName.isEmpty() && p >= 0 && p < placeholders ? p : -1;
-    for (HeldBox& box : held.Take()) shown.boxes.push_back(std::move(box));
     return shown;
 }
 

@@ -16,7 +16,8 @@
 namespace lumari {
 
 class SetLayout;
-struct Module1;
+struct GameOptions;
+struct GameTally;
 struct Services;
 
 // The window has four placeholders; the options choose how many take part.
@@ -70,7 +71,7 @@ enum class Refusal {
 };
 
 // Whether Cambia would draw a round now: the one place its refusals are decided.
-Refusal RoundRefusal(const Module1& module1, const GameState& game);
+Refusal RoundRefusal(const GameOptions& options, const GameState& game);
 
 // A round's draws and the reports the draws made, which are shown with the round.
 struct DrawnRound {
@@ -83,7 +84,7 @@ struct DrawnRound {
 // controlled random mode the image leaves the catalogue when it is shown.
 // Drawn before its turn, a round is the one Cambia would draw then, as long
 // as nothing else draws a random number in between.
-DrawnRound DrawRound(const Services& services, const Module1& module1, const GameState& game);
+DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game);
 
 // A picture of a round: the image, or a placeholder with its symbol.
 struct RoundPicture {
@@ -113,27 +114,43 @@ struct ShownPicture {
     std::optional<QString> caption;      // written only when labels are shown
 };
 
-// What the window must show after a step of the game: a new round, when one
-// was drawn; then the message boxes, in the order the step gave them; then,
-// when the set has ended, the window closes.
+// One thing the window does, in turn, to put a round on show: a picture put
+// in place (its picture, then its caption), or a message box. A box thus
+// comes with the round half changed behind it, as far as the round had got.
+struct RoundStep {
+    int picture = -1;  // the index in ShownRound::pictures; -1 for the box
+    HeldBox box;
+};
+
+// What the window must show after Cambia: its steps in order (a new round's
+// pictures, when one was drawn, and the boxes among them); then, when the set
+// has ended, the window closes.
 struct ShownRound {
     bool drawn = false;
     QString imageTag;
     std::array<QString, kPlaceholderSlots> symbolTags;  // "" for the placeholders not in use
     int rightPosition = -1;  // the placeholder of the image's own symbol; -1 when none holds it
     std::vector<ShownPicture> pictures;  // in the order Cambia shows them
-    std::vector<HeldBox> boxes;
+    std::vector<RoundStep> steps;
     bool setEnded = false;
+
+    // The boxes among the steps, in order.
+    std::vector<HeldBox> Boxes() const;
 };
 
+// Carries out a round's steps in order: each picture through `put`, each box
+// shown to `boxes`.
+void ShowSteps(const ShownRound& shown, Boxes& boxes, const std::function<void(const ShownPicture&)>& put);
+
 // Starts a new round: refuses when there are too few symbols, ends the game
-// when a set without repetitions is used up, else counts the round, shows the
-// image and its symbol in a random placeholder, fills the others with distinct
-// wrong symbols and, without repetitions, takes the image out of the
-// catalogue. Shows nothing itself: every box it gives is in the result. With
+// when a set without repetitions is used up, else counts the round in the
+// tally, shows the image and its symbol in a random placeholder, fills the
+// others with distinct wrong symbols and, without repetitions, takes the image
+// out of the catalogue. Shows nothing itself: every picture and box it gives
+// is a step of the result, in Cambia's order. With
 // a round drawn ahead, its draws and held reports take the place of the draws
 // made here; the refusals are checked first all the same.
-ShownRound Cambia(const Services& services, Module1& module1, GameState& game, const PictureSource& pictures,
-                  const DrawnRound* drawn = nullptr);
+ShownRound Cambia(const Services& services, const GameOptions& options, GameTally& tally, GameState& game,
+                  const PictureSource& pictures, const DrawnRound* drawn = nullptr);
 
 }  // namespace lumari

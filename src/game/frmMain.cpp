@@ -5,7 +5,6 @@
 #include "platform/AppInfo.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
-#include "state/Module1.h"
 #include "state/Resources.h"
 
 #include <QCloseEvent>
@@ -59,10 +58,10 @@ QLabel* MakeLabel(QWidget* parent, double pointSize)
 
 }  // namespace
 
-frmMain::frmMain(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer,
-                 QWidget* parent)
-    : QWidget(parent), services_(services), module1_(module1),
-      session_(std::make_unique<GameSession>(services, module1, stopwatch, observer,
+frmMain::frmMain(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
+                 GameObserver* observer, QWidget* parent)
+    : QWidget(parent), services_(services), options_(options),
+      session_(std::make_unique<GameSession>(services, options, stopwatch, observer,
                                              [this](int target) { return PictureOf(target)->devicePixelSize(); }))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -119,10 +118,10 @@ void frmMain::Open()
     cmdCambia_->setFocus();
 }
 
-QPointer<frmMain> frmMain::Start(const Services& services, Module1& module1, const Stopwatch& stopwatch,
+QPointer<frmMain> frmMain::Start(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
                                  GameObserver* observer)
 {
-    QPointer<frmMain> window = new frmMain(services, module1, stopwatch, observer);
+    QPointer<frmMain> window = new frmMain(services, options, stopwatch, observer);
     window->Open();
     return window;
 }
@@ -131,7 +130,7 @@ const GameState& frmMain::game() const { return session_->game(); }
 
 void frmMain::Form_Load()
 {
-    const std::int32_t count = module1_.MaxPlaceholders;
+    const std::int32_t count = options_.MaxPlaceholders;
     const int used = PlaceholdersInUse(count);
 
     for (int i = 0; i < used; ++i) {
@@ -167,17 +166,17 @@ void frmMain::cmdCambia_Click()
 
 void frmMain::Show(const ShownRound& shown)
 {
-    if (shown.drawn) {
-        for (const ShownPicture& picture : shown.pictures) {
-            ImageBox* box = PictureOf(picture.target);
-            if (picture.cleared) box->clearImage();
-            else if (!picture.error) box->setImage(picture.image);
-            if (picture.caption) CaptionOf(picture.target)->setText(*picture.caption);
-        }
-        NamePictures();
-    }
-    HeldBoxes::Show(services_.boxes, shown.boxes);
+    ShowSteps(shown, services_.boxes, [this](const ShownPicture& picture) { Put(picture); });
+    if (shown.drawn) NamePictures();
     if (shown.setEnded) close();
+}
+
+void frmMain::Put(const ShownPicture& picture)
+{
+    ImageBox* box = PictureOf(picture.target);
+    if (picture.cleared) box->clearImage();
+    else if (!picture.error) box->setImage(picture.image);
+    if (picture.caption) CaptionOf(picture.target)->setText(*picture.caption);
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameEvents.h"
+#include "game/GameOptions.h"
 #include "game/Round.h"
 #include "platform/Services.h"
 
@@ -15,7 +16,6 @@ class QPushButton;
 
 namespace lumari {
 
-struct Module1;
 class GameSession;
 class ImageBox;
 
@@ -26,15 +26,15 @@ class frmMain : public QWidget {
     Q_OBJECT
 public:
     // The stopwatch and the observer (which may be null) must outlive the window.
-    frmMain(const Services& services, Module1& module1, const Stopwatch& stopwatch, GameObserver* observer = nullptr,
-            QWidget* parent = nullptr);
+    frmMain(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
+            GameObserver* observer = nullptr, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Makes the window deleted when closed, runs its start-up (layout,
     // catalogues, check, first round) and shows it, modeless.
     void Open();
     // A new window, opened. Null once it is closed.
-    static QPointer<frmMain> Start(const Services& services, Module1& module1, const Stopwatch& stopwatch,
+    static QPointer<frmMain> Start(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
                                    GameObserver* observer = nullptr);
 
     const GameSession& session() const { return *session_; }
@@ -58,15 +58,17 @@ private:
     void Simbolo_Click(int index);
     void cmdCambia_Click();
 
-    // Puts a new round in place, then shows the boxes; closes the window when the set has ended.
+    // Carries out a round's steps in order, its pictures put in place and its
+    // boxes shown among them; closes the window when the set has ended.
     void Show(const ShownRound& shown);
+    void Put(const ShownPicture& picture);
     // Each picture's accessible name is its caption, shown or not.
     void NamePictures();
     ImageBox* PictureOf(int target) const;
     QLabel* CaptionOf(int target) const;
 
     Services services_;
-    Module1& module1_;
+    GameOptions options_;
     std::unique_ptr<GameSession> session_;
     bool closed_ = false;
 

@@ -2,14 +2,12 @@
 
 #include "history/Learners.h"
 #include "history/WallClock.h"
-#include "state/Module1.h"
 
 namespace lumari {
 
-SessionRecorder::SessionRecorder(const Module1& module1, const WallClock& clock, Settings& settings)
-    : module1_(module1), clock_(clock), settings_(settings)
-{
-}
+SessionRecorder::SessionRecorder(const WallClock& clock, Settings& settings) : clock_(clock), settings_(settings) {}
+
+void SessionRecorder::GameStarted(const GameStartedEvent& event) noexcept { options_ = event.options; }
 
 void SessionRecorder::RoundShown(const RoundShownEvent& event) noexcept
 {
@@ -47,25 +45,27 @@ void SessionRecorder::RoundSkipped(const RoundSkippedEvent&) noexcept
     roundOn_ = false;
 }
 
-void SessionRecorder::GameEnded(const GameEndedEvent&) noexcept
+void SessionRecorder::GameEnded(const GameEndedEvent& event) noexcept
 {
+    tally_ = event.tally;
     ended_ = clock_.Now();
     roundOn_ = false;
 }
 
 std::optional<SessionRecord> SessionRecorder::Session() const
 {
-    if (module1_.SessionCorrect + module1_.SessionWrong <= 0) return std::nullopt;
+    // Summed wide: counts whose 32-bit sum overflows still had answers, as the statistics take them.
+    if (!tally_ || qint64(tally_->SessionCorrect) + tally_->SessionWrong <= 0) return std::nullopt;
     SessionRecord session;
     session.learner = learner_;
-    session.ended = ended_.isValid() ? ended_ : clock_.Now();
+    session.ended = ended_;
     session.started = started_.isValid() ? started_ : session.ended;
-    session.setName = module1_.ImagesSet;
-    session.placeholders = module1_.MaxPlaceholders;
-    session.wayToWork = module1_.WayToWork;
-    session.shown = module1_.SessionShown;
-    session.correct = module1_.SessionCorrect;
-    session.wrong = module1_.SessionWrong;
+    session.setName = options_.ImagesSet;
+    session.placeholders = options_.MaxPlaceholders;
+    session.wayToWork = options_.WayToWork == Drawing::ControlledRandom ? 2 : 1;
+    session.shown = tally_->SessionShown;
+    session.correct = tally_->SessionCorrect;
+    session.wrong = tally_->SessionWrong;
     session.rounds = rounds_;
     return session;
 }

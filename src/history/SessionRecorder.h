@@ -7,7 +7,6 @@
 
 namespace lumari {
 
-struct Module1;
 class Settings;
 class WallClock;
 
@@ -17,25 +16,26 @@ class WallClock;
 // when the game ends is a round too.
 class SessionRecorder : public GameObserver {
 public:
-    // module1: the game's shared state, whose options and counts the session
-    // takes; settings: where the learner who plays is read, as the game
-    // starts. All must outlive the recorder.
-    SessionRecorder(const Module1& module1, const WallClock& clock, Settings& settings);
+    // settings: where the learner who plays is read, as the game starts. Both
+    // must outlive the recorder.
+    SessionRecorder(const WallClock& clock, Settings& settings);
 
+    void GameStarted(const GameStartedEvent& event) noexcept override;
     void RoundShown(const RoundShownEvent& event) noexcept override;
     void Answered(const AnswerEvent& event) noexcept override;
     void RoundSkipped(const RoundSkippedEvent& event) noexcept override;
     void GameEnded(const GameEndedEvent& event) noexcept override;
 
-    // The game as played up to now, with the shown, right and wrong counts of
-    // the shared state, so they are the statistics' own. Nothing when it had
+    // The game as played, with the options of its start and the tally of its
+    // end, the statistics' own counts. Nothing before its end, or when it had
     // no answer: such a game is recorded neither here nor in the statistics.
     std::optional<SessionRecord> Session() const;
 
 private:
-    const Module1& module1_;
     const WallClock& clock_;
     Settings& settings_;
+    GameOptions options_;
+    std::optional<GameTally> tally_;  // told at the game's end
     QString learner_;
     QDateTime started_;
     QDateTime ended_;

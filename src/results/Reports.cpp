@@ -3,8 +3,6 @@
 #include "platform/AppInfo.h"
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
-#include "platform/SettingsUpdate.h"
-#include "state/Module1.h"
 #include "state/SettingsKeys.h"
 
 #include <QLocale>
@@ -16,10 +14,25 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+// Boxes that become steps of the results' load, in the order they are given.
+class StepBoxes : public Boxes {
+public:
+    explicit StepBoxes(std::vector<ResultsStep>& steps) : steps_(steps) {}
+    int MsgBox(const QString& prompt, int style, const QString& title) noexcept override
+    {
+        steps_.push_back({HeldBox{prompt, style, title}, {}, {}});
+        return mb::Ok;
+    }
+    QString InputBox(const QString&, const QString&) noexcept override { return QString(); }
+
+private:
+    std::vector<ResultsStep>& steps_;
+};
+
 // Reads one stored total; a damaged text is reported and the total stays 0.
-void ReadTotal(Settings& settings, ErrorTrap& trap, const QString& key, std::int32_t& total)
+void ReadTotal(ErrorTrap& trap, const QString& text, std::int32_t& total)
 {
-    trap([&] { total = TextToInt32(settings.Get(keys::kApp, keys::kStatistics, key, keys::kCountDefault)); });
+    trap([&] { total = TextToInt32(text); });
 }
 
 // correct + wrong; nothing when the sum overflows (reported). A report whose
@@ -51,10 +64,11 @@ void AppendCounts(QStringList& lines, ErrorTrap& trap, std::int32_t shown, std::
 // Adds the session's count to one total, then stores the sum. On overflow the
 // stored text and the total stay as they were; a sum that cannot be stored
 // still counts in the report of the totals as they now stand.
-void Fold(Settings& settings, ErrorTrap& trap, const QString& key, std::int32_t& total, std::int32_t count)
+void Fold(std::vector<ResultsStep>& steps, ErrorTrap& trap, const QString& key, std::int32_t& total,
+          std::int32_t count)
 {
     if (!trap([&] { total = AddInt32(total, count); })) return;
-    trap([&] { settings.Save(keys::kApp, keys::kStatistics, key, QString::number(total)); });
+    steps.push_back({std::nullopt, key, QString::number(total)});
 }
 
 }  // namespace
@@ -84,20 +98,25 @@ QString CreditsText()
     return lines.join(kCrLf);
 }
 
-ResultsTexts LoadResults(const Services& services, const Module1& module1)
+StoredStatistics ReadStatistics(Settings& settings)
 {
-    ErrorTrap outer(services.boxes, QStringLiteral("Form_Load"));
-    ResultsTexts texts;
+    auto stored = [&](const QString& key) {
+        return settings.Get(keys::kApp, keys::kStatistics, key, keys::kCountDefault);
+    };
+    return {stored(keys::kShown), stored(keys::kCorrectAnswers), stored(keys::kWrongAnswers), stored(keys::kUsed)};
+}
 
-    // From reading the totals to storing them, no other copy of the program
-    // folds its session in between.
-    std::optional<SettingsUpdate> update;
-    update.emplace(services, outer, keys::kApp);
-    ErrorTrap& held = update->trap();
+ResultsPlan PlanResults(const StoredStatistics& stored, const GameTally& tally)
+{
+    ResultsPlan plan;
+    StepBoxes boxes(plan.steps);
+    ErrorTrap trap(boxes, QStringLiteral("Form_Load"));
+    ResultsTexts& texts = plan.texts;
+
     StatTotals totals;
-    ReadTotal(services.settings, held, keys::kShown, totals.shown);
-    ReadTotal(services.settings, held, keys::kCorrectAnswers, totals.correct);
-    ReadTotal(services.settings, held, keys::kWrongAnswers, totals.wrong);
+    ReadTotal(trap, stored.shown, totals.shown);
+    ReadTotal(trap, stored.correct, totals.correct);
+    ReadTotal(trap, stored.wrong, totals.wrong);
 
     texts.credits = CreditsText();
     texts.caption = QStringLiteral("About ") + kAppTitle;
@@ -106,34 +125,50 @@ ResultsTexts LoadResults(const Services& services, const Module1& module1)
 
     // The session, and its folding into the stored totals.
     QStringList session{QStringLiteral("This session results:")};
-    const auto sessionAnswered = Answered(held, module1.SessionCorrect, module1.SessionWrong);
+    const auto sessionAnswered = Answered(trap, tally.SessionCorrect, tally.SessionWrong);
     if (!HasAnswers(sessionAnswered)) {
         session << QStringLiteral("*** No answers given ***");
     } else {
-        AppendCounts(session, held, module1.SessionShown, module1.SessionCorrect, module1.SessionWrong,
-                     sessionAnswered);
-        Fold(services.settings, held, keys::kShown, totals.shown, module1.SessionShown);
-        Fold(services.settings, held, keys::kCorrectAnswers, totals.correct, module1.SessionCorrect);
-        Fold(services.settings, held, keys::kWrongAnswers, totals.wrong, module1.SessionWrong);
+        AppendCounts(session, trap, tally.SessionShown, tally.SessionCorrect, tally.SessionWrong, sessionAnswered);
+        Fold(plan.steps, trap, keys::kShown, totals.shown, tally.SessionShown);
+        Fold(plan.steps, trap, keys::kCorrectAnswers, totals.correct, tally.SessionCorrect);
+        Fold(plan.steps, trap, keys::kWrongAnswers, totals.wrong, tally.SessionWrong);
     }
-    update.reset();  // the reports held meanwhile are shown
     texts.session = session.join(kCrLf);
 
     // The totals as they now stand; "Used" is shown exactly as stored.
     QStringList statistics{QStringLiteral("Statistical results:")};
-    outer([&] {
-        statistics << QStringLiteral("Program used ") +
-                          services.settings.Get(keys::kApp, keys::kStatistics, keys::kUsed, keys::kCountDefault) +
-                          QStringLiteral(" times");
-    });
-    const auto totalAnswered = Answered(outer, totals.correct, totals.wrong);
+    statistics << QStringLiteral("Program used ") + stored.used + QStringLiteral(" times");
+    const auto totalAnswered = Answered(trap, totals.correct, totals.wrong);
     if (!HasAnswers(totalAnswered)) {
         statistics << QStringLiteral("*** No stats available ***");
     } else {
-        AppendCounts(statistics, outer, totals.shown, totals.correct, totals.wrong, totalAnswered);
+        AppendCounts(statistics, trap, totals.shown, totals.correct, totals.wrong, totalAnswered);
     }
     texts.statistics = statistics.join(kCrLf);
-    return texts;
+    return plan;
+}
+
+ResultsTexts PlayResults(const Services& services, const GameTally& tally)
+{
+    // Held from the reading to the last total stored, so that copies ending
+    // their games together each count; boxes met meanwhile (a damaged or
+    // overflowing total) are shown at their step all the same.
+    std::unique_ptr<SettingsLock> lock = services.settings.Lock(keys::kApp);
+    const ResultsPlan plan = PlanResults(ReadStatistics(services.settings), tally);
+    std::size_t lastSave = 0;
+    for (std::size_t i = 0; i < plan.steps.size(); ++i)
+        if (!plan.steps[i].box) lastSave = i + 1;
+    if (lastSave == 0) lock.reset();
+
+    ErrorTrap trap(services.boxes, QStringLiteral("Form_Load"));
+    for (std::size_t i = 0; i < plan.steps.size(); ++i) {
+        const ResultsStep& step = plan.steps[i];
+        if (step.box) services.boxes.MsgBox(step.box->prompt, step.box->style, step.box->title);
+        else trap([&] { services.settings.Save(keys::kApp, keys::kStatistics, step.key, step.value); });
+        if (i + 1 == lastSave) lock.reset();
+    }
+    return plan.texts;
 }
 
 }  // namespace lumari

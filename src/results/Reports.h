@@ -1,14 +1,17 @@
 #pragma once
 
+#include "game/GameTally.h"
+#include "platform/HeldBoxes.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace lumari {
 
-class ErrorTrap;
-struct Module1;
+class Settings;
 struct Services;
 
 // The three cumulative answer counts of the "Statistics" section.
@@ -39,10 +42,41 @@ QString VersionText();
 // routine; lines joined by CR LF, each short enough for one line of its label.
 QString CreditsText();
 
-// The results window's load: reads the stored totals, reports the session,
-// folds it into the stored totals when it had answers and reports the totals
-// as they then stand. Every step runs through the "Form_Load" trap, so a
-// damaged total or an overflow is reported once and the rest goes on.
-ResultsTexts LoadResults(const Services& services, const Module1& module1);
+// The texts of the "Statistics" section as stored, each "0" when missing.
+struct StoredStatistics {
+    QString shown;
+    QString correct;
+    QString wrong;
+    QString used;
+};
+StoredStatistics ReadStatistics(Settings& settings);
+
+// One step of the results' load: a box shown, or a total stored under its
+// "Statistics" key.
+struct ResultsStep {
+    std::optional<HeldBox> box;
+    QString key;
+    QString value;
+};
+
+// The results' load told as its steps, in their order, and the texts the
+// window then shows.
+struct ResultsPlan {
+    std::vector<ResultsStep> steps;
+    ResultsTexts texts;
+};
+
+// The results' load from the stored texts and the game's tally: the stored
+// totals read, the session reported, folded into the totals when it had
+// answers, and the totals reported as they then stand. Each step runs
+// through the "Form_Load" trap, so a damaged total or an overflow is reported
+// once, at its step, and the rest goes on.
+ResultsPlan PlanResults(const StoredStatistics& stored, const GameTally& tally);
+
+// Carries out the results' load on the settings store: each box shown and
+// each total stored in turn (a total that cannot be stored is reported as
+// Form_Load). From reading the totals to storing the last of them no other
+// copy of the program folds its game in. The texts the window shows.
+ResultsTexts PlayResults(const Services& services, const GameTally& tally);
 
 }  // namespace lumari

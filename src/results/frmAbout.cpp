@@ -2,8 +2,6 @@
 
 #include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
-#include "results/Reports.h"
-#include "state/Module1.h"
 #include "state/Resources.h"
 
 #include <QKeySequence>
@@ -54,8 +52,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int l, int t, int w, int h,
 
 }  // namespace
 
-frmAbout::frmAbout(const Services& services, Module1& module1, QWidget* parent)
-    : QWidget(parent), services_(services), module1_(module1)
+frmAbout::frmAbout(const Services& services, ResultsTexts texts, QWidget* parent)
+    : QWidget(parent), services_(services), texts_(std::move(texts))
 {
     setObjectName(QStringLiteral("frmAbout"));
     // Fixed dialog frame: close box only, no resizing.
@@ -110,9 +108,9 @@ frmAbout::frmAbout(const Services& services, Module1& module1, QWidget* parent)
     cmdOK->setFocus();
 }
 
-QPointer<frmAbout> frmAbout::Start(const Services& services, Module1& module1)
+QPointer<frmAbout> frmAbout::Start(const Services& services, const ResultsTexts& texts)
 {
-    QPointer<frmAbout> window = new frmAbout(services, module1);
+    QPointer<frmAbout> window = new frmAbout(services, texts);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();
@@ -122,7 +120,7 @@ QPointer<frmAbout> frmAbout::Start(const Services& services, Module1& module1)
 
 void frmAbout::Form_Load()
 {
-    const ResultsTexts texts = LoadResults(services_, module1_);
+    const ResultsTexts& texts = texts_;
     setWindowTitle(texts.caption);
     lblVersion->setText(texts.version);
     lblTitle->setText(texts.title);

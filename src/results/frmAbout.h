@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "results/Reports.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,30 +11,28 @@ class QPushButton;
 
 namespace lumari {
 
-struct Module1;
-
 // The results window: title, version, credits, the session report and the
-// cumulative statistics.
+// cumulative statistics. It shows the reports it is given; the statistics
+// fold the game into the stored totals before it opens.
 class frmAbout : public QWidget {
     Q_OBJECT
 public:
-    frmAbout(const Services& services, Module1& module1, QWidget* parent = nullptr);
+    frmAbout(const Services& services, ResultsTexts texts, QWidget* parent = nullptr);
 
-    // Creates the window, runs its load (reports, folding the session into
-    // the stored totals) and shows it modeless, without an owner. Deleted
-    // when closed: null once it is.
-    static QPointer<frmAbout> Start(const Services& services, Module1& module1);
+    // Creates the window, runs its load (its texts put in place) and shows
+    // it modeless, without an owner. Deleted when closed: null once it is.
+    static QPointer<frmAbout> Start(const Services& services, const ResultsTexts& texts);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Fills the texts and folds the session into the stored totals.
+    // Fills the texts; stores nothing.
     void Form_Load();
     void cmdOK_Click();
 
     Services services_;
-    Module1& module1_;
+    ResultsTexts texts_;
 
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;

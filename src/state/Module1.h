@@ -5,13 +5,11 @@
 
 namespace lumari {
 
-// The program-wide variables through which the windows hand options and
-// session counts to one another. One instance per run; read and written
-// directly by the windows. Booleans are 16-bit: -1 true, 0 false.
+// The program-wide variables through which the options window hands the
+// options on; the game is played with them as its GameOptions and keeps its
+// own counts (GameTally). One instance per run; read and written directly by
+// the windows. Booleans are 16-bit: -1 true, 0 false.
 struct Module1 {
-    std::int32_t SessionShown = 0;
-    std::int32_t SessionCorrect = 0;
-    std::int32_t SessionWrong = 0;
     std::int16_t ShowLabels = 0;
     std::int16_t PlaySounds = 0;
     std::int32_t MaxPlaceholders = 0;

@@ -1,6 +1,7 @@
 // The game's routines on real files, and the real window's input.
 #include "PlainRounds.h"
 #include "game/ImageBox.h"
+#include "game/GameSession.h"
 #include "game/PictureCache.h"
 #include "game/frmMain.h"
 #include "support/SteppingStopwatch.h"
@@ -23,7 +24,7 @@ QString NotDistinct(int n) { return Trapped(QString("Not enough symbols with dif
 
 QSet<QString> Set(const QStringList& names) { return {names.begin(), names.end()}; }
 
-void Load(const Services& s, const Module1& m, GameState& g) { CaricaImmagini(s, m, g.images), CaricaSimboli(s, m, g.symbols); }
+void Load(const Services& s, const GameOptions& o, GameState& g) { CaricaImmagini(s, o, g.images), CaricaSimboli(s, o, g.symbols); }
 
 Catalogue Cat(const QStringList& names)
 {
@@ -52,9 +53,8 @@ TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.set.toStdString());
-        w.module1.ImagesSet = c.set;
         GameState g;
-        Load(s, w.module1, g);
+        Load(s, GameOptions{c.set}, g);
         EXPECT_EQ(w.boxes.Take(), QStringList(c.reports, Trapped(c.error, "CaricaImmagini")) + QStringList(c.reports, Trapped(c.error, "CaricaSimboli")));
         for (const Catalogue* cat : {&g.images, &g.symbols}) {
             EXPECT_EQ(cat->Count(), c.count);
@@ -63,9 +63,10 @@ TEST(Catalogues, ListTheSetsJpegFilesUpToTheThousandthAndNothingFromOutside)
         }
     }
     // The real window with that set: nothing from outside shown, every path refused.
-    w.module1.MaxPlaceholders = 1, w.module1.ImagesSet = "x/../../outside";
+    GameOptions outside{"x/../../outside"};
+    outside.MaxPlaceholders = 1;
     const SteppingStopwatch stopwatch;
-    QPointer<frmMain> window = frmMain::Start(s, w.module1, stopwatch);
+    QPointer<frmMain> window = frmMain::Start(s, outside, stopwatch);
     const QString lost = Trapped("Path not found", "Cambia");
     EXPECT_EQ(w.boxes.Take(), QStringList({Trapped("Path not found", "CaricaImmagini"), Trapped("Path not found", "CaricaSimboli"), lost, lost, NotDistinct(1)}));
     for (const ImageBox* box : window->findChildren<ImageBox*>()) EXPECT_TRUE(box->image().isNull());
@@ -111,29 +112,29 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
     for (const auto& [name, label] : {std::pair{"cat.jpg", "CAT"}, {"Dog.JPG", "DOG.JPG"}, {"a.jpg.jpg", "A"}, {"x.jpgy.jpg", "XY"}})
         EXPECT_EQ(LabelText(name), label);
     const QStringList five = {"Cat.jpg", "Dog.JPG", "a.jpg.jpg", "e.jpg", "f.jpg"};
-    const struct { int placeholders; std::int16_t way, labels; QStringList images, symbols; int calls; bool draws; QString each, last; } cases[] = {
-        {4, kRandomWithRepeats, kTrue, five.mid(0, 4), {"cat.jpg", "Dog.JPG", "a.jpg.jpg", "e.jpg", "f.jpg"}, 200, true, "", ""},
-        {3, kControlledRandom, kFalse, five, five, 6, true, "", "No more images to display|0|End of set"},
-        {2, kRandomWithRepeats, kTrue, {"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}, 30, true, "", ""},
-        {1, kRandomWithRepeats, kTrue, five, five, 30, true, "", ""},
-        {4, kRandomWithRepeats, kTrue, five, five.mid(0, 3), 3, false, "Not enough symbols in Simbols folder to fill 4 symbols placeholders|16|", ""},
-        {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, 30, true, NotDistinct(3), ""},
+    constexpr Drawing random = Drawing::RandomWithRepeats, controlled = Drawing::ControlledRandom;
+    const struct { int placeholders; Drawing way; bool labels; QStringList images, symbols; int calls; bool draws; QString each, last; } cases[] = {
+        {4, random, true, five.mid(0, 4), {"cat.jpg", "Dog.JPG", "a.jpg.jpg", "e.jpg", "f.jpg"}, 200, true, "", ""},
+        {3, controlled, false, five, five, 6, true, "", "No more images to display|0|End of set"},
+        {2, random, true, {"a.jpg", "b.jpg"}, {"b.jpg", "a.jpg"}, 30, true, "", ""},
+        {1, random, true, five, five, 30, true, "", ""},
+        {4, random, true, five, five.mid(0, 3), 3, false, "Not enough symbols in Simbols folder to fill 4 symbols placeholders|16|", ""},
+        {3, random, true, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, 30, true, NotDistinct(3), ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.placeholders * 10 + c.way);
+        SCOPED_TRACE(c.placeholders * 10 + int(c.way));
         World w(7);
-        w.module1.MaxPlaceholders = c.placeholders, w.module1.WayToWork = c.way, w.module1.ShowLabels = c.labels, w.module1.ImagesSet = "t";
         w.app.MakeSet("Set_t", c.images, c.symbols);
-        PlainRounds v(w);
+        PlainRounds v(w, {"t", c.labels, false, "", "", c.placeholders, c.way});
         GameState& g = v.g;
-        Load(w.services(), w.module1, g);
+        Load(w.services(), v.o, g);
         QSet<QString> images, symbols, rights;
         for (int k = 0, shown = 0; k < c.calls; ++k) {
             v.Next();
             const bool last = k == c.calls - 1 && !c.last.isEmpty();
             EXPECT_EQ(w.boxes.Take(), last ? QStringList{c.last} : c.each.isEmpty() ? QStringList() : QStringList{c.each});
-            ASSERT_EQ(w.module1.SessionShown, shown += c.draws && !last);
-            EXPECT_EQ(g.images.Count(), int(c.images.size()) - (c.way == kControlledRandom ? shown : 0));
+            ASSERT_EQ(v.t.SessionShown, shown += c.draws && !last);
+            EXPECT_EQ(g.images.Count(), int(c.images.size()) - (c.way == controlled ? shown : 0));
             if (!c.draws || last) continue;
             const RoundState& r = g.round;
             EXPECT_TRUE(r.firstAnswerPending && c.images.contains(r.imageTag));
@@ -161,23 +162,25 @@ TEST(Rounds, ShowTheImagesSymbolAmongDistinctWrongOnes)
 TEST(Answers, OnlyTheRoundsFirstAnswerCountsAndEveryOneSounds)
 {
     // heard: the sounds in order, "next" where a right answer asks for the next round.
-    const struct { bool drawn; std::int16_t sounds; QString ok, no; QList<int> clicks; int correct, wrong; QStringList heard; } cases[] = {
-        {true, kTrue, "ok.wav", "no.wav", {0, 0, 1}, 5, 8, {"no.wav", "no.wav", "ok.wav", "next"}},
-        {true, kTrue, "ok.wav", "no.wav", {1, 0}, 6, 7, {"ok.wav", "next", "no.wav"}},
-        {true, kFalse, "ok.wav", "no.wav", {0, 1}, 5, 8, {"next"}},
-        {true, kTrue, "ok.wav", "", {0, 1, 1}, 5, 8, {"ok.wav", "next", "ok.wav", "next"}},
-        {true, kTrue, "", "no.wav", {1}, 6, 7, {"next"}},
-        {false, kTrue, "ok.wav", "no.wav", {0}, 5, 7, {"ok.wav", "next"}},
+    // The tally before: 9 shown, 5 correct, 7 wrong (as no game would count, to tell the two apart).
+    const struct { bool drawn, sounds; QString ok, no; QList<int> clicks; int correct, wrong; QStringList heard; } cases[] = {
+        {true, true, "ok.wav", "no.wav", {0, 0, 1}, 5, 8, {"no.wav", "no.wav", "ok.wav", "next"}},
+        {true, true, "ok.wav", "no.wav", {1, 0}, 6, 7, {"ok.wav", "next", "no.wav"}},
+        {true, false, "ok.wav", "no.wav", {0, 1}, 5, 8, {"next"}},
+        {true, true, "ok.wav", "", {0, 1, 1}, 5, 8, {"ok.wav", "next", "ok.wav", "next"}},
+        {true, true, "", "no.wav", {1}, 6, 7, {"next"}},
+        {false, true, "ok.wav", "no.wav", {0}, 5, 7, {"ok.wav", "next"}},
     };
     for (const auto& c : cases) {
         World w;
-        w.module1.PlaySounds = c.sounds, w.module1.SoundOk = c.ok, w.module1.SoundWrong = c.no;
-        w.module1.SessionCorrect = 5, w.module1.SessionWrong = 7;
+        const GameOptions o{"t", true, c.sounds, c.ok, c.no};
+        GameTally t{9, 5, 7};
         RoundState r = c.drawn ? RoundState{"Cat.jpg", {"dog.jpg", "CAT.JPG"}, true} : RoundState{};
         for (int i : c.clicks)
-            if (Simbolo_Click(w.services(), w.module1, r, i).right) w.sound.played << "next";
-        EXPECT_EQ(w.module1.SessionCorrect, c.correct);
-        EXPECT_EQ(w.module1.SessionWrong, c.wrong);
+            if (Simbolo_Click(w.services(), o, t, r, i).right) w.sound.played << "next";
+        EXPECT_EQ(t.SessionShown, 9);
+        EXPECT_EQ(t.SessionCorrect, c.correct);
+        EXPECT_EQ(t.SessionWrong, c.wrong);
         EXPECT_EQ(w.sound.played.replaceInStrings(w.app.path() + "\\Sounds\\", ""), c.heard);
     }
 }
@@ -207,15 +210,15 @@ struct Game {
     {
         const QStringList names{"a.jpg", "b.jpg", "c.jpg", "d.jpg"};
         w.app.MakeSet("Set_s", names, names);
-        w.module1 = {0, 0, 0, captions ? kTrue : kFalse, kTrue, placeholders, 1, "ok.wav", "error.wav", "s"};
-        window = frmMain::Start(w.services(), w.module1, stopwatch);
+        const GameOptions options{"s", captions, true, "ok.wav", "error.wav", placeholders};
+        window = frmMain::Start(w.services(), options, stopwatch);
         EXPECT_TRUE(window && QTest::qWaitForWindowActive(window));
     }
     ~Game() { delete window.data(); }
     int Position(bool right) const
     {
         const RoundState& r = window->game().round;
-        for (int i = 0; i < w.module1.MaxPlaceholders; ++i)
+        for (int i = 0; i < window->session().options().MaxPlaceholders; ++i)
             if ((r.symbolTags[std::size_t(i)].toUpper() == r.imageTag.toUpper()) == right) return i;
         return -1;
     }
@@ -249,7 +252,7 @@ TEST(AnswerInput, EachGestureCountsAsTheLearnerMeantIt)
         Game g(c.placeholders, true);
         ASSERT_GE(g.Position(true), 0);
         c.act(g);
-        const Module1& m = g.w.module1;
+        const GameTally& m = g.window->session().tally();
         EXPECT_EQ(QList<int>({m.SessionShown, m.SessionCorrect, m.SessionWrong, int(g.w.sound.played.size())}),
                   QList<int>({c.shown, c.correct, c.wrong, c.sounds}));
         EXPECT_EQ(g.window->focusWidget(), g.window->findChild<QPushButton*>("cmdCambia"));  // no key took the focus

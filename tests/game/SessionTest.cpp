@@ -23,21 +23,27 @@ using std::chrono::milliseconds;
 
 QSize BoxOf(int target) { return target == kImageTarget ? QSize(600, 300) : QSize(201, 201); }  // at 96 dpi
 
+constexpr Drawing kRandom = Drawing::RandomWithRepeats, kControlled = Drawing::ControlledRandom;
+
 // A set in the options' terms, and steps: R a right answer, W a wrong one, S "Change set". The
 // first set holds pictures that cannot be shown.
 const QStringList kFive = {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"};
-const struct Play { int placeholders; std::int16_t way, labels; QStringList images, symbols; QString steps; } kPlays[] = {
-    {4, kRandomWithRepeats, kTrue, {"Cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "lost.jpg"},
+const struct Play { int placeholders; Drawing way; bool labels; QStringList images, symbols; QString steps; } kPlays[] = {
+    {4, kRandom, true, {"Cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "lost.jpg"},
      {"cat.jpg", "bad.jpg", "zero.jpg", "png.jpg", "x.jpg"}, "RRSWRWWRSSRRRSRWRSRRSRRRWSRRSRRSSRRWRRSR"},
-    {3, kControlledRandom, kFalse, kFive, kFive, "RSWRSRR"},
-    {3, kRandomWithRepeats, kTrue, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, "RSWR"},
-    {2, kRandomWithRepeats, kTrue, kFive, {"a.jpg"}, "RSW"},
+    {3, kControlled, false, kFive, kFive, "RSWRSRR"},
+    {3, kRandom, true, {"b.jpg"}, {"a.jpg", "A.JPG", "b.jpg"}, "RSWR"},
+    {2, kRandom, true, kFive, {"a.jpg"}, "RSW"},
 };
+
+GameOptions Options(const QString& set, int placeholders, Drawing way = kRandom, bool labels = true)
+{
+    return {set, labels, true, "ok.wav", "no.wav", placeholders, way};
+}
 
 // The play's set, larger than its boxes, each name in a colour of its own; then damaged pictures.
 void MakeSet(World& w, const Play& play)
 {
-    w.module1 = {0, 0, 0, play.labels, kTrue, play.placeholders, play.way, "ok.wav", "no.wav", "t"};
     for (const QString& n : play.images) w.app.WriteJpeg("Set_t/Images/" + n, QColor::fromHsv(int(qHash(n) % 360), 255, 255), {640, 480});
     for (const QString& n : play.symbols) w.app.WriteJpeg("Set_t/Symbols/" + n, QColor::fromHsv(int(qHash(n) % 360), 99, 255), {320, 320});
     if (!play.images.contains("bad.jpg")) return;
@@ -46,9 +52,17 @@ void MakeSet(World& w, const Play& play)
     ASSERT_TRUE(QImage(w.app("Set_t/Images/Cat.jpg")).save(w.app("Set_t/Images/png.jpg"), "PNG"));
 }
 
+// A round's steps: the index of each picture put in place, or the box's text.
+QStringList Steps(const ShownRound& r)
+{
+    QStringList steps;
+    for (const RoundStep& s : r.steps) steps << (s.picture >= 0 ? QString::number(s.picture) : BoxTexts(std::vector{s.box})[0]);
+    return steps;
+}
+
 void ExpectSame(const ShownRound& real, const ShownRound& plain)
 {
-    auto round = [](const ShownRound& r) { return std::tuple(r.drawn, r.imageTag, r.symbolTags, r.rightPosition, BoxTexts(r.boxes), r.setEnded); };
+    auto round = [](const ShownRound& r) { return std::tuple(r.drawn, r.imageTag, r.symbolTags, r.rightPosition, Steps(r), r.setEnded); };
     EXPECT_EQ(round(real), round(plain));
     ASSERT_EQ(real.pictures.size(), plain.pictures.size());
     auto picture = [](const ShownPicture& p) { return std::tuple(p.target, p.tag, p.cleared, p.caption, p.error ? p.error->number() : 0); };
@@ -60,19 +74,51 @@ void ExpectSame(const ShownRound& real, const ShownRound& plain)
     }
 }
 
-// Rounds drawn ahead, pictures decoded on workers, symbols cached; only the first play has a window.
+// What is on show when a box opens: the box, every picture and caption in use, and the check log.
+struct Moment {
+    QString box;
+    QList<QImage> images;
+    QStringList captions;
+    QByteArray log;
+    bool operator==(const Moment&) const = default;
+};
+
+ImageBox* PictureOf(QWidget* window, int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); }
+QLabel* CaptionOf(QWidget* window, int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); }
+
+// The moments of a window's boxes.
+void Watch(World& w, QPointer<frmMain>& window, int placeholders, std::vector<Moment>& moments)
+{
+    w.boxes.whileOpen = [&w, &window, placeholders, &moments](const ShownBox& b) {
+        Moment m{b.prompt, {}, {}, ReadBytes(w.app("LumariCheck.log"))};
+        for (int t = kImageTarget; t < placeholders; ++t) m.images << PictureOf(window, t)->image(), m.captions << CaptionOf(window, t)->text();
+        moments.push_back(m);
+    };
+}
+
+// Rounds drawn ahead, pictures decoded on workers, symbols cached; only the first play has a window,
+// whose every box opens on what the plain routines have on show, and the same log.
 TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
 {
     for (const Play& play : kPlays) {
         SCOPED_TRACE(play.steps.toStdString());
         World plainWorld(3), realWorld(3), windowWorld(3);
         MakeSet(plainWorld, play), MakeSet(realWorld, play), MakeSet(windowWorld, play);
+        const GameOptions options = Options("t", play.placeholders, play.way, play.labels);
         const SteppingStopwatch stopwatch;
-        GameSession real(realWorld.services(), realWorld.module1, stopwatch, nullptr, BoxOf);
-        QPointer<frmMain> window = &play == kPlays ? frmMain::Start(windowWorld.services(), windowWorld.module1, stopwatch) : nullptr;
-        auto box = [&](int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); };
-        auto label = [&](int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); };
-        PlainRounds plain(plainWorld, [&](int t) { return window ? box(t)->devicePixelSize() : BoxOf(t); });
+        GameSession real(realWorld.services(), options, stopwatch, nullptr, BoxOf);
+        QPointer<frmMain> window = &play == kPlays ? new frmMain(windowWorld.services(), options, stopwatch) : nullptr;
+        std::vector<Moment> seen, plainSeen;
+        if (window) Watch(windowWorld, window, play.placeholders, seen);
+        auto box = [&](int t) { return PictureOf(window, t); };
+        auto label = [&](int t) { return CaptionOf(window, t); };
+        PlainRounds plain(plainWorld, options, [&](int t) { return window ? box(t)->devicePixelSize() : BoxOf(t); });
+        plainWorld.boxes.whileOpen = [&](const ShownBox& b) {
+            Moment m{b.prompt, {}, {}, ReadBytes(plainWorld.app("LumariCheck.log"))};
+            for (int t = kImageTarget; t < play.placeholders; ++t) m.images << plain.images.value(t), m.captions << plain.captions.value(t);
+            plainSeen.push_back(m);
+        };
+        if (window) window->Open();
         ExpectSame(real.Start(), plain.Start());
         for (int step = 0; step <= play.steps.size() && !real.ended(); ++step) {
             SCOPED_TRACE(step);
@@ -87,14 +133,51 @@ TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
             if (window) QTest::mouseClick(s == 'S' ? window->findChild<QPushButton*>("cmdCambia") : static_cast<QWidget*>(box(position)), Qt::LeftButton);
             if (s == 'S') ExpectSame(real.ChangeSet(), plain.Next());
             else ExpectSame(real.Answer(position), plain.Answer(position));
-            auto counts = [](const Module1& m, const GameState& g) { return std::tuple(m.SessionShown, m.SessionCorrect, m.SessionWrong, g.images.Count()); };
-            EXPECT_EQ(counts(realWorld.module1, real.game()), counts(plainWorld.module1, plain.g));
+            auto counts = [](const GameTally& t, const GameState& g) { return std::tuple(t.SessionShown, t.SessionCorrect, t.SessionWrong, g.images.Count()); };
+            EXPECT_EQ(counts(real.tally(), real.game()), counts(plain.t, plain.g));
             EXPECT_EQ(realWorld.sound.played.replaceInStrings(realWorld.app.path(), ""),
                       plainWorld.sound.played.replaceInStrings(plainWorld.app.path(), ""));
         }
         EXPECT_EQ(real.ended(), plain.closed);
+        if (window) ASSERT_EQ(seen.size(), plainSeen.size());
         delete window.data();
+        for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_TRUE(seen[i] == plainSeen[i]) << seen[i].box.toStdString();
     }
+}
+
+// The boxes of a start with a round that cannot be shown whole: each check box before its log
+// write, and a picture's box before the pictures after it (and its own caption) are put in place.
+TEST(GameSession, EachBoxComesAtItsMoment)
+{
+    World w;
+    w.app.MakeSet("Set_t", {"a.jpg"}, {});
+    const SteppingStopwatch stopwatch;
+    QPointer<frmMain> window = new frmMain(w.services(), Options("t", 1), stopwatch);
+    std::vector<Moment> seen;
+    Watch(w, window, 1, seen);
+    window->Open();
+    // The log's writes so far, each ended by CR LF.
+    auto log = [](const QStringList& writes) { return (writes.join("\r\n") + "\r\n").toLatin1(); };
+    const QString rule = "\r\n" + QString(50, '-') + "\r\n", date = "\r\nData check on 06/12/2026\r\n";
+    const QString warning = "These images have no correspondant symbol:\r\na.jpg";
+    const QString information = "These symbols have no correspondant image:\r\n";
+    const QImage a = PictureOf(window, kImageTarget)->image();
+    const std::vector<Moment> expected = {
+        {warning, {QImage(), QImage()}, {"", ""}, log({date, rule})},
+        {information, {QImage(), QImage()}, {"", ""}, log({date, rule, "\r\n" + warning + "\r\n", rule})},
+        {"Error \"File not found\" in Cambia() routine", {a, QImage()}, {"A", ""},
+         log({date, rule, "\r\n" + warning + "\r\n", rule, "\r\n" + information})},
+    };
+    EXPECT_FALSE(a.isNull());
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].box, expected[i].box);
+        EXPECT_TRUE(seen[i].images == expected[i].images) << i;
+        EXPECT_EQ(seen[i].captions, expected[i].captions);
+        EXPECT_EQ(seen[i].log, expected[i].log);
+    }
+    EXPECT_EQ(CaptionOf(window, 0)->text(), "A");  // after its box
+    delete window.data();
 }
 
 // A round as a learner's history records it, from the events alone.
@@ -116,32 +199,33 @@ struct History : GameObserver {
         ++r.answers;
     }
     void RoundSkipped(const RoundSkippedEvent&) noexcept override { rounds.back().skipped = true; }
-    void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow; }
+    void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow, tally = e.tally; }
     std::vector<Round> rounds;
     MonotonicTime shownAt;
     int ends = 0;
     bool onShowAtEnd = false;
+    GameTally tally{-1, -1, -1};
 };
 
-// Games played with a step of the clock before each move: k x 100 ms before the k-th. C closes the window.
+// Games played with a step of the clock before each move: k x 100 ms before the k-th. C closes the
+// window. The end tells the game's tally: shown, correct, wrong.
 TEST(GameSession, TellsWhatALearnersHistoryRecords)
 {
     struct Expected { const char* first; int answers, responseMs; bool skipped; };
-    const struct { const char* what; std::int16_t way; QStringList symbols; QString steps; std::vector<Expected> rounds; bool onShowAtEnd; } cases[] = {
-        {"right; wrong then right; skipped; closed on the fourth", kRandomWithRepeats, {"a.jpg", "b.jpg"}, "RWRSC",
-         {{"right", 1, 100, false}, {"wrong", 2, 200, false}, {"none", 0, -1, true}, {"none", 0, -1, false}}, true},
-        {"a right answer to the last image", kControlledRandom, {"a.jpg", "b.jpg"}, "RRC", {{"right", 1, 100, false}, {"right", 1, 200, false}}, false},
-        {"the last image skipped", kControlledRandom, {"a.jpg", "b.jpg"}, "SSC", {{"none", 0, -1, true}, {"none", 0, -1, true}}, false},
-        {"too few symbols: no round", kRandomWithRepeats, {"a.jpg"}, "RSC", {}, false},
+    const struct { const char* what; Drawing way; QStringList symbols; QString steps; std::vector<Expected> rounds; bool onShowAtEnd; GameTally tally; } cases[] = {
+        {"right; wrong then right; skipped; closed on the fourth", kRandom, {"a.jpg", "b.jpg"}, "RWRSC",
+         {{"right", 1, 100, false}, {"wrong", 2, 200, false}, {"none", 0, -1, true}, {"none", 0, -1, false}}, true, {4, 1, 1}},
+        {"a right answer to the last image", kControlled, {"a.jpg", "b.jpg"}, "RRC", {{"right", 1, 100, false}, {"right", 1, 200, false}}, false, {2, 2, 0}},
+        {"the last image skipped", kControlled, {"a.jpg", "b.jpg"}, "SSC", {{"none", 0, -1, true}, {"none", 0, -1, true}}, false, {2, 0, 0}},
+        {"too few symbols: no round", kRandom, {"a.jpg"}, "RSC", {}, false, {0, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         World w;
         w.app.MakeSet("Set_s", {"a.jpg", "b.jpg"}, c.symbols);
-        w.module1.MaxPlaceholders = 2, w.module1.WayToWork = c.way, w.module1.ImagesSet = "s";
         SteppingStopwatch clock;
         History history;
-        GameSession game(w.services(), w.module1, clock, &history, BoxOf);
+        GameSession game(w.services(), Options("s", 2, c.way), clock, &history, BoxOf);
         game.Start();
         for (int k = 1; const QChar s : c.steps + "RSC") {  // after the end: nothing more
             clock.Step(milliseconds(100 * k++));
@@ -161,6 +245,8 @@ TEST(GameSession, TellsWhatALearnersHistoryRecords)
         }
         EXPECT_EQ(history.ends, 1);
         EXPECT_EQ(history.onShowAtEnd, c.onShowAtEnd);
+        EXPECT_EQ(std::tuple(history.tally.SessionShown, history.tally.SessionCorrect, history.tally.SessionWrong),
+                  std::tuple(c.tally.SessionShown, c.tally.SessionCorrect, c.tally.SessionWrong));
     }
 }
 
@@ -180,9 +266,8 @@ TEST(GameSession, APictureReplacedAfterItsRoundWasPreparedShowsAsReplaced)
     World w;
     const QStringList files{"Set_t/Images/a.jpg", "Set_t/Symbols/a.jpg"};
     for (const QString& file : files) w.app.WriteFile(file, Bitmap(Qt::red));
-    w.module1.MaxPlaceholders = 1, w.module1.WayToWork = kRandomWithRepeats, w.module1.ImagesSet = "t";  // a.jpg each round
     const SteppingStopwatch clock;
-    GameSession game(w.services(), w.module1, clock, nullptr, BoxOf);
+    GameSession game(w.services(), Options("t", 1), clock, nullptr, BoxOf);  // a.jpg each round
     const ShownRound first = game.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return game.NextRoundReady(); }, 30000));
     for (const QString& file : files) {

@@ -38,9 +38,11 @@ QStringList Aside(const HistoryFolder& folder)
 // The game of the acceptance, its events and counts as the game makes them:
 // right; wrong then right; "Change set"; closed on the fourth round.
 struct PlayedGame {
-    explicit PlayedGame(World& w) : m(w.module1), recorder(w.module1, wall, w.settings)
+    explicit PlayedGame(World& w) : recorder(wall, w.settings)
     {
-        m.ImagesSet = "Animals", m.MaxPlaceholders = 2, m.WayToWork = 2;
+        GameOptions options{"Animals"};
+        options.WayToWork = Drawing::ControlledRandom;
+        recorder.GameStarted({watch.now, options});
         wall.now = At("2026-12-07T10:00:00");
         show("cat.jpg", {"cat.jpg", "dog.jpg"}, 0);
         answer(1200, 0, true, true);
@@ -51,19 +53,19 @@ struct PlayedGame {
         recorder.RoundSkipped({After(watch, 3000)});
         show("hen.jpg", {"cat.jpg", "hen.jpg"}, 1);
         wall.now = At("2026-12-07T10:04:30");
-        recorder.GameEnded({After(watch, 7000)});
+        recorder.GameEnded({After(watch, 7000), true, tally});
     }
     void show(const QString& image, const QStringList& symbols, int right)
     {
-        ++m.SessionShown;
+        ++tally.SessionShown;
         recorder.RoundShown({After(watch, 100), image, symbols, right});
     }
     void answer(int afterMs, int position, bool right, bool first)
     {
-        if (first) ++(right ? m.SessionCorrect : m.SessionWrong);
+        if (first) ++(right ? tally.SessionCorrect : tally.SessionWrong);
         recorder.Answered({After(watch, afterMs), position, right, first});
     }
-    Module1& m;
+    GameTally tally;
     SteppingStopwatch watch;
     FixedWallClock wall;
     SessionRecorder recorder;
@@ -119,16 +121,16 @@ TEST(History, AGameWithoutAnswersIsNotRecordedAndOneWithoutALearnerHasNone)
     FixedWallClock wall;
     wall.now = At("2026-12-07T09:00:00", -5);
     SteppingStopwatch watch;
-    SessionRecorder recorder(w.module1, wall, w.settings);
-    w.module1.SessionShown = 2;
+    SessionRecorder recorder(wall, w.settings);
     recorder.RoundShown({After(watch, 10), "a.jpg", {"a.jpg", "b.jpg"}, 0});
     recorder.RoundSkipped({After(watch, 10)});
     recorder.RoundShown({After(watch, 10), "b.jpg", {"a.jpg", "b.jpg"}, 1});
-    recorder.GameEnded({After(watch, 10)});
+    EXPECT_FALSE(recorder.Session());  // not ended yet
+    recorder.GameEnded({After(watch, 10), true, {2, 0, 0}});
     EXPECT_FALSE(RecordGame(w, recorder, folder.file()));
     EXPECT_FALSE(QFileInfo::exists(folder.file()));
 
-    w.module1.SessionWrong = 1;  // as if answered: recorded, with no learner chosen
+    recorder.GameEnded({After(watch, 10), true, {2, 0, 1}});  // as if answered: recorded, with no learner chosen
     ASSERT_TRUE(RecordGame(w, recorder, folder.file())) << w.boxes.Texts().join("|").toStdString();
     const auto opened = OpenHistory(folder.file());
     EXPECT_EQ(Value(opened.connection->db(), "SELECT learner_id FROM sessions"), "NULL");

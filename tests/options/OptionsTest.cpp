@@ -179,8 +179,7 @@ TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)
     EXPECT_EQ(std::tuple(m.ShowLabels, m.WayToWork, m.MaxPlaceholders, m.SoundOk, m.SoundWrong),
               std::tuple(kFalse, kControlledRandom, 4, QString("error.wav"), QString("ok.wav")));
 
-    std::tie(w.module1.SessionShown, w.module1.SessionCorrect, w.module1.SessionWrong) = std::tuple(5, 3, 1);
-    const ResultsTexts results = LoadResults(w.services(), w.module1);
+    const ResultsTexts results = PlayResults(w.services(), GameTally{5, 3, 1});
     QDir(SettingsFilePath()).removeRecursively();
     EXPECT_EQ(w.boxes.Take(), QStringList(12, Error("Path/File access error", "FormUnload")) +
                                    QStringList(3, Error("Path/File access error", "Form_Load")));

@@ -11,12 +11,12 @@
 #include "BenchServices.h"
 #include "PhotoSets.h"
 
-#include "teacher/sets/ImportBatch.h"
+#include "sets/ImportBatch.h"
 #include "teacher/sets/PairListModel.h"
-#include "teacher/sets/PictureImport.h"
+#include "sets/PictureImport.h"
 #include "teacher/sets/SetsDialogs.h"
 #include "teacher/sets/SetsPage.h"
-#include "teacher/sets/SymbolMaker.h"
+#include "sets/SymbolMaker.h"
 
 #include <QApplication>
 #include <QBuffer>

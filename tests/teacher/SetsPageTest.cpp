@@ -34,7 +34,7 @@ protected:
         // The game: a script that tells it ran, beside the program.
         w.app.WriteFile("lumari", "#!/bin/sh\ntouch \"$(dirname \"$0\")/played\"\n");
         QFile::setPermissions(w.app("lumari"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        page = std::make_unique<SetsPage>(services, symbols, dialogs, w.app("lumari"));
+        page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
     }
     QStringList Shown() const
     {
@@ -103,7 +103,7 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
 TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
 {
     for (int i = 0; i < 1001; ++i) w.app.WriteFile(QString("Set_birds/Images/b%1.jpg").arg(i), "");
-    page = std::make_unique<SetsPage>(services, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
     page->SelectSet("birds");
     const QLabel* note = nullptr;
     for (const QLabel* label : page->findChildren<QLabel*>())

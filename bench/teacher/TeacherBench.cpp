@@ -188,7 +188,7 @@ Opening OpenSet(BenchServices& services, const QString& set)
 {
     NoSymbols symbols;
     NoDialogs dialogs;
-    SetsPage page(services.services(), symbols, dialogs, QString());
+    SetsPage page(services.services(), services.notifier, symbols, dialogs, QString());
     page.resize(1100, 720);
     page.show();
     QApplication::processEvents();

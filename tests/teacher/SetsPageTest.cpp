@@ -115,6 +115,19 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
 }
 
+// Deleting asks first, as a question; No keeps every picture where it is.
+TEST_F(Page, DeleteAsksAndNoKeepsTheSet)
+{
+    const QByteArray home = qgetenv("HOME");  // a wrong Yes trashes into the test's own folder
+    qputenv("HOME", w.app.path().toLocal8Bit()), qputenv("XDG_DATA_HOME", w.app("data").toLocal8Bit());
+    w.boxes.answers = {mb::No};
+    Button("Delete")->click();
+    qputenv("HOME", home), qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(w.boxes.Take(), QStringList{"Move the set “Zoo” and all its pictures to the trash?|36|Delete set"});
+    EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/IMG_0001.jpg", "Images/owl.jpg", "Symbols",
+                                                  "Symbols/OWL.jpg", "Symbols/bee.jpg"}));
+}
+
 TEST_F(Page, FillTheBoxCropsThePictureJustAdded)
 {
     w.app.WriteFile("in/square.png", Encoded(Quarters({100, 100}), "png"));

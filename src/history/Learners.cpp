@@ -4,8 +4,7 @@
 #include "history/SqlSteps.h"
 #include "history/WallClock.h"
 #include "platform/Services.h"
-#include "state/SettingsKeys.h"
-
+#include "settings/StoredKeys.h"
 
 namespace lumari {
 
@@ -13,10 +12,6 @@ namespace {
 
 constexpr int kLongestName = 64;
 constexpr int kConstraint = 19;  // SQLITE_CONSTRAINT
-
-const QString kSection = QStringLiteral("Learners");
-const QString kCurrent = QStringLiteral("Current");
-
 
 // The name as stored, or HistoryError naming what is wrong with it.
 QString Checked(const QString& name)
@@ -102,8 +97,8 @@ void ReassignSession(const QSqlDatabase& db, qint64 session, std::optional<qint6
         {learner ? QVariant(*learner) : QVariant(QMetaType(QMetaType::LongLong)), session});
 }
 
-QString CurrentLearner(Settings& settings) { return settings.Get(keys::kApp, kSection, kCurrent, QString()).trimmed(); }
+QString CurrentLearner(Settings& settings) { return stored::CurrentLearner.Get(settings).trimmed(); }
 
-void ChooseCurrentLearner(Settings& settings, const QString& name) { settings.Save(keys::kApp, kSection, kCurrent, name); }
+void ChooseCurrentLearner(Settings& settings, const QString& name) { stored::CurrentLearner.Set(settings, name); }
 
 }  // namespace lumari

@@ -102,13 +102,14 @@ Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& 
 std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period)
 {
     QSqlQuery row = Select(db, QStringLiteral("s.id, s.started, s.set_name, r.seq, r.image, r.symbols, r.right_position, "
-                                              "r.first_answer, r.answers, r.response_ms, r.skipped"),
+                                              "r.first_answer, r.answers, r.response_ms, r.skipped, r.prompt_ms, s.procedure, s.delay_ms"),
                            QStringLiteral("JOIN"), learner, period);
     std::vector<RoundRow> rounds;
     while (row.next())
         rounds.push_back({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(), row.value(3).toInt(),
                           row.value(4).toString(), row.value(5).toString(), row.value(6).toInt(), row.value(7).toString(),
-                          row.value(8).toInt(), ResponseOf(row.value(9)), row.value(10).toInt() != 0});
+                          row.value(8).toInt(), ResponseOf(row.value(9)), row.value(10).toInt() != 0, ResponseOf(row.value(11)),
+                          row.value(12).toString(), ResponseOf(row.value(13))});
     return rounds;
 }
 

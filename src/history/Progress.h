@@ -69,6 +69,9 @@ struct RoundRow {
     int answers = 0;
     std::optional<qint64> responseMs;
     bool skipped = false;
+    std::optional<qint64> promptMs{};
+    QString procedure{};  // the game's, "" when not recorded
+    std::optional<qint64> delayMs{};
 };
 // The rounds of a learner's games in a period, in the order played.
 std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period);

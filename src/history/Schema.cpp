@@ -31,8 +31,19 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "CREATE INDEX sessions_by_learner ON sessions(learner_id, started_ms)",
         "CREATE INDEX rounds_by_session ON rounds(session_id, seq)",
     },
+    {
+        "ALTER TABLE rounds ADD COLUMN prompt_ms INTEGER",
+        "ALTER TABLE sessions ADD COLUMN procedure TEXT",
+        "ALTER TABLE sessions ADD COLUMN delay_ms INTEGER",
+        "CREATE TABLE learner_plans(learner_id INTEGER PRIMARY KEY REFERENCES learners(id), "
+        "procedure TEXT NOT NULL DEFAULT 'none', delay_s INTEGER, zero_delay_sessions INTEGER NOT NULL DEFAULT 2, "
+        "prompt_form TEXT NOT NULL DEFAULT 'dim', mastery_percent INTEGER NOT NULL DEFAULT 80, "
+        "mastery_sessions INTEGER NOT NULL DEFAULT 3, mastery_rounds INTEGER NOT NULL DEFAULT 5)",
+        "CREATE TABLE distractor_levels(learner_id INTEGER NOT NULL REFERENCES learners(id), set_name TEXT NOT NULL, "
+        "level INTEGER NOT NULL, PRIMARY KEY(learner_id, set_name))",
+    },
 };
-static_assert(kSchemaVersion == 2, "one migration per version after the first");
+static_assert(kSchemaVersion == 3, "one migration per version after the first");
 
 void SetVersion(const QSqlDatabase& db, int version)
 {
@@ -56,10 +67,10 @@ void CreateFirstVersion(const QSqlDatabase& db)
     SetVersion(db, 1);
 }
 
-void BringUpToDate(const QSqlDatabase& db)
+void BringUpToDate(const QSqlDatabase& db, int target)
 {
     int version = SchemaVersion(db);
-    if (version == kSchemaVersion) return;
+    if (version == target) return;
     if (version > kSchemaVersion) Newer(version);
     WriteTransaction transaction(db);
     version = SchemaVersion(db);  // another program may have done it meanwhile
@@ -68,9 +79,9 @@ void BringUpToDate(const QSqlDatabase& db)
         CreateFirstVersion(db);
         version = 1;
     }
-    for (; version < kSchemaVersion; ++version)
+    for (; version < target; ++version)
         for (const char* statement : kMigrations[std::size_t(version - 1)]) RunSql(db, QString::fromLatin1(statement));
-    SetVersion(db, kSchemaVersion);
+    SetVersion(db, version);
     transaction.Commit();
 }
 

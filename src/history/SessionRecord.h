@@ -31,6 +31,7 @@ struct RoundRecord {
     int answers = 0;                  // clicks and keys given in the round
     std::optional<qint64> responseMs; // from the round shown to its first answer
     bool skipped = false;             // left by "Change set"
+    std::optional<qint64> promptMs{}; // from the round shown to its prompt, when one came before the first answer
 };
 
 // One game: who played it, when, with which options, its counts as the
@@ -45,6 +46,8 @@ struct SessionRecord {
     int shown = 0;
     int correct = 0;
     int wrong = 0;
+    QString procedure{};          // the teaching plan's procedure by name, "" when not known
+    std::optional<int> delayMs{}; // its delay for this game
     std::vector<RoundRecord> rounds;
 };
 

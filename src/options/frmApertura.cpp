@@ -9,11 +9,11 @@
 #include "platform/Conversions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
+#include "settings/StoredKeys.h"
 #include "state/CreaSet.h"
 #include "state/Module1.h"
 #include "state/Resources.h"
 #include "state/SetLayout.h"
-#include "state/SettingsKeys.h"
 #include "state/Sound.h"
 
 #include <QCheckBox>
@@ -230,9 +230,7 @@ QPointer<frmApertura> frmApertura::Start(const Services& services, Module1& modu
 void frmApertura::Form_Load()
 {
     ErrorTrap trap(services_.boxes, QStringLiteral("Form_Load"));
-    auto stored = [&](const QString& key, const QString& defaultValue) {
-        return services_.settings.Get(keys::kApp, keys::kGeneral, key, defaultValue);
-    };
+    Settings& settings = services_.settings;
 
     // The program cannot run without a picture in the default set; a listing
     // that fails cannot show one either.
@@ -249,11 +247,11 @@ void frmApertura::Form_Load()
         return;
     }
 
-    trap([&] { SetCheckValue(chkMostraNomi, TextToInt16(stored(keys::kShowLabels, keys::kShowLabelsDefault))); });
-    trap([&] { SetCheckValue(chkSuoni, TextToInt16(stored(keys::kPlaySounds, keys::kPlaySoundsDefault))); });
+    trap([&] { SetCheckValue(chkMostraNomi, stored::ShowLabels.Get(settings)); });
+    trap([&] { SetCheckValue(chkSuoni, stored::PlaySounds.Get(settings)); });
 
     std::int16_t way = 0;  // stays 0 when the stored text is no number: controlled random
-    trap([&] { way = TextToInt16(stored(keys::kWayToWork, keys::kWayToWorkDefault)); });
+    trap([&] { way = stored::WayToWork.Get(settings); });
     trap([&] {
         if (way == 1) {
             module1_.WayToWork = kRandomWithRepeats;
@@ -264,7 +262,7 @@ void frmApertura::Form_Load()
         }
     });
 
-    trap([&] { module1_.MaxPlaceholders = TextToInt32(stored(keys::kMaxPlaceholders, keys::kMaxPlaceholdersDefault)); });
+    trap([&] { module1_.MaxPlaceholders = stored::MaxPlaceholders.Get(settings); });
     trap([&] { AddListItem(cboSimboli, QStringLiteral("2"), 0); });
     trap([&] { AddListItem(cboSimboli, QStringLiteral("3"), 1); });
     trap([&] { AddListItem(cboSimboli, QStringLiteral("4"), 2); });
@@ -283,9 +281,7 @@ void frmApertura::CaricaSetImmagini()
     trap([&] { ClearList(cboImagesSet); });
     for (qsizetype i = 0; i < sets.size(); ++i) trap([&] { AddListItem(cboImagesSet, sets[i], int(i)); });
 
-    trap([&] {
-        module1_.ImagesSet = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault);
-    });
+    trap([&] { module1_.ImagesSet = stored::ImagesSet.Get(services_.settings); });
     for (const QString& name : sets) {
         trap([&] {
             // Selecting raises the list's click, which may change ImagesSet.
@@ -316,10 +312,8 @@ void frmApertura::CaricaSuoni()
 
     QString storedOk;
     QString storedWrong;
-    trap([&] { storedOk = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kSoundOk, keys::kSoundOkDefault); });
-    trap([&] {
-        storedWrong = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kSoundWrong, keys::kSoundWrongDefault);
-    });
+    trap([&] { storedOk = stored::SoundOk.Get(services_.settings); });
+    trap([&] { storedWrong = stored::SoundWrong.Get(services_.settings); });
     for (const QString& sound : sounds) {
         trap([&] {
             if (sound.toUpper() == storedOk.toUpper()) SetListText(cboSoundOK, storedOk);
@@ -388,8 +382,8 @@ void frmApertura::cmdCancellaStatistiche_Click()
     const int answer = services_.boxes.MsgBox(QStringLiteral("All statistical data will be reset to 0. Proceed ?"),
                                               mb::YesNo, QStringLiteral("Confirm stats reset"));
     if (answer != mb::Yes) return;
-    for (const QString& key : {keys::kShown, keys::kCorrectAnswers, keys::kWrongAnswers, keys::kUsed})
-        trap([&] { services_.settings.Save(keys::kApp, keys::kStatistics, key, QStringLiteral("0")); });
+    for (const auto* count : {&stored::Shown, &stored::CorrectAnswers, &stored::WrongAnswers, &stored::Used})
+        trap([&] { count->Set(services_.settings, 0); });
 }
 
 void frmApertura::cmdCreateSet_Click()

@@ -1,47 +1,39 @@
 #pragma once
 
-#include <QString>
+#include "settings/StoredKeys.h"
 
+// The stored keys' names and texts under their older names, for the readers
+// that do not go through the typed keys yet.
 namespace lumari::keys {
 
-// Application name of the settings store.
-inline const QString kApp = QStringLiteral("K.Orvel-Lumari");
+inline constinit const QString& kApp = stored::kApp;
 
-inline const QString kGeneral = QStringLiteral("GeneralSettings");
-inline const QString kStatistics = QStringLiteral("Statistics");
-inline const QString kInformation = QStringLiteral("Information");
+inline constinit const QString& kGeneral = stored::kGeneral;
+inline constinit const QString& kStatistics = stored::kStatistics;
+inline constinit const QString& kInformation = stored::kInformation;
 
-// GeneralSettings, with the defaults used when a key does not exist.
-inline const QString kShowLabels = QStringLiteral("ShowLabels");
-inline const QString kShowLabelsDefault = QStringLiteral("1");
-inline const QString kPlaySounds = QStringLiteral("PlaySounds");
-inline const QString kPlaySoundsDefault = QStringLiteral("1");
-inline const QString kWayToWork = QStringLiteral("WayToWork");
-inline const QString kWayToWorkDefault = QStringLiteral("1");
-inline const QString kMaxPlaceholders = QStringLiteral("MaxPlaceholders");
-inline const QString kMaxPlaceholdersDefault = QStringLiteral("2");
-inline const QString kImagesSet = QStringLiteral("ImagesSet");
-inline const QString kImagesSetDefault = QStringLiteral("Default");
-inline const QString kSoundOk = QStringLiteral("SoundOk");
-inline const QString kSoundOkDefault = QStringLiteral("ok.wav");
-inline const QString kSoundWrong = QStringLiteral("SoundWrong");
-inline const QString kSoundWrongDefault = QStringLiteral("error.wav");
+inline constinit const QString& kShowLabels = stored::ShowLabels.key();
+inline constinit const QString& kPlaySounds = stored::PlaySounds.key();
+inline constinit const QString& kWayToWork = stored::WayToWork.key();
+inline constinit const QString& kMaxPlaceholders = stored::MaxPlaceholders.key();
+inline constinit const QString& kImagesSet = stored::ImagesSet.key();
+inline constinit const QString& kSoundOk = stored::SoundOk.key();
+inline constinit const QString& kSoundWrong = stored::SoundWrong.key();
 
-// Statistics: 32-bit counts as decimal text.
-inline const QString kShown = QStringLiteral("Shown");
-inline const QString kCorrectAnswers = QStringLiteral("CorrectAnswers");
-inline const QString kWrongAnswers = QStringLiteral("WrongAnswers");
-inline const QString kUsed = QStringLiteral("Used");
+inline constinit const QString& kShown = stored::Shown.key();
+inline constinit const QString& kCorrectAnswers = stored::CorrectAnswers.key();
+inline constinit const QString& kWrongAnswers = stored::WrongAnswers.key();
+inline constinit const QString& kUsed = stored::Used.key();
+// What a missing count reads as.
 inline const QString kCountDefault = QStringLiteral("0");
 
-// Information: written at every closing of the options window, never read.
-inline const QString kAuthor = QStringLiteral("Author");
-inline const QString kYear = QStringLiteral("Year");
-inline const QString kContact = QStringLiteral("Contact");
-inline const QString kWebsite = QStringLiteral("Website");
-inline const QString kAuthorValue = QStringLiteral("K. Orvel");
-inline const QString kYearValue = QStringLiteral("2008");
-inline const QString kContactValue = QStringLiteral("k.orvel@example.org");
-inline const QString kWebsiteValue = QStringLiteral("http://www.example.org/lumari");
+inline constinit const QString& kAuthor = stored::Author.key();
+inline constinit const QString& kYear = stored::Year.key();
+inline constinit const QString& kContact = stored::Contact.key();
+inline constinit const QString& kWebsite = stored::Website.key();
+inline constinit const QString& kAuthorValue = stored::kAuthorText;
+inline constinit const QString& kYearValue = stored::kYearText;
+inline constinit const QString& kContactValue = stored::kContactText;
+inline constinit const QString& kWebsiteValue = stored::kWebsiteText;
 
 }  // namespace lumari::keys

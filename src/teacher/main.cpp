@@ -1,7 +1,9 @@
 // lumari-teacher: the adults' program. Without arguments it opens its window;
 // "lumari-teacher import --set NAME FILE_OR_FOLDER..." imports without one;
-// "lumari-teacher report --learner NAME ..." writes a learner's report.
+// "lumari-teacher report --learner NAME ..." writes a learner's report;
+// "lumari-teacher learner NAME ..." sets a learner's teaching plan.
 #include "history/HistoryFile.h"
+#include "history/LearnerCommand.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "reports/ReportCommand.h"
@@ -12,6 +14,7 @@
 #include "teacher/sets/SetsDialogs.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -41,6 +44,9 @@ int main(int argc, char* argv[])
         const QStringList arguments = app.arguments().mid(1);
         if (arguments.first() == QLatin1String("report"))
             return lumari::RunReportCommand(arguments.mid(1), lumari::DefaultHistoryPath(), out, err);
+        if (arguments.first() == QLatin1String("learner"))
+            return lumari::RunLearnerCommand(arguments.mid(1), lumari::DefaultHistoryPath(), services.settings,
+                                             QDateTime::currentDateTime(), out, err);
         return lumari::RunTeacherCommand(arguments, services, symbols, out, err);
     }
     if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);

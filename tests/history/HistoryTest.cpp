@@ -200,7 +200,7 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
         EXPECT_EQ(progress.sessions[0].id, 1);
         EXPECT_EQ(Value(db, "PRAGMA journal_mode"), "wal");
     }
-    RunSql(HistoryConnection(folder.file()).db(), "PRAGMA user_version = 3");  // a later program's file is left alone
+    RunSql(HistoryConnection(folder.file()).db(), QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1));  // a later program's file is left alone
     const auto later = OpenHistory(folder.file());
     EXPECT_FALSE(later.connection);
     EXPECT_TRUE(later.failure.contains("newer version")) << later.failure.toStdString();
@@ -317,13 +317,13 @@ TEST(History, RoundsExportAsCsvWithAHeaderAndQuotedFields)
     for (const F& f : {F{"plain", "plain"}, F{"a,b", "\"a,b\""}, F{"say \"hi\"", "\"say \"\"hi\"\"\""}, F{"two\nlines", "\"two\nlines\""},
                        F{" padded", "\" padded\""}, F{"", ""}})
         EXPECT_EQ(CsvField(f.text), f.field);
-    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false};
+    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false, 0, "errorless", 0};
     RoundRow skipped{7, "2026-12-07T10:00:00+01:00", "Set, big", 3, "dog.jpg", "cow.jpg|dog.jpg", 2, "none", 0, std::nullopt, true};
     const QList<QByteArray> lines = RoundsCsv("Ann \"A\"", {r, skipped}).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped\r");
-    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0\r");
-    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1\r");
+    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped,prompt_ms,procedure,delay_ms\r");
+    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0,0,errorless,0\r");
+    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1,,,\r");
     EXPECT_EQ(lines[3], "");
 }
 

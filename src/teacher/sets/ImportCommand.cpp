@@ -102,6 +102,8 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
         err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n'
             << Tr("usage: lumari-teacher import --set NAME FILE_OR_FOLDER...") << u'\n'
             << Tr("       lumari-teacher report --learner NAME [--from DATE] [--to DATE] [--csv FILE] [--pdf FILE]") << u'\n'
+            << Tr("       lumari-teacher learner NAME [--procedure NAME] [--delay SECONDS] [--zero-delay-sessions N] "
+                  "[--prompt dim|hide] [--mastery PERCENT/SESSIONS/ROUNDS] [--plays-next]") << u'\n'
             << Tr("       lumari-teacher (without arguments: the window)") << Qt::endl;
         return kUsageError;
     }

@@ -1,8 +1,8 @@
 #include "teacher/sets/SetsPage.h"
 
 #include "platform/Services.h"
+#include "settings/StoredKeys.h"
 #include "state/CreaSet.h"
-#include "state/SettingsKeys.h"
 #include "teacher/sets/PairDelegate.h"
 #include "teacher/sets/PairPanel.h"
 #include "sets/PictureImport.h"
@@ -142,7 +142,7 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
     connect(panel_, &PairPanel::fillChanged, this, &SetsPage::FillBox);
     connect(panel_, &PairPanel::removeAsked, this, &SetsPage::RemovePair);
 
-    ReloadSets(services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault));
+    ReloadSets(stored::ImagesSet.Get(services_.settings));
 }
 
 SetsPage::~SetsPage()
@@ -236,8 +236,8 @@ void SetsPage::RenameCurrentSet()
         RenameSet(services_.files, old, wanted, names);
         shown = wanted;
         // The options window keeps choosing it.
-        const QString stored = services_.settings.Get(keys::kApp, keys::kGeneral, keys::kImagesSet, keys::kImagesSetDefault);
-        if (stored.compare(old, Qt::CaseInsensitive) == 0) services_.settings.Save(keys::kApp, keys::kGeneral, keys::kImagesSet, wanted);
+        if (stored::ImagesSet.Get(services_.settings).compare(old, Qt::CaseInsensitive) == 0)
+            stored::ImagesSet.Set(services_.settings, wanted);
     } catch (const std::exception& e) {
         Tell(Severity::Critical, ReasonOf(e));
     }
@@ -263,7 +263,7 @@ void SetsPage::PlayIt()
     if (!folder_) return;
     try {
         // As the options window stores the chosen set.
-        services_.settings.Save(keys::kApp, keys::kGeneral, keys::kImagesSet, folder_->set());
+        stored::ImagesSet.Set(services_.settings, folder_->set());
     } catch (const std::exception& e) {
         return Tell(Severity::Critical, tr("The set could not be chosen for the game: %1").arg(ReasonOf(e)));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/QtDesktop.h"
+#include "platform/Notifier.h"
+#include "platform/QtPictures.h"
 #include "platform/QtFiles.h"
 #include "platform/Random.h"
 #include "platform/SettingsStore.h"
@@ -48,6 +49,7 @@ struct BenchServices {
     TextOutput log;
     QtClock clock;
     CountingBoxes boxes;
+    BoxesNotifier notifier{boxes};
     SilentSound silence;
     SoundOutput* sound = &silence;  // no sound unless one is set
     NoFolderOpener folders;

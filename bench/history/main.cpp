@@ -207,7 +207,7 @@ int Run()
         ChooseCurrentLearner(services.settings, name);
         auto page = [&](const QString& path) {
             return [&, path] {
-                LearnersPage p(services.services(), path, dialogs, clock);
+                LearnersPage p(services.services(), services.notifier, path, dialogs, clock);
                 p.resize(1280, 800);
                 p.show();
                 p.repaint();

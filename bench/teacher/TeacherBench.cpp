@@ -11,12 +11,12 @@
 #include "BenchServices.h"
 #include "PhotoSets.h"
 
-#include "teacher/sets/ImportBatch.h"
+#include "sets/ImportBatch.h"
 #include "teacher/sets/PairListModel.h"
-#include "teacher/sets/PictureImport.h"
+#include "sets/PictureImport.h"
 #include "teacher/sets/SetsDialogs.h"
 #include "teacher/sets/SetsPage.h"
-#include "teacher/sets/SymbolMaker.h"
+#include "sets/SymbolMaker.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -188,7 +188,7 @@ Opening OpenSet(BenchServices& services, const QString& set)
 {
     NoSymbols symbols;
     NoDialogs dialogs;
-    SetsPage page(services.services(), symbols, dialogs, QString());
+    SetsPage page(services.services(), services.notifier, symbols, dialogs, QString());
     page.resize(1100, 720);
     page.show();
     QApplication::processEvents();

@@ -14,17 +14,6 @@ const QString kRule = QString(50, u'-');
 
 }  // namespace
 
-QStringList WithoutCounterpart(const QStringList& names, const QStringList& others)
-{
-    QSet<QString> known;
-    known.reserve(others.size());
-    for (const QString& other : others) known.insert(other.toUpper());
-    QStringList missing;
-    for (const QString& name : names)
-        if (!known.contains(name.toUpper())) missing << name;
-    return missing;
-}
-
 QString MissingReport(const QString& heading, const QStringList& missing)
 {
     if (missing.isEmpty()) return QString();

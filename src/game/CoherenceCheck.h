@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sets/Pairing.h"  // WithoutCounterpart
+
 #include <QString>
 #include <QStringList>
 
@@ -7,10 +9,6 @@ namespace lumari {
 
 class Catalogue;
 struct Services;
-
-// The names of `names` that have no counterpart in `others`, letter case
-// ignored, in their own order (duplicates kept). Linear time.
-QStringList WithoutCounterpart(const QStringList& names, const QStringList& others);
 
 // The message of a list of missing names: the heading, then each name on a
 // line of its own (CR LF before each); "" when nothing is missing.

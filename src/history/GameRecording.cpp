@@ -5,6 +5,7 @@
 #include "history/SessionRecorder.h"
 #include "history/SessionWriter.h"
 #include "history/SqlSteps.h"
+#include "platform/Notifier.h"
 
 #include <QEventLoopLocker>
 #include <QFileInfo>
@@ -12,12 +13,6 @@
 #include <QTimer>
 
 namespace lumari {
-
-namespace {
-
-constexpr int kExclamation = 48;
-
-}  // namespace
 
 RecordingOutcome WriteGame(const SessionRecord& session, const QString& historyPath)
 {
@@ -71,7 +66,7 @@ void GameRecording::Done()
 {
     writer_->wait();
     delete std::exchange(writer_, nullptr);
-    if (const QString notice = HistoryNotice(outcome_); !notice.isEmpty()) services_.boxes.MsgBox(notice, kExclamation);
+    if (const QString notice = HistoryNotice(outcome_); !notice.isEmpty()) BoxesNotifier(services_.boxes).Tell(Severity::Warning, notice);
     emit finished(outcome_.failure.isEmpty());
     running_.reset();
 }

@@ -42,7 +42,7 @@ void ReassignSession(const QSqlDatabase& db, qint64 session, std::optional<qint6
 // The learner who plays next, as the settings file keeps it (section
 // "Learners", key "Current"); "" when none is chosen.
 QString CurrentLearner(Settings& settings);
-// Throws RuntimeError 70 or 75 when the settings file cannot be written.
+// Throws when the settings file cannot be written (ReasonOf tells why).
 void ChooseCurrentLearner(Settings& settings, const QString& name);
 
 }  // namespace lumari

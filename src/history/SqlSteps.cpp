@@ -24,7 +24,7 @@ QString Describe(const QSqlError& error)
 
 }  // namespace
 
-HistoryError::HistoryError(const QString& text, int code) : std::runtime_error(text.toStdString()), text_(text), code_(code) {}
+HistoryError::HistoryError(const QString& text, int code) : Failure(text), code_(code) {}
 
 HistoryError::HistoryError(const QSqlError& error) : HistoryError(Describe(error), PrimaryCode(error)) {}
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -14,18 +16,17 @@ namespace lumari {
 
 // A history operation that failed: a sentence for the adult, and SQLite's
 // primary result code (0 when the failure is not SQLite's).
-class HistoryError : public std::runtime_error {
+class HistoryError : public Failure {
 public:
     explicit HistoryError(const QString& text, int code = 0);
     HistoryError(const QSqlError& error);
 
-    const QString& text() const noexcept { return text_; }
+    const QString& text() const noexcept { return reason(); }
     int code() const noexcept { return code_; }
     // SQLite found the file is no database, or damaged inside.
     bool damaged() const noexcept;
 
 private:
-    QString text_;
     int code_;
 };
 

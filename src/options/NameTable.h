@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sets/SetList.h"  // kMaxListedNames
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,6 @@ namespace lumari {
 
 class ErrorTrap;
 class Files;
-
-// The options window lists at most this many sets, and as many sounds.
-constexpr int kMaxListedNames = 1000;
 
 // Walks a directory listing from its first result to its end and keeps the
 // entries that accept() takes, in listing order, up to kMaxListedNames; the

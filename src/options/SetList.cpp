@@ -21,9 +21,4 @@ QStringList ListImageSets(Files& files, ErrorTrap& trap)
     return folders;
 }
 
-void SortSetNames(QStringList& names)
-{
-    BubbleSort(names, [](const QString& a, const QString& b) { return a.toUpper() > b.toUpper(); });
-}
-
 }  // namespace lumari

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sets/SetList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +15,5 @@ class Files;
 // Listing and attribute failures are reported through the trap; an entry
 // whose attributes cannot be read is judged as a folder.
 QStringList ListImageSets(Files& files, ErrorTrap& trap);
-
-// Ascending without regard to letter case; names equal but for case keep
-// their listing order.
-void SortSetNames(QStringList& names);
 
 }  // namespace lumari

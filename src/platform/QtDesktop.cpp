@@ -2,12 +2,9 @@
 
 #include "platform/AppInfo.h"
 #include "platform/PathResolver.h"
-#include "platform/PictureLoader.h"
 
-#include <QDate>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -55,13 +52,6 @@ QString QtBoxes::InputBox(const QString& prompt, const QString& title) noexcept
     dialog.setTextValue(QString());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
-
-QImage QtPictures::Load(const QString& path, const QSize& shownSize) const
-{
-    return DecodePicture(ResolvePath(path), shownSize);
-}
-
-QString QtClock::Today() const noexcept { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
 
 void QtFolderOpener::Open(const QString& path) noexcept
 {

@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 
+// The desktop's parts of the services, for the programs with windows.
+
 namespace lumari {
 
 // Message and input boxes as Qt dialogs, plain text only.
@@ -9,17 +11,6 @@ class QtBoxes : public Boxes {
 public:
     int MsgBox(const QString& prompt, int style = mb::OkOnly, const QString& title = QString()) noexcept override;
     QString InputBox(const QString& prompt, const QString& title) noexcept override;
-};
-
-// Picture files through Qt's image reader.
-class QtPictures : public Pictures {
-public:
-    QImage Load(const QString& path, const QSize& shownSize = QSize()) const override;
-};
-
-class QtClock : public Clock {
-public:
-    QString Today() const noexcept override;
 };
 
 // The desktop's file browser, through xdg-open.

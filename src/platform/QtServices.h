@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/QtDesktop.h"
+#include "platform/QtPictures.h"
 #include "platform/QtFiles.h"
 #include "platform/Random.h"
 #include "platform/SettingsStore.h"

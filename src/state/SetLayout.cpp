@@ -10,14 +10,4 @@ QString SetLayout::SetFolder(const QString& set) const
     return folder_ + QStringLiteral("\\Set_") + set;
 }
 
-bool SetLayout::IsSafeSetName(const QString& set) { return !set.contains(u'/') && !set.contains(u'\\'); }
-
-bool SetLayout::IsDotsOnly(const QString& set)
-{
-    if (set.isEmpty()) return false;
-    for (const QChar c : set)
-        if (c != u'.') return false;
-    return true;
-}
-
 }  // namespace lumari

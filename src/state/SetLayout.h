@@ -1,13 +1,17 @@
 #pragma once
 
+#include "sets/SetPaths.h"
+
 #include <QString>
 
 namespace lumari {
 
-// Where everything lives in the program's folder: the image sets
-// ("Set_" + name, with Images and Symbols folders of "*.jpg" files), the
-// Sounds folder and the check log. Every path of a set is built here, and
-// each refuses a set name that would lead out of the program's folder.
+// Where everything lives in the program's folder, in the described windows'
+// own terms: the image sets ("Set_" + name, with Images and Symbols folders
+// of "*.jpg" files), the Sounds folder and the check log, joined with "\" as
+// the described routines build them. Every path of a set is built here, and each
+// refuses a set name that would lead out of the program's folder with
+// error 76.
 class SetLayout {
 public:
     explicit SetLayout(QString programFolder) : folder_(std::move(programFolder)) {}
@@ -30,19 +34,12 @@ public:
 
     QString CheckLog() const { return folder_ + QStringLiteral("\\LumariCheck.log"); }
 
-    // Whether a folder of the program's folder is a set: "Set_" in any
-    // letter case, then its name, kept in its own case.
-    static bool IsSetFolder(const QString& folder) { return folder.left(4).toUpper() == QStringLiteral("SET_"); }
-    static QString SetNameOf(const QString& folder) { return folder.mid(4); }
-
-    // The name of the set every program folder must have.
-    static QString DefaultSet() { return QStringLiteral("default"); }
-    // A set lives directly in the program's folder: a name holding a path
-    // separator ("\" or "/") would reach into another folder, or out through "..".
-    static bool IsSafeSetName(const QString& set);
-    // A name of dots alone ("." or "..") is not a folder name that every
-    // file system keeps as typed.
-    static bool IsDotsOnly(const QString& set);
+    // The rules of set names, shared with the adults' program.
+    static bool IsSetFolder(const QString& folder) { return SetPaths::IsSetFolder(folder); }
+    static QString SetNameOf(const QString& folder) { return SetPaths::SetNameOf(folder); }
+    static QString DefaultSet() { return SetPaths::DefaultSet(); }
+    static bool IsSafeSetName(const QString& set) { return SetPaths::IsSafeSetName(set); }
+    static bool IsDotsOnly(const QString& set) { return SetPaths::IsDotsOnly(set); }
 
 private:
     inline static const QString kPictures = QStringLiteral("\\*.jpg");

@@ -4,6 +4,7 @@
 
 namespace lumari {
 
+class Notifier;
 class SetsDialogs;
 class SymbolMaker;
 struct Services;
@@ -11,6 +12,7 @@ struct Services;
 // What the pages of the teachers' window share, made once by main().
 struct TeacherContext {
     const Services& services;
+    Notifier& notifier;  // the pages' messages
     const SymbolMaker& symbols;
     SetsDialogs& dialogs;
     QString gameProgram;  // the game's executable, beside this program's

@@ -11,8 +11,8 @@ TeacherWindow::TeacherWindow(const TeacherContext& context, QWidget* parent) : Q
     setWindowIcon(QIcon(QStringLiteral(":/lumari-32.png")));
     setDocumentMode(true);
     // The pages, one line each.
-    addTab(new SetsPage(context.services, context.symbols, context.dialogs, context.gameProgram, this), tr("Sets"));
-    addTab(new LearnersPage(context.services, this), tr("Learners"));
+    addTab(new SetsPage(context.services, context.notifier, context.symbols, context.dialogs, context.gameProgram, this), tr("Sets"));
+    addTab(new LearnersPage(context.services, context.notifier, this), tr("Learners"));
     resize(1100, 720);
 }
 

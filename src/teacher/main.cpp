@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "reports/ReportCommand.h"
+#include "teacher/QtNotifier.h"
 #include "teacher/TeacherWindow.h"
 #include "teacher/sets/ImportCommand.h"
 #include "teacher/sets/PictogramSymbols.h"
@@ -50,7 +51,8 @@ int main(int argc, char* argv[])
     }
     if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);
     lumari::QtSetsDialogs dialogs(symbols);
-    lumari::TeacherWindow window({services, symbols, dialogs, executableFolder + QStringLiteral("/lumari")});
+    lumari::QtNotifier notifier;
+    lumari::TeacherWindow window({services, notifier, symbols, dialogs, executableFolder + QStringLiteral("/lumari")});
     window.show();
     return app.exec();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/QtDesktop.h"
+#include "platform/Notifier.h"
 #include "platform/QtFiles.h"
+#include "platform/QtPictures.h"
 #include "platform/Random.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextOutput.h"
@@ -120,6 +121,7 @@ public:
     SettingsStore settings;
     QtFiles files;
     FakeBoxes boxes;
+    BoxesNotifier notifier{boxes};  // the adults' messages, through the scripted boxes
     QtPictures pictures;
     Random random;
     FakeClock clock;

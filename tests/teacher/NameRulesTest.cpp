@@ -1,6 +1,6 @@
 // The rules a pair's name follows: camera names, names safe for every file system, free names.
 #include "support/TestServices.h"
-#include "teacher/sets/PairNames.h"
+#include "sets/PairNames.h"
 
 namespace lumari::test {
 

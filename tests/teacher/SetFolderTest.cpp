@@ -1,9 +1,10 @@
 // A set's pairs on real folders: pairing by the game's rule, the set list, renaming and removing
 // pairs and sets, failures half-way undone or reported.
+#include "options/SetList.h"
 #include "platform/ErrorTrap.h"
+#include "sets/PictureImport.h"
+#include "sets/SetFolder.h"
 #include "support/TestServices.h"
-#include "teacher/sets/PictureImport.h"
-#include "teacher/sets/SetFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,11 +59,22 @@ TEST(SetPairs, SetsListedAsTheOptionsWindowListsThemWithTheirCounts)
     w.app.MakeSet("Set_Zoo", {"a.jpg", "b.jpg", "c.jpg"}, {"A.jpg", "B.jpg", "d.jpg"});
     w.app.MakeSet("SET_birds", {}, {});
     w.app.WriteFile("Set_x.jpg", "not a folder");
-    ErrorTrap trap(w.boxes, "ListSets");
     QStringList got;
-    for (const SetSummary& s : ListSets(w.files, trap))
+    for (const SetSummary& s : ListSets(w.files))
         got << QString("%1: %2 images, %3 pairs, %4 halves").arg(s.name).arg(s.images).arg(s.pairs).arg(s.halves);
     EXPECT_EQ(got, (QStringList{"birds: 0 images, 0 pairs, 0 halves", "Zoo: 3 images, 2 pairs, 2 halves"}));
+}
+
+// The sets library lists the sets itself: the same names in the same order as the options window.
+TEST(SetPairs, SetNamesAreTheOptionsWindowsList)
+{
+    World w;
+    for (const char* folder : {"Set_b", "set_B", "SET_a", "Set_", "Set_10", "Set_9", "Sets", "xSet_c"}) w.app.MakeFolder(folder);
+    w.app.WriteFile("Set_file", "not a folder");
+    ErrorTrap trap(w.boxes, "ListImageSets");
+    QStringList options = ListImageSets(w.files, trap);
+    SortSetNames(options);
+    EXPECT_EQ(SetNames(w.app.path()), options);
 }
 
 TEST_F(SetChanges, RenameMovesBothFilesToAFreeSafeName)

@@ -34,7 +34,7 @@ protected:
         // The game: a script that tells it ran, beside the program.
         w.app.WriteFile("lumari", "#!/bin/sh\ntouch \"$(dirname \"$0\")/played\"\n");
         QFile::setPermissions(w.app("lumari"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        page = std::make_unique<SetsPage>(services, symbols, dialogs, w.app("lumari"));
+        page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
     }
     QStringList Shown() const
     {
@@ -103,7 +103,7 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
 TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
 {
     for (int i = 0; i < 1001; ++i) w.app.WriteFile(QString("Set_birds/Images/b%1.jpg").arg(i), "");
-    page = std::make_unique<SetsPage>(services, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
     page->SelectSet("birds");
     const QLabel* note = nullptr;
     for (const QLabel* label : page->findChildren<QLabel*>())
@@ -113,6 +113,19 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     Button("Play it")->click();
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
+}
+
+// Deleting asks first, as a question; No keeps every picture where it is.
+TEST_F(Page, DeleteAsksAndNoKeepsTheSet)
+{
+    const QByteArray home = qgetenv("HOME");  // a wrong Yes trashes into the test's own folder
+    qputenv("HOME", w.app.path().toLocal8Bit()), qputenv("XDG_DATA_HOME", w.app("data").toLocal8Bit());
+    w.boxes.answers = {mb::No};
+    Button("Delete")->click();
+    qputenv("HOME", home), qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(w.boxes.Take(), QStringList{"Move the set “Zoo” and all its pictures to the trash?|36|Delete set"});
+    EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/IMG_0001.jpg", "Images/owl.jpg", "Symbols",
+                                                  "Symbols/OWL.jpg", "Symbols/bee.jpg"}));
 }
 
 TEST_F(Page, FillTheBoxCropsThePictureJustAdded)

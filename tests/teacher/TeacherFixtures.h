@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/TestServices.h"
-#include "teacher/sets/ImportBatch.h"
+#include "sets/ImportBatch.h"
 
 #include <QBuffer>
 #include <QHash>

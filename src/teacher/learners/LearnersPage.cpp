@@ -4,7 +4,7 @@
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
 #include "history/WallClock.h"
-#include "platform/RuntimeError.h"
+#include "platform/Failure.h"
 #include "reports/ProgressChart.h"
 #include "reports/ReportPage.h"
 #include "teacher/learners/LearnerDialogs.h"
@@ -31,7 +31,6 @@ constexpr qint64 kNoLearner = -1;
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kArchivedRole = Qt::UserRole + 1;
 constexpr int kNameRole = Qt::UserRole + 2;
-constexpr int kWarning = 48;
 
 QPushButton* Button(const QString& text, const QString& name, QWidget* parent)
 {
@@ -67,17 +66,17 @@ QString FileStem(const QString& name)
 
 }  // namespace
 
-LearnersPage::LearnersPage(const Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), historyPath_(DefaultHistoryPath()),
+LearnersPage::LearnersPage(const Services& services, Notifier& notifier, QWidget* parent)
+    : QWidget(parent), services_(services), notifier_(notifier), historyPath_(DefaultHistoryPath()),
       ownDialogs_(std::make_unique<QtLearnerDialogs>()), dialogs_(ownDialogs_.get()), clock_(&ownClock_)
 {
     setObjectName(QStringLiteral("learnersPage"));
     Build();
 }
 
-LearnersPage::LearnersPage(const Services& services, const QString& historyPath, LearnerDialogs& dialogs, const WallClock& clock,
-                           QWidget* parent)
-    : QWidget(parent), services_(services), historyPath_(historyPath), dialogs_(&dialogs), clock_(&clock)
+LearnersPage::LearnersPage(const Services& services, Notifier& notifier, const QString& historyPath, LearnerDialogs& dialogs,
+                           const WallClock& clock, QWidget* parent)
+    : QWidget(parent), services_(services), notifier_(notifier), historyPath_(historyPath), dialogs_(&dialogs), clock_(&clock)
 {
     setObjectName(QStringLiteral("learnersPage"));
     Build();
@@ -207,15 +206,15 @@ template <typename Change> bool LearnersPage::Try(Change&& change)
     try {
         change();
         return true;
-    } catch (const HistoryError& error) {
-        Tell(error.text());
-    } catch (const RuntimeError& error) {
-        Tell(tr("The settings file cannot be written (%1).").arg(error.description()));
+    } catch (const Failure& error) {
+        Tell(error.reason());
+    } catch (const std::exception& error) {
+        Tell(tr("The settings file cannot be written (%1).").arg(ReasonOf(error)));
     }
     return false;
 }
 
-void LearnersPage::Tell(const QString& text) { services_.boxes.MsgBox(text, kWarning, tr("Learners")); }
+void LearnersPage::Tell(const QString& text) { notifier_.Tell(Severity::Warning, text, tr("Learners")); }
 
 void LearnersPage::ShowLearners(std::optional<qint64> select)
 {

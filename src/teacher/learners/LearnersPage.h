@@ -2,6 +2,7 @@
 
 #include "history/Progress.h"
 #include "history/WallClock.h"
+#include "platform/Notifier.h"
 #include "platform/Services.h"
 
 #include <QWidget>
@@ -31,10 +32,10 @@ class LearnersPage : public QWidget {
     Q_OBJECT
 public:
     // On the user's own history with the toolkit's dialogs and the clock.
-    explicit LearnersPage(const Services& services, QWidget* parent = nullptr);
+    LearnersPage(const Services& services, Notifier& notifier, QWidget* parent = nullptr);
     // dialogs and clock must outlive the page.
-    LearnersPage(const Services& services, const QString& historyPath, LearnerDialogs& dialogs, const WallClock& clock,
-                 QWidget* parent = nullptr);
+    LearnersPage(const Services& services, Notifier& notifier, const QString& historyPath, LearnerDialogs& dialogs,
+                 const WallClock& clock, QWidget* parent = nullptr);
     ~LearnersPage() override;
 
     // Opens the history when not open yet, and reads the learners and the
@@ -67,6 +68,7 @@ private:
     void Tell(const QString& text);
 
     Services services_;
+    Notifier& notifier_;
     QString historyPath_;
     std::unique_ptr<LearnerDialogs> ownDialogs_;
     SystemWallClock ownClock_;

@@ -1,13 +1,14 @@
 #include "teacher/sets/ImportCommand.h"
 
+#include "platform/Notifier.h"
 #include "platform/PathResolver.h"
-#include "platform/RuntimeError.h"
 #include "platform/Services.h"
+#include "sets/ImportBatch.h"
+#include "sets/SetPaths.h"
 #include "state/CreaSet.h"
-#include "state/SetLayout.h"
-#include "teacher/sets/ImportBatch.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
@@ -17,18 +18,17 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("ImportCommand", text); }
 
-// Boxes as lines on the error stream: "Create new set" reports through them.
-class StreamBoxes : public Boxes {
+// Messages as lines on the error stream: "Create new set" reports through them.
+class StreamNotifier : public Notifier {
 public:
-    explicit StreamBoxes(QTextStream& err) : err_(err) {}
-    int MsgBox(const QString& prompt, int, const QString&) noexcept override
+    explicit StreamNotifier(QTextStream& err) : err_(err) {}
+    bool Tell(Severity, const QString& text, const QString& = QString()) noexcept override
     {
-        err_ << QStringLiteral("lumari-teacher: ") << prompt << Qt::endl;
-        ++shown;
-        return mb::Ok;
+        err_ << QStringLiteral("lumari-teacher: ") << text << Qt::endl;
+        ++told;
+        return false;
     }
-    QString InputBox(const QString&, const QString&) noexcept override { return QString(); }
-    int shown = 0;
+    int told = 0;
 
 private:
     QTextStream& err_;
@@ -78,19 +78,18 @@ Arguments Parse(const QStringList& arguments)
 
 // Makes the set, or the folder it lacks, as "Create new set" does; false
 // when it cannot be had (the reason is already told).
-bool MakeSet(const Services& services, const QString& set, StreamBoxes& boxes)
+bool MakeSet(const Services& services, const QString& set, StreamNotifier& notifier)
 {
-    const SetLayout layout(services.files.AppPath());
-    if (!QFileInfo(ResolvePath(layout.SetFolder(set))).isDir()) CreaSet(services.WithBoxes(boxes), set);
-    for (const QString& folder : {layout.ImagesFolder(set), layout.SymbolsFolder(set)}) {
-        if (QFileInfo(ResolvePath(folder)).isDir()) continue;
-        try {
-            services.files.CreateFolder(folder);
-        } catch (const RuntimeError& e) {
-            boxes.MsgBox(Tr("cannot make %1: %2").arg(ResolvePath(folder), e.description()), mb::Critical, {});
-        }
+    const SetPaths paths(services.files.AppPath());
+    if (!QFileInfo(ResolvePath(paths.SetFolder(set))).isDir()) {
+        NotifierBoxes boxes(notifier);
+        CreaSet(services.WithBoxes(boxes), set);
     }
-    return boxes.shown == 0;
+    for (const QString& folder : {paths.ImagesFolder(set), paths.SymbolsFolder(set)}) {
+        const QString resolved = ResolvePath(folder);
+        if (!QFileInfo(resolved).isDir() && !QDir().mkdir(resolved)) notifier.Tell(Severity::Critical, Tr("cannot make %1").arg(resolved));
+    }
+    return notifier.told == 0;
 }
 
 }  // namespace
@@ -113,8 +112,8 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
         err << QStringLiteral("lumari-teacher: ") << Tr("unsafe set name “%1”: %2").arg(parsed.set, problem) << Qt::endl;
         return kUsageError;
     }
-    StreamBoxes boxes(err);
-    if (!MakeSet(services, parsed.set, boxes)) return kUsageError;
+    StreamNotifier notifier(err);
+    if (!MakeSet(services, parsed.set, notifier)) return kUsageError;
 
     ImportBatch batch(services.files, parsed.set, &symbols);
     QEventLoop loop;

@@ -1,6 +1,6 @@
 #include "teacher/sets/PairListModel.h"
 
-#include "teacher/sets/PairNames.h"
+#include "sets/PairNames.h"
 #include "teacher/sets/ThumbnailCache.h"
 
 #include <QGuiApplication>

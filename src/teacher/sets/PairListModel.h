@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pictograms/Pictograms.h"
-#include "teacher/sets/SetFolder.h"
+#include "sets/SetFolder.h"
 
 #include <QAbstractListModel>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "teacher/sets/PairPanel.h"
 
-#include "teacher/sets/PairNames.h"
-#include "teacher/sets/SetFolder.h"
+#include "sets/PairNames.h"
+#include "sets/SetFolder.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "teacher/sets/PictogramSymbols.h"
 
-#include "teacher/sets/PictureImport.h"
+#include "sets/PictureImport.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "teacher/sets/SymbolMaker.h"
+#include "sets/SymbolMaker.h"
 
 #include <QStringList>
 

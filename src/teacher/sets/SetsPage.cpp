@@ -1,14 +1,13 @@
 #include "teacher/sets/SetsPage.h"
 
-#include "platform/ErrorTrap.h"
 #include "platform/Services.h"
 #include "settings/StoredKeys.h"
 #include "state/CreaSet.h"
 #include "teacher/sets/PairDelegate.h"
 #include "teacher/sets/PairPanel.h"
-#include "teacher/sets/PictureImport.h"
+#include "sets/PictureImport.h"
 #include "teacher/sets/SetsDialogs.h"
-#include "teacher/sets/SymbolMaker.h"
+#include "sets/SymbolMaker.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -28,7 +27,6 @@
 namespace lumari {
 namespace {
 
-constexpr int kQuestion = 32;  // the message box's question icon
 constexpr int kShownProblems = 12;
 
 QStringList LocalFiles(const QMimeData* data)
@@ -42,10 +40,11 @@ QStringList LocalFiles(const QMimeData* data)
 
 }  // namespace
 
-SetsPage::SetsPage(const Services& services, const SymbolMaker& symbols, SetsDialogs& dialogs, QString gameProgram,
-                   QWidget* parent)
+SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMaker& symbols, SetsDialogs& dialogs,
+                   QString gameProgram, QWidget* parent)
     : QWidget(parent),
       services_(services),
+      notifier_(notifier),
       symbols_(symbols),
       dialogs_(dialogs),
       gameProgram_(std::move(gameProgram)),
@@ -154,7 +153,7 @@ SetsPage::~SetsPage()
 
 QString SetsPage::currentSet() const { return folder_ ? folder_->set() : QString(); }
 
-void SetsPage::Tell(const QString& text, int style) { services_.boxes.MsgBox(text, style, tr("Lumari ! for teachers")); }
+void SetsPage::Tell(Severity severity, const QString& text) { notifier_.Tell(severity, text, tr("Lumari ! for teachers")); }
 
 void SetsPage::SelectSet(const QString& name)
 {
@@ -167,8 +166,7 @@ void SetsPage::ReloadSets(const QString& select)
 {
     const QSignalBlocker quiet(sets_);
     sets_->clear();
-    ErrorTrap trap(services_.boxes, QStringLiteral("ListSets"));
-    for (const SetSummary& set : ListSets(services_.files, trap)) {
+    for (const SetSummary& set : ListSets(services_.files)) {
         QString text = tr("%1 (%n pairs)", nullptr, set.pairs).arg(set.name);
         if (set.halves > 0) text += QStringLiteral("  ⚠");
         auto* item = new QListWidgetItem(text, sets_);
@@ -240,10 +238,8 @@ void SetsPage::RenameCurrentSet()
         // The options window keeps choosing it.
         if (stored::ImagesSet.Get(services_.settings).compare(old, Qt::CaseInsensitive) == 0)
             stored::ImagesSet.Set(services_.settings, wanted);
-    } catch (const SetError& e) {
-        Tell(e.reason(), mb::Critical);
-    } catch (const RuntimeError& e) {
-        Tell(e.description(), mb::Critical);
+    } catch (const std::exception& e) {
+        Tell(Severity::Critical, ReasonOf(e));
     }
     ReloadSets(shown);
 }
@@ -252,13 +248,12 @@ void SetsPage::DeleteCurrentSet()
 {
     if (!folder_) return;
     const QString set = folder_->set();
-    if (services_.boxes.MsgBox(tr("Move the set “%1” and all its pictures to the trash?").arg(set), mb::YesNo + kQuestion,
-                               tr("Delete set")) != mb::Yes)
+    if (!notifier_.Tell(Severity::Question, tr("Move the set “%1” and all its pictures to the trash?").arg(set), tr("Delete set")))
         return;
     try {
         DeleteSet(services_.files, set);
     } catch (const SetError& e) {
-        Tell(e.reason(), mb::Critical);
+        Tell(Severity::Critical, e.reason());
     }
     ReloadSets(QString());
 }
@@ -269,11 +264,11 @@ void SetsPage::PlayIt()
     try {
         // As the options window stores the chosen set.
         stored::ImagesSet.Set(services_.settings, folder_->set());
-    } catch (const RuntimeError& e) {
-        return Tell(tr("The set could not be chosen for the game: %1").arg(e.description()), mb::Critical);
+    } catch (const std::exception& e) {
+        return Tell(Severity::Critical, tr("The set could not be chosen for the game: %1").arg(ReasonOf(e)));
     }
     if (!QProcess::startDetached(gameProgram_, {}, QFileInfo(gameProgram_).absolutePath()))
-        Tell(tr("Lumari ! could not be started (%1).").arg(QDir::toNativeSeparators(gameProgram_)), mb::Critical);
+        Tell(Severity::Critical, tr("Lumari ! could not be started (%1).").arg(QDir::toNativeSeparators(gameProgram_)));
 }
 
 void SetsPage::dragEnterEvent(QDragEnterEvent* event)
@@ -291,8 +286,8 @@ void SetsPage::dropEvent(QDropEvent* event)
 
 void SetsPage::AddPictures(const QStringList& paths)
 {
-    if (!folder_) return Tell(tr("Choose a set, or make a new one, before adding pictures."), mb::Information);
-    if (batch_ && batch_->running()) return Tell(tr("Pictures are being added: wait until they are, or cancel."), mb::Information);
+    if (!folder_) return Tell(Severity::Information, tr("Choose a set, or make a new one, before adding pictures."));
+    if (batch_ && batch_->running()) return Tell(Severity::Information, tr("Pictures are being added: wait until they are, or cancel."));
     problems_.clear();
     batch_ = std::make_unique<ImportBatch>(services_.files, folder_->set(), &symbols_);
     connect(batch_.get(), &ImportBatch::imported, this, &SetsPage::Imported);
@@ -328,7 +323,7 @@ void SetsPage::ImportFinished()
     if (problems_.isEmpty()) return;
     QStringList shown = problems_.mid(0, kShownProblems);
     if (problems_.size() > kShownProblems) shown << tr("… and %n more", nullptr, int(problems_.size() - kShownProblems));
-    Tell(tr("Some files were not added:") + u'\n' + shown.join(u'\n'), mb::Information);
+    Tell(Severity::Information, tr("Some files were not added:") + u'\n' + shown.join(u'\n'));
 }
 
 const Pair* SetsPage::ChosenPair() const
@@ -352,7 +347,7 @@ void SetsPage::RenamePair(int row, const QString& wanted)
     try {
         name = folder_->Rename(pair, wanted, model_.pairs());
     } catch (const SetError& e) {
-        Tell(e.reason(), mb::Critical);
+        Tell(Severity::Critical, e.reason());
         return RefreshPairs();
     }
     // What the page knows of the pair follows its name.
@@ -375,7 +370,7 @@ void SetsPage::RemovePair()
     try {
         folder_->Remove(*pair);
     } catch (const SetError& e) {
-        Tell(e.reason(), mb::Critical);
+        Tell(Severity::Critical, e.reason());
     }
     RefreshPairs();
 }
@@ -399,7 +394,7 @@ void SetsPage::StoreLater(const QString& name, Side side, std::function<QImage()
                 if (picture.isNull()) return;
                 folder_->Store(pair, side, picture);
             } catch (const SetError& e) {
-                return Tell(e.reason(), mb::Critical);
+                return Tell(Severity::Critical, e.reason());
             }
             thumbnails_.Forget(folder_->SidePath(pair, side));
             if (stored) stored();

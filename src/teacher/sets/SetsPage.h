@@ -1,8 +1,9 @@
 #pragma once
 
-#include "teacher/sets/ImportBatch.h"
+#include "platform/Notifier.h"
+#include "sets/ImportBatch.h"
+#include "sets/SetFolder.h"
 #include "teacher/sets/PairListModel.h"
-#include "teacher/sets/SetFolder.h"
 #include "teacher/sets/ThumbnailCache.h"
 
 #include <QHash>
@@ -36,8 +37,8 @@ class SetsPage : public QWidget {
     Q_OBJECT
 public:
     // gameProgram: the game's executable, started by "Play it".
-    SetsPage(const Services& services, const SymbolMaker& symbols, SetsDialogs& dialogs, QString gameProgram,
-             QWidget* parent = nullptr);
+    SetsPage(const Services& services, Notifier& notifier, const SymbolMaker& symbols, SetsDialogs& dialogs,
+             QString gameProgram, QWidget* parent = nullptr);
     ~SetsPage() override;
 
     // Shows a set, as a click on it in the list does.
@@ -62,7 +63,7 @@ private:
     void ReloadSets(const QString& select);
     void ShowSet();
     void RefreshPairs();
-    void Tell(const QString& text, int style);
+    void Tell(Severity severity, const QString& text);
 
     void NewSet();
     void RenameCurrentSet();
@@ -86,6 +87,7 @@ private:
                     std::function<void()> stored = {});
 
     const Services& services_;
+    Notifier& notifier_;
     const SymbolMaker& symbols_;
     SetsDialogs& dialogs_;
     QString gameProgram_;

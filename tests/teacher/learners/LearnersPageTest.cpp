@@ -43,7 +43,7 @@ protected:
         dialogs.folder = history.path();
         wall.now = At("2026-12-07T10:00:00");
         w.Store("Learners", "Current", "Ann");
-        page = std::make_unique<LearnersPage>(w.services(), history.file(), dialogs, wall);
+        page = std::make_unique<LearnersPage>(w.services(), w.notifier, history.file(), dialogs, wall);
         page->resize(1000, 700);
         page->show();
     }

@@ -1,4 +1,4 @@
-#include "teacher/sets/ImportInputs.h"
+#include "sets/ImportInputs.h"
 
 #include <QCoreApplication>
 #include <QDir>

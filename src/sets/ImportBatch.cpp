@@ -1,6 +1,6 @@
-#include "teacher/sets/ImportBatch.h"
+#include "sets/ImportBatch.h"
 
-#include "teacher/sets/SymbolMaker.h"
+#include "sets/SymbolMaker.h"
 
 #include <QFileInfo>
 

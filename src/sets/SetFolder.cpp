@@ -1,13 +1,12 @@
-#include "teacher/sets/SetFolder.h"
+#include "sets/SetFolder.h"
 
-#include "game/CoherenceCheck.h"
-#include "options/SetList.h"
-#include "platform/ErrorTrap.h"
 #include "platform/PathResolver.h"
 #include "platform/Services.h"
-#include "state/SetLayout.h"
-#include "teacher/sets/PairNames.h"
-#include "teacher/sets/PictureImport.h"
+#include "sets/PairNames.h"
+#include "sets/Pairing.h"
+#include "sets/PictureImport.h"
+#include "sets/SetList.h"
+#include "sets/SetPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,7 +31,7 @@ QStringList ListAll(Files& files, const QString& pattern)
     QStringList names;
     try {
         for (QString name = files.Dir(pattern, attr::Normal); !name.isEmpty(); name = files.DirNext()) names << name;
-    } catch (const RuntimeError&) {
+    } catch (const std::exception&) {
     }
     return names;
 }
@@ -105,14 +104,13 @@ QList<Pair> PairUp(const QStringList& images, const QStringList& symbols)
     return pairs;
 }
 
-QList<SetSummary> ListSets(Files& files, ErrorTrap& trap)
+QList<SetSummary> ListSets(Files& files)
 {
-    QStringList names = ListImageSets(files, trap);
-    SortSetNames(names);
+    const QStringList names = SetNames(files.AppPath());
     QList<SetSummary> sets;
     for (const QString& name : names) {
         SetSummary summary{name};
-        if (!SetLayout::IsSafeSetName(name)) continue;
+        if (!SetPaths::IsSafeSetName(name)) continue;
         const SetFolder folder(files, name);
         const QStringList images = folder.ImageFiles();
         for (const Pair& pair : PairUp(images, folder.SymbolFiles())) ++(pair.whole() ? summary.pairs : summary.halves);
@@ -125,24 +123,24 @@ QList<SetSummary> ListSets(Files& files, ErrorTrap& trap)
 QString SetNameProblem(const QString& name)
 {
     if (name.isEmpty()) return Tr("a set needs a name");
-    if (!SetLayout::IsSafeSetName(name)) return Tr("a set's name cannot hold / or \\");
-    if (SetLayout::IsDotsOnly(name)) return Tr("a set's name cannot be dots alone");
+    if (!SetPaths::IsSafeSetName(name)) return Tr("a set's name cannot hold / or \\");
+    if (SetPaths::IsDotsOnly(name)) return Tr("a set's name cannot be dots alone");
     return QString();
 }
 
 SetFolder::SetFolder(Files& files, QString set) : files_(files), set_(std::move(set))
 {
-    SetLayout(files.AppPath()).SetFolder(set_);  // refuses a name leading elsewhere
+    if (!SetPaths::IsSafeSetName(set_)) throw SetError(SetNameProblem(set_));
 }
 
 // Resolved at each use: the folder may be made or renamed meanwhile.
-QString SetFolder::ImagesFolder() const { return ResolvePath(SetLayout(files_.AppPath()).ImagesFolder(set_)); }
+QString SetFolder::ImagesFolder() const { return ResolvePath(SetPaths(files_.AppPath()).ImagesFolder(set_)); }
 
-QString SetFolder::SymbolsFolder() const { return ResolvePath(SetLayout(files_.AppPath()).SymbolsFolder(set_)); }
+QString SetFolder::SymbolsFolder() const { return ResolvePath(SetPaths(files_.AppPath()).SymbolsFolder(set_)); }
 
-QStringList SetFolder::ImageFiles() const { return ListAll(files_, SetLayout(files_.AppPath()).ImagesPattern(set_)); }
+QStringList SetFolder::ImageFiles() const { return ListAll(files_, SetPaths(files_.AppPath()).ImagesPattern(set_)); }
 
-QStringList SetFolder::SymbolFiles() const { return ListAll(files_, SetLayout(files_.AppPath()).SymbolsPattern(set_)); }
+QStringList SetFolder::SymbolFiles() const { return ListAll(files_, SetPaths(files_.AppPath()).SymbolsPattern(set_)); }
 
 QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const
 {
@@ -197,10 +195,15 @@ void RenameSet(Files& files, const QString& set, const QString& wanted, const QS
     for (const QString& other : sets)
         if (other.compare(set, Qt::CaseSensitive) != 0 && other.compare(wanted, Qt::CaseInsensitive) == 0)
             throw SetError(Tr("a set named %1 exists").arg(other));
-    const SetLayout layout(files.AppPath());
-    Move(ResolvePath(layout.SetFolder(set)), NormalizeSeparators(layout.SetFolder(wanted)));
+    const SetPaths paths(files.AppPath());
+    Move(ResolvePath(paths.SetFolder(set)), paths.SetFolder(wanted));
 }
 
-void DeleteSet(Files& files, const QString& set) { Trash(ResolvePath(SetLayout(files.AppPath()).SetFolder(set))); }
+void DeleteSet(Files& files, const QString& set)
+{
+    const QString folder = SetPaths(files.AppPath()).SetFolder(set);
+    if (folder.isEmpty()) throw SetError(SetNameProblem(set));
+    Trash(ResolvePath(folder));
+}
 
 }  // namespace lumari

@@ -1,4 +1,4 @@
-#include "teacher/sets/PairNames.h"
+#include "sets/PairNames.h"
 
 #include <QRegularExpression>
 

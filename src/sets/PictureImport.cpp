@@ -1,4 +1,4 @@
-#include "teacher/sets/PictureImport.h"
+#include "sets/PictureImport.h"
 
 #include <QCoreApplication>
 #include <QBuffer>

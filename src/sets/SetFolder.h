@@ -7,7 +7,6 @@
 
 namespace lumari {
 
-class ErrorTrap;
 class Files;
 
 // One pair of a set: an image and its symbol, the two files of the same name
@@ -33,7 +32,7 @@ struct SetSummary {
 };
 
 // The sets the options window lists, in its order, each with its counts.
-QList<SetSummary> ListSets(Files& files, ErrorTrap& trap);
+QList<SetSummary> ListSets(Files& files);
 
 // Why a set could not be given this name ("" when it can): it must be some
 // text that leads nowhere out of the program's folder, as for "Create new set".
@@ -47,7 +46,7 @@ enum class Side { Image, Symbol };
 // SetError with the reason; a change that fails half-way is undone.
 class SetFolder {
 public:
-    // Error 76 for a set name that would lead out of the program's folder.
+    // SetError for a set name that would lead out of the program's folder.
     SetFolder(Files& files, QString set);
 
     const QString& set() const { return set_; }

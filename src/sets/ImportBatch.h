@@ -1,10 +1,10 @@
 #pragma once
 
 #include "pictograms/Pictograms.h"
-#include "teacher/sets/ImportInputs.h"
-#include "teacher/sets/PairNames.h"
-#include "teacher/sets/PictureImport.h"
-#include "teacher/sets/SetFolder.h"
+#include "sets/ImportInputs.h"
+#include "sets/PairNames.h"
+#include "sets/PictureImport.h"
+#include "sets/SetFolder.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/Failure.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
-
-#include <stdexcept>
 
 namespace lumari {
 
@@ -21,16 +21,9 @@ constexpr int kMaxPictureSide = 30'000;
 // centre-cropped so that it fills the box ("Fill the box").
 enum class Fit { Whole, Fill };
 
-// Why a file could not become a picture of a set, worded for the adult
+// Why a set or a picture of it could not be changed, worded for the adult
 // ("not a picture", "damaged picture", …).
-class SetError : public std::runtime_error {
-public:
-    explicit SetError(const QString& reason) : std::runtime_error(reason.toStdString()), reason_(reason) {}
-    const QString& reason() const noexcept { return reason_; }
-
-private:
-    QString reason_;
-};
+using SetError = Failure;
 
 // Reads a picture file of any format Qt reads, upright by its EXIF
 // orientation, decoded no larger than the box needs, and returns it at

@@ -1,0 +1,1 @@
+// A library needs a source; the layer check looks only at what it links.

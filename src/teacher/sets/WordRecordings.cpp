@@ -156,7 +156,7 @@ void ImportRecording(const SetFolder& folder, const QString& pair, const QString
     QFile file(wavFile);
     if (!file.open(QIODevice::ReadOnly)) throw SetError(Tr("cannot read %1: %2").arg(QFileInfo(wavFile).fileName(), file.errorString()));
     const auto sound = ReadWav(file);
-    if (!sound) throw SetError(Tr("%1 is not a sound").arg(QFileInfo(wavFile).fileName()));
+    if (!sound) throw SetError(Tr("not a sound"));
     StoreRecording(folder, pair, MonoOf(*sound));
 }
 

@@ -12,14 +12,18 @@ using namespace access_limits;
 
 constexpr const char* kOptions[] = {"screen", "scan", "scan-mode", "scan-keys", "debounce", "dwell", "speak", "task"};
 
-// "off", or a whole number of ms from least to most.
-std::optional<std::optional<int>> OffOrMs(const QString& text, int least, int most)
+// "off" (no number), or a whole number of ms from least to most; false for anything else.
+bool OffOrMs(const QString& text, int least, int most, std::optional<int>& setting)
 {
-    if (text.trimmed().compare(QStringLiteral("off"), Qt::CaseInsensitive) == 0) return std::optional<int>();
+    if (text.trimmed().compare(QStringLiteral("off"), Qt::CaseInsensitive) == 0) {
+        setting.reset();
+        return true;
+    }
     bool ok = false;
     const int ms = text.trimmed().toInt(&ok);
-    if (!ok || ms < least || ms > most) return std::nullopt;
-    return std::optional<int>(ms);
+    if (!ok || ms < least || ms > most) return false;
+    setting = ms;
+    return true;
 }
 
 QString OffOr(const std::optional<int>& ms) { return ms ? QString::number(*ms) : QStringLiteral("off"); }
@@ -43,11 +47,9 @@ std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const Q
     }
     for (const auto& [name, setting] : {std::pair{"scan", &access.scanMs}, std::pair{"dwell", &access.dwellMs}}) {
         if (!given(name)) continue;
-        const auto ms = OffOrMs(value(name), kShortestStepMs, kLongestStepMs);
-        if (!ms)
+        if (!OffOrMs(value(name), kShortestStepMs, kLongestStepMs, *setting))
             return HistoryText::tr("--%1 is off or a whole number of ms from %2 to %3, not %4.")
                 .arg(QString::fromLatin1(name)).arg(kShortestStepMs).arg(kLongestStepMs).arg(value(name));
-        *setting = *ms;
     }
     if (given("scan-mode")) {
         const auto mode = ScanModeNamed(value("scan-mode"));

@@ -76,7 +76,9 @@ public:
     // The window's timer fired, or it looks again: a prompt due by now shows.
     void TimePassed(MonotonicTime now);
     // An answer by click or key, right or wrong; the first one of the round
-    // settles whether the round was prompted.
+    // settles whether the round was prompted, and cancels a prompt still
+    // pending (the delay procedures prompt only a child who has not answered).
+    // Distractor fading's level moves on first answers only, never on a check.
     void Answered(MonotonicTime at, bool right);
 
     // When the round's prompt is due, while it is pending.

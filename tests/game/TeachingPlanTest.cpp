@@ -17,23 +17,6 @@ using enum Procedure;
 const MonotonicTime kShown{std::chrono::hours(1)};
 MonotonicTime At(int ms) { return kShown + milliseconds(ms); }
 
-// What happens in a round after it is shown, at ms after the image.
-struct Step {
-    enum Kind { Time, Wrong, Right } kind;
-    int ms;
-};
-
-struct PromptRow {
-    const char* name;
-    TeachingPlan plan;
-    bool due;  // the round's picture is due for a check
-    std::vector<Step> steps;
-    std::optional<int> dueMs;  // when the prompt is due, right after the image
-    PromptState state;         // after the steps
-    std::optional<qint64> promptMs;
-    bool prompted;
-};
-
 TeachingPlan Plan(Procedure procedure, int delayMs = 0, PromptForm form = PromptForm::Dim, int level = 20)
 {
     TeachingPlan plan;
@@ -43,48 +26,42 @@ TeachingPlan Plan(Procedure procedure, int delayMs = 0, PromptForm form = Prompt
 
 TEST(TeachingPlan, EachProcedurePromptsAtItsMomentAndTheFirstAnswerSaysWhetherPrompted)
 {
-    const PromptState plain{100, false}, dimmed{20, true}, hidden{0, true};
-    const PromptRow rows[] = {
-        {"no plan never prompts", Plan(None), false, {{Step::Time, 5000}}, {}, plain, {}, false},
-        {"errorless dims with the image", Plan(Errorless), false, {{Step::Right, 300}}, {}, dimmed, 0, true},
-        {"errorless hides when asked", Plan(Errorless, 0, PromptForm::Hide), false, {}, {}, hidden, 0, false},
-        {"constant delay: nothing before the delay", Plan(ConstantDelay, 2000), false, {{Step::Time, 1500}}, 2000, plain, {}, false},
-        {"constant delay: the prompt when time has passed", Plan(ConstantDelay, 2000), false,
-         {{Step::Time, 1500}, {Step::Time, 2100}, {Step::Right, 2300}}, 2000, dimmed, 2100, true},
-        {"constant delay: answered first, no prompt", Plan(ConstantDelay, 2000), false,
-         {{Step::Right, 900}, {Step::Time, 3000}}, 2000, plain, {}, false},
-        {"constant delay: a wrong answer first settles the round", Plan(ConstantDelay, 2000), false,
-         {{Step::Wrong, 900}, {Step::Time, 3000}, {Step::Right, 3100}}, 2000, plain, {}, false},
-        {"an answer before the window looked again is unprompted", Plan(ConstantDelay, 2000), false,
-         {{Step::Right, 2500}}, 2000, plain, {}, false},
-        {"a zero-delay session prompts with the image", Plan(ProgressiveDelay, 0, PromptForm::Hide), false, {}, {}, hidden, 0, false},
-        {"progressive delay at its delay, hidden", Plan(ProgressiveDelay, 1000, PromptForm::Hide), false,
-         {{Step::Time, 1000}, {Step::Wrong, 1200}}, 1000, hidden, 1000, false},
-        {"least to most: a wrong answer dims, never before", Plan(LeastToMost), false,
-         {{Step::Time, 9000}, {Step::Wrong, 9100}}, {}, dimmed, {}, false},
-        {"least to most: a second wrong answer hides", Plan(LeastToMost), false,
-         {{Step::Wrong, 500}, {Step::Wrong, 800}, {Step::Right, 900}}, {}, hidden, {}, false},
-        {"distractor fading shows its level, no prompt", Plan(DistractorFading, 0, PromptForm::Dim, 40), false,
-         {{Step::Right, 700}}, {}, {40, false}, {}, false},
-        {"a check round of errorless shows no prompt", Plan(Errorless), true, {{Step::Right, 400}}, {}, plain, {}, false},
-        {"a check round of constant delay shows none", Plan(ConstantDelay, 1000), true, {{Step::Time, 5000}}, {}, plain, {}, false},
-        {"a check round of least to most shows none", Plan(LeastToMost), true, {{Step::Wrong, 500}, {Step::Wrong, 600}}, {}, plain, {}, false},
-        {"a check round of fading shows all", Plan(DistractorFading, 0, PromptForm::Dim, 40), true, {}, {}, plain, {}, false},
+    // After the image, at ms: t time passes, w a wrong answer, r a right one; "check" makes it a due picture's round.
+    // dueMs: when the prompt is due, right after the image; the others: after the steps.
+    struct Row { const char* name; TeachingPlan plan; const char* steps; std::optional<int> dueMs; int opacity; bool prompt;
+                 std::optional<qint64> promptMs; bool prompted; } const rows[] = {
+        {"no plan never prompts", Plan(None), "t5000", {}, 100, false, {}, false},
+        {"errorless dims with the image", Plan(Errorless), "r300", {}, 20, true, 0, true},
+        {"constant delay: nothing before the delay", Plan(ConstantDelay, 2000), "t1500", 2000, 100, false, {}, false},
+        {"constant delay: the prompt once time has passed", Plan(ConstantDelay, 2000), "t1500 t2100 r2300", 2000, 20, true, 2100, true},
+        {"constant delay: answered first, no prompt", Plan(ConstantDelay, 2000), "r900 t3000", 2000, 100, false, {}, false},
+        {"constant delay: a wrong answer first settles it", Plan(ConstantDelay, 2000), "w900 t3000 r3100", 2000, 100, false, {}, false},
+        {"an answer before the window looked again is unprompted", Plan(ConstantDelay, 2000), "r2500", 2000, 100, false, {}, false},
+        {"a zero-delay session prompts with the image", Plan(ProgressiveDelay, 0, PromptForm::Hide), "", {}, 0, true, 0, false},
+        {"progressive delay at its delay, hidden", Plan(ProgressiveDelay, 1000, PromptForm::Hide), "t1000 w1200", 1000, 0, true, 1000, false},
+        {"least to most: a wrong answer dims, never before", Plan(LeastToMost), "t9000 w9100", {}, 20, true, {}, false},
+        {"least to most: a second wrong answer hides", Plan(LeastToMost), "w500 w800 r900", {}, 0, true, {}, false},
+        {"distractor fading shows its level, no prompt", Plan(DistractorFading, 0, PromptForm::Dim, 40), "r700", {}, 40, false, {}, false},
+        {"a check of errorless shows no prompt", Plan(Errorless), "check r400", {}, 100, false, {}, false},
+        {"a check of constant delay shows none", Plan(ConstantDelay, 1000), "check t5000", {}, 100, false, {}, false},
+        {"a check of least to most shows none", Plan(LeastToMost), "check w500 w600", {}, 100, false, {}, false},
+        {"a check of fading shows all", Plan(DistractorFading, 0, PromptForm::Dim, 40), "check", {}, 100, false, {}, false},
     };
-    for (const PromptRow& row : rows) {
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        QStringList steps = QString(row.steps).split(' ', Qt::SkipEmptyParts);
         TeachingPlan plan = row.plan;
-        if (row.due) plan.due << "cat.jpg";
+        if (steps.value(0) == "check") plan.due << "cat.jpg", steps.removeFirst();
         PromptCoach coach(plan);
         coach.RoundShown(kShown, "cat.jpg");
         const auto due = coach.PromptDue();
         EXPECT_EQ(due ? std::optional(int((*due - kShown) / milliseconds(1))) : std::nullopt, row.dueMs);
-        for (const Step& step : row.steps) {
-            if (step.kind == Step::Time) coach.TimePassed(At(step.ms));
-            else coach.Answered(At(step.ms), step.kind == Step::Right);
+        for (const QString& step : steps) {
+            if (step[0] == 't') coach.TimePassed(At(step.mid(1).toInt()));
+            else coach.Answered(At(step.mid(1).toInt()), step[0] == 'r');
         }
-        EXPECT_EQ(coach.State().distractorOpacity, row.state.distractorOpacity);
-        EXPECT_EQ(coach.State().prompt, row.state.prompt);
+        EXPECT_EQ(coach.State().distractorOpacity, row.opacity);
+        EXPECT_EQ(coach.State().prompt, row.prompt);
         EXPECT_EQ(coach.PromptMs(), row.promptMs);
         EXPECT_EQ(coach.FirstAnswerPrompted(), row.prompted);
     }
@@ -93,21 +70,14 @@ TEST(TeachingPlan, EachProcedurePromptsAtItsMomentAndTheFirstAnswerSaysWhetherPr
 TEST(TeachingPlan, DistractorFadingRisesAfterThreeAloneAndStepsBackAfterAWrongRound)
 {
     // Each round's answers in order (R right, W wrong); "c" before a round makes it a check.
-    struct Row {
-        const char* name;
-        int level;
-        std::vector<const char*> rounds;
-        int after;
-    } const rows[] = {
+    struct Row { const char* name; int level; std::vector<const char*> rounds; int after; } const rows[] = {
         {"three right first answers rise by 20", 20, {"R", "R", "R"}, 40},
-        {"two do not", 20, {"R", "R"}, 20},
         {"six rise twice", 20, {"R", "R", "R", "R", "R", "R"}, 60},
         {"never past 100", 100, {"R", "R", "R"}, 100},
         {"a wrong first answer steps back and restarts the count", 60, {"R", "R", "WR", "R", "R"}, 40},
         {"a round with many wrong answers steps back once", 60, {"WWWR"}, 40},
         {"never below 20", 20, {"WR"}, 20},
         {"a check round leaves the level alone", 40, {"R", "R", "cWR", "R"}, 60},
-        {"the saved level starts the game", 80, {}, 80},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -155,22 +125,14 @@ TEST(TeachingPlan, TheRightPlaceNeverThreeTimesRunningAndEachTwiceIn12Rounds)
 
 TEST(TeachingPlan, TheSessionsDelayFollowsThePreviousSessionsOnTheSet)
 {
-    auto constant = [](int delayMs) { return SessionOutcome{ConstantDelay, delayMs, 10, 5}; };
-    auto progressive = [](std::optional<int> delayMs, int answers, int alone) {
-        return SessionOutcome{ProgressiveDelay, delayMs, answers, alone};
-    };
-    const SessionOutcome unplanned{None, {}, 10, 10};
-    struct Row {
-        const char* name;
-        Procedure procedure;
-        DelayRule rule;
-        std::vector<SessionOutcome> previous;
-        int delayMs;
-    } const rows[] = {
+    // A previous session: its procedure, delay, first answers and unprompted right ones.
+    const SessionOutcome constant{ConstantDelay, 0, 10, 5}, unplanned{None, {}, 10, 10};
+    auto progressive = [](int delayMs, int answers, int alone) { return SessionOutcome{ProgressiveDelay, delayMs, answers, alone}; };
+    struct Row { const char* name; Procedure procedure; DelayRule rule; std::vector<SessionOutcome> previous; int delayMs; } const rows[] = {
         {"constant: the first session at 0", ConstantDelay, {4, 2}, {}, 0},
-        {"constant: the second at 0", ConstantDelay, {4, 2}, {constant(0)}, 0},
-        {"constant: the third at D", ConstantDelay, {4, 2}, {constant(0), constant(0)}, 4000},
-        {"constant: games without it do not count", ConstantDelay, {4, 2}, {unplanned, unplanned, constant(0)}, 0},
+        {"constant: the second at 0", ConstantDelay, {4, 2}, {constant}, 0},
+        {"constant: the third at D", ConstantDelay, {4, 2}, {constant, constant}, 4000},
+        {"constant: games without it do not count", ConstantDelay, {4, 2}, {unplanned, unplanned, constant}, 0},
         {"constant: no zero-delay sessions", ConstantDelay, {2, 0}, {}, 2000},
         {"progressive: the first session at 0", ProgressiveDelay, {5, 2}, {unplanned}, 0},
         {"progressive: 90 % alone grows 1 s", ProgressiveDelay, {5, 2}, {progressive(0, 10, 9)}, 1000},
@@ -180,9 +142,8 @@ TEST(TeachingPlan, TheSessionsDelayFollowsThePreviousSessionsOnTheSet)
         {"progressive: below 50 % steps back", ProgressiveDelay, {5, 2}, {progressive(2000, 10, 4)}, 1000},
         {"progressive: 50 % stays", ProgressiveDelay, {5, 2}, {progressive(2000, 10, 5)}, 2000},
         {"progressive: not below 0", ProgressiveDelay, {5, 2}, {progressive(0, 10, 0)}, 0},
-        {"progressive: from the last of its sessions", ProgressiveDelay, {5, 2},
-         {progressive(1000, 10, 10), progressive(2000, 10, 10), unplanned, constant(4000)}, 3000},
-        {"other procedures: 0", Errorless, {4, 2}, {constant(4000), constant(4000), constant(4000)}, 0},
+        {"progressive: from the last of its sessions", ProgressiveDelay, {5, 2}, {progressive(1000, 10, 10), progressive(2000, 10, 10), unplanned, constant}, 3000},
+        {"other procedures: 0", Errorless, {4, 2}, {constant, constant, constant}, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -193,12 +154,9 @@ TEST(TeachingPlan, TheSessionsDelayFollowsThePreviousSessionsOnTheSet)
 TEST(TeachingPlan, LearntPicturesAreDrawnOnlyWhenNothingElseIsLeft)
 {
     TeachingPlan plan = Plan(Errorless);
-    plan.learnt = {"cat.jpg", "dog.jpg"};
-    plan.due = {"cow.jpg"};
+    plan.learnt = {"cat.jpg", "dog.jpg"}, plan.due = {"cow.jpg"};
     EXPECT_EQ(DrawFirst(plan, {"cat.jpg", "cow.jpg", "dog.jpg", "hen.jpg"}), QStringList({"cow.jpg", "hen.jpg"}));
     EXPECT_EQ(DrawFirst(plan, {"cat.jpg", "dog.jpg"}), QStringList({"cat.jpg", "dog.jpg"}));
-    plan.procedure = None;
-    EXPECT_EQ(DrawFirst(plan, {"cat.jpg", "hen.jpg"}), QStringList({"cat.jpg", "hen.jpg"}));
 }
 
 }  // namespace

@@ -29,15 +29,8 @@ std::vector<MasteryRound> Rounds(const std::vector<const char*>& games)
 TEST(Mastery, StagesFromTheRoundsAsATable)
 {
     constexpr int kNone = -1;  // no date
-    struct Row {
-        const char* name;
-        MasteryRule rule;
-        std::vector<const char*> games;
-        int today;
-        Stage stage;
-        int masteredOn = kNone;
-        int nextCheck = kNone;
-    } const rows[] = {
+    struct Row { const char* name; MasteryRule rule; std::vector<const char*> games; int today; Stage stage;
+                 int masteredOn = kNone; int nextCheck = kNone; } const rows[] = {
         {"shown without answers: new", {}, {"0:--"}, 0, Stage::New},
         {"too few rounds: teaching", {}, {"0:RR", "1:RR"}, 1, Stage::Teaching},
         {"5 alone of 5: mastered, checked a week on", {}, {"0:RRR", "1:RR"}, 2, Stage::Mastered, 1, 8},
@@ -68,21 +61,6 @@ TEST(Mastery, StagesFromTheRoundsAsATable)
         EXPECT_EQ(m.masteredOn, day(row.masteredOn));
         EXPECT_EQ(m.nextCheck, day(row.nextCheck));
     }
-}
-
-TEST(Mastery, EachPictureOfEachSetHasItsOwnStage)
-{
-    std::vector<MasteryRound> rounds;
-    for (int i = 0; i < 5; ++i) {
-        rounds.push_back({"Animals", "cat.jpg", 1, FirstAnswer::Right, false, kDay0});
-        rounds.push_back({"Farm", "cat.jpg", 1, FirstAnswer::Wrong, false, kDay0});
-        rounds.push_back({"Animals", "dog.jpg", 1, i ? FirstAnswer::Right : FirstAnswer::Wrong, false, kDay0});
-    }
-    const auto all = MasteryOf(rounds, {}, kDay0);
-    ASSERT_EQ(all.size(), 3u);
-    EXPECT_EQ(all.at({"Animals", "cat.jpg"}).stage, Stage::Mastered);
-    EXPECT_EQ(all.at({"Farm", "cat.jpg"}).stage, Stage::Teaching);
-    EXPECT_EQ(all.at({"Animals", "dog.jpg"}).stage, Stage::Mastered);
 }
 
 }  // namespace

@@ -23,12 +23,8 @@ TEST(LearnerAccess, TheLearnerCommandSetsTheAccessSettingsAndRefusesBadValues)
     const QString ann = "learner: Ann\n" + kNoPlan +
                         "screen: full\nscan: 700\nscan-mode: step\nscan-keys: select=2,step=1\ndebounce: 100\n"
                         "dwell: 1000\nspeak: word\ntask: spoken\nplays-next: yes\n";
-    struct Row {
-        QStringList arguments;
-        int status;
-        QString out;     // all of it, when the command succeeds
-        QString errHas;  // a part of the message, when it fails
-    } const rows[] = {
+    // out: all of it; errHas: a part of the message.
+    struct Row { QStringList arguments; int status; QString out; QString errHas; } const rows[] = {
         {{"Ann", "--plays-next"}, 0,
          "added: Ann\nlearner: Ann\n" + kNoPlan +
              "screen: window\nscan: off\nscan-mode: auto\nscan-keys: default\ndebounce: 300\ndwell: off\nspeak: off\n"

@@ -48,9 +48,8 @@ static QByteArray StereoWord(int rate)
         const qint16 left = sound ? (frame % 8 < 4 ? 8000 : -8000) : 0;
         for (qint16 sample : {left, qint16(left / 2)}) samples.append(reinterpret_cast<const char*>(&sample), 2);
     }
-    return "RIFF" + Le(36 + samples.size(), 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) +
-           Le(2, 2) + Le(rate, 4) + Le(rate * 4, 4) + Le(4, 2) +
-           Le(16, 2) + "data" + Le(samples.size(), 4) + samples;
+    return "RIFF" + Le(36 + samples.size(), 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) + Le(rate, 4) +
+           Le(rate * 4, 4) + Le(4, 2) + Le(16, 2) + "data" + Le(samples.size(), 4) + samples;
 }
 
 TEST_F(Import, AWavFileBesideAPictureIsItsPairsRecordingInSixteenBitMono)

@@ -126,12 +126,8 @@ TEST(WordRecordings, SilenceIsTrimmedAtBothEndsLeavingAMarginAndTheWordCutAt15Se
         for (const auto& [count, value] : parts) recording.samples.insert(recording.samples.end(), std::size_t(count), value);
         return recording;
     };
-    struct Row {
-        const char* name;
-        Recording recording;
-        std::size_t size;
-        std::size_t leading;  // quiet samples kept before the first sound
-    } const rows[] = {
+    // leading: the quiet samples kept before the first sound.
+    struct Row { const char* name; Recording recording; std::size_t size; std::size_t leading; } const rows[] = {
         {"all silence", run({{500, 0}}), 0, 0},
         {"a word between silences", run({{100, 0}, {50, 10000}, {100, 0}}), 110, 30},
         {"the margin stops at the ends", run({{10, 0}, {50, 10000}, {5, 0}}), 65, 10},

@@ -1,7 +1,9 @@
 #include "history/LearnerCommand.h"
 
+#include "history/AccessCommand.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryText.h"
+#include "history/LearnerAccess.h"
 #include "history/LearnerPlans.h"
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
@@ -25,7 +27,7 @@ QString Usage()
     return HistoryText::tr(
         "Usage: lumari-teacher learner NAME [--procedure none|errorless|constant-delay|progressive-delay|least-to-most|"
         "distractor-fading] [--delay SECONDS] [--zero-delay-sessions N] [--prompt dim|hide] "
-        "[--mastery PERCENT/SESSIONS/ROUNDS] [--plays-next]");
+        "[--mastery PERCENT/SESSIONS/ROUNDS] %1 [--plays-next]").arg(QString::fromLatin1(kAccessUsage));
 }
 
 // A whole number from least to most, or nothing.
@@ -84,15 +86,16 @@ std::variant<LearnerPlan, QString> Applied(LearnerPlan plan, const QCommandLineP
     return plan;
 }
 
-void Print(QTextStream& out, const QString& name, const LearnerPlan& plan, bool playsNext)
+void Print(QTextStream& out, const QString& name, const LearnerPlan& plan, const AccessOptions& access, bool playsNext)
 {
     out << "learner: " << name << '\n'
         << "procedure: " << ProcedureName(plan.procedure) << '\n'
         << "delay: " << plan.DelaySeconds() << '\n'
         << "zero-delay-sessions: " << plan.zeroDelaySessions << '\n'
         << "prompt: " << PromptFormName(plan.promptForm) << '\n'
-        << "mastery: " << plan.mastery.percent << '/' << plan.mastery.sessions << '/' << plan.mastery.rounds << '\n'
-        << "plays-next: " << (playsNext ? "yes" : "no") << Qt::endl;
+        << "mastery: " << plan.mastery.percent << '/' << plan.mastery.sessions << '/' << plan.mastery.rounds << '\n';
+    PrintAccess(out, access);
+    out        << "plays-next: " << (playsNext ? "yes" : "no") << Qt::endl;
 }
 
 }  // namespace
@@ -103,6 +106,7 @@ int RunLearnerCommand(const QStringList& arguments, const QString& historyPath, 
     QCommandLineParser parser;
     for (const char* name : {"procedure", "delay", "zero-delay-sessions", "prompt", "mastery"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+    AddAccessOptions(parser);
     parser.addOption(QCommandLineOption(QStringLiteral("plays-next")));
     auto usage = [&](const QString& problem) {
         err << problem << '\n' << Usage() << Qt::endl;
@@ -114,6 +118,8 @@ int RunLearnerCommand(const QStringList& arguments, const QString& historyPath, 
     if (names.size() > 1) return usage(HistoryText::tr("Unexpected argument: %1").arg(names[1]));
     if (const QString problem = LearnerNameProblem(names[0]); !problem.isEmpty()) return usage(problem);
     if (auto checked = Applied(LearnerPlan(), parser); std::holds_alternative<QString>(checked))
+        return usage(std::get<QString>(checked));
+    if (auto checked = AppliedAccess(AccessOptions(), parser); std::holds_alternative<QString>(checked))
         return usage(std::get<QString>(checked));
 
     const OpenedHistory history = OpenHistory(historyPath);
@@ -127,12 +133,15 @@ int RunLearnerCommand(const QStringList& arguments, const QString& historyPath, 
     const QSqlDatabase db = history.connection->db();
     Learner learner;
     LearnerPlan plan;
+    AccessOptions access;
     try {
         WriteTransaction transaction(db);
         const auto found = FindLearner(db, names[0]);
         learner = found ? *found : Learner{AddLearner(db, names[0], now), names[0].trimmed(), {}, false};
         plan = std::get<LearnerPlan>(Applied(LoadLearnerPlan(db, learner.id), parser));
         SaveLearnerPlan(db, learner.id, plan);
+        access = std::get<AccessOptions>(AppliedAccess(LoadLearnerAccess(db, learner.id), parser));
+        SaveLearnerAccess(db, learner.id, access);
         transaction.Commit();
         if (!found) out << "added: " << learner.name << '\n';
     } catch (const HistoryError& error) {
@@ -144,11 +153,11 @@ int RunLearnerCommand(const QStringList& arguments, const QString& historyPath, 
             ChooseCurrentLearner(settings, learner.name);
         } catch (const std::exception&) {
             err << HistoryText::tr("The settings file cannot be written, so \"%1\" does not play next.").arg(learner.name) << Qt::endl;
-            Print(out, learner.name, plan, false);
+            Print(out, learner.name, plan, access, false);
             return kCannotWrite;
         }
     }
-    Print(out, learner.name, plan, CurrentLearner(settings).compare(learner.name, Qt::CaseInsensitive) == 0);
+    Print(out, learner.name, plan, access, CurrentLearner(settings).compare(learner.name, Qt::CaseInsensitive) == 0);
     return kDone;
 }
 

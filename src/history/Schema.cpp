@@ -41,6 +41,10 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "mastery_sessions INTEGER NOT NULL DEFAULT 3, mastery_rounds INTEGER NOT NULL DEFAULT 5)",
         "CREATE TABLE distractor_levels(learner_id INTEGER NOT NULL REFERENCES learners(id), set_name TEXT NOT NULL, "
         "level INTEGER NOT NULL, PRIMARY KEY(learner_id, set_name))",
+        "CREATE TABLE learner_access(learner_id INTEGER PRIMARY KEY REFERENCES learners(id), "
+        "screen TEXT NOT NULL DEFAULT 'window', scan_ms INTEGER, scan_mode TEXT NOT NULL DEFAULT 'auto', "
+        "scan_keys TEXT NOT NULL DEFAULT 'default', debounce_ms INTEGER NOT NULL DEFAULT 300, dwell_ms INTEGER, "
+        "speak TEXT NOT NULL DEFAULT 'off', task TEXT NOT NULL DEFAULT 'match')",
     },
 };
 static_assert(kSchemaVersion == 3, "one migration per version after the first");

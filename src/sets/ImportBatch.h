@@ -56,6 +56,7 @@ public:
     // Files not started are left alone; a pair being written is finished.
     void Cancel();
 
+    const SetFolder& folder() const { return folder_; }
     bool running() const { return running_; }
     bool canceled() const { return canceled_; }
     int total() const { return int(items_.size()); }

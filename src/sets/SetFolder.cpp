@@ -7,6 +7,7 @@
 #include "sets/PictureImport.h"
 #include "sets/SetList.h"
 #include "sets/SetPaths.h"
+#include "sets/WordRecordings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -163,6 +164,13 @@ QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<P
             throw;
         }
     }
+    try {
+        RenameRecording(*this, pair.name, name);  // the word goes with its pictures
+    } catch (const SetError&) {
+        if (symbol) QFile::rename(SymbolPath(file), SymbolPath(pair.symbol));
+        if (image) QFile::rename(ImagePath(file), ImagePath(pair.image));
+        throw;
+    }
     return name;
 }
 
@@ -177,13 +185,22 @@ void SetFolder::Store(const Pair& pair, Side side, const QImage& picture) const 
 
 void SetFolder::Remove(const Pair& pair) const
 {
-    const QString image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+    // The word goes first, and comes back if the pictures cannot go.
+    const TrashedRecording word = TrashRecording(*this, pair.name);
+    QString image;
+    try {
+        image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+    } catch (const SetError&) {
+        word.Restore();
+        throw;
+    }
     if (pair.symbol.isEmpty()) return;
     try {
         Trash(SymbolPath(pair.symbol));
     } catch (const SetError&) {
         // Not half a pair in the trash: the image comes back.
         if (!image.isEmpty()) Untrash(image, ImagePath(pair.image));
+        word.Restore();
         throw;
     }
 }

@@ -62,7 +62,7 @@ public:
     QList<Pair> Pairs() const { return PairUp(ImageFiles(), SymbolFiles()); }
 
     // Gives a pair a new name, made safe and free among `pairs` (the set's
-    // pairs); renames both files, the first back when the second fails.
+    // pairs); renames both files and its recording, each back when a later one fails.
     // Returns the name given.
     QString Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const;
     // Where one side of a pair lies, or will: its file, or the name + ".jpg".
@@ -70,8 +70,8 @@ public:
     // Writes a picture, already at its stored size, as one side of a pair,
     // replacing the file it has (see StoreJpeg).
     void Store(const Pair& pair, Side side, const QImage& picture) const;
-    // Moves both files of a pair to the desktop's trash; the image comes
-    // back when the symbol cannot go.
+    // Moves both files of a pair and its recording to the desktop's trash;
+    // all come back when one cannot go.
     void Remove(const Pair& pair) const;
 
 private:

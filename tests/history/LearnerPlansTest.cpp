@@ -95,17 +95,19 @@ TEST(LearnerPlans, TheLearnerCommandSetsThePlanAndRefusesBadValues)
 {
     World w;
     HistoryFolder folder;
+    // The access settings' lines of a learner with none set.
+    const QString kNoAccess = "screen: window\nscan: off\nscan-mode: auto\nscan-keys: default\ndebounce: 300\ndwell: off\nspeak: off\ntask: match\n";
     const QString ann = "learner: Ann\nprocedure: constant-delay\ndelay: 2\nzero-delay-sessions: 0\nprompt: hide\n"
-                        "mastery: 90/2/8\nplays-next: yes\n";
+                        "mastery: 90/2/8\n" + kNoAccess + "plays-next: yes\n";
     // out: all of it; errHas: a part of the message.
     struct Row { QStringList arguments; int status; QString out; QString errHas; } const rows[] = {
         {{"Ann", "--procedure", "constant-delay", "--delay", "2", "--zero-delay-sessions", "0", "--plays-next"}, 0,
          "added: Ann\nlearner: Ann\nprocedure: constant-delay\ndelay: 2\nzero-delay-sessions: 0\nprompt: dim\n"
-         "mastery: 80/3/5\nplays-next: yes\n", ""},
+         "mastery: 80/3/5\n" + kNoAccess + "plays-next: yes\n", ""},
         {{" ann ", "--prompt", "hide", "--mastery=90/2/8"}, 0, ann, ""},
         {{"Bob", "--procedure", "progressive-delay"}, 0,
          "added: Bob\nlearner: Bob\nprocedure: progressive-delay\ndelay: 5\nzero-delay-sessions: 2\nprompt: dim\n"
-         "mastery: 80/3/5\nplays-next: no\n", ""},
+         "mastery: 80/3/5\n" + kNoAccess + "plays-next: no\n", ""},
         {{"Ann", "--procedure", "fast"}, 2, "", "Unknown procedure: fast"},
         {{"Ann", "--delay", "2.5"}, 2, "", "whole number of seconds"},
         {{"Ann", "--delay", "61"}, 2, "", "whole number of seconds"},

@@ -1,7 +1,10 @@
 // The import on real files: one table of inputs against what is stored, and the batch's order,
 // clashes, loops and cancel.
 #include "teacher/TeacherFixtures.h"
+#include "platform/WavFile.h"
+#include "teacher/sets/ImportCommand.h"
 #include "teacher/sets/PictogramSymbols.h"
+#include "sets/WordRecordings.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +30,56 @@ protected:
 };
 
 }  // namespace
+
+// A 16-bit stereo WAV file: a second of silence, a quarter of a second of
+// sound (loud on the left, half as loud on the right), a second of silence.
+static QByteArray Le(qsizetype value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i) out.append(char((value >> (8 * i)) & 0xFF));
+    return out;
+}
+
+static QByteArray StereoWord(int rate)
+{
+    QByteArray samples;
+    for (int frame = 0; frame < rate * 9 / 4; ++frame) {
+        const bool sound = frame >= rate && frame < rate * 5 / 4;
+        const qint16 left = sound ? (frame % 8 < 4 ? 8000 : -8000) : 0;
+        for (qint16 sample : {left, qint16(left / 2)}) samples.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    return "RIFF" + Le(36 + samples.size(), 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) + Le(rate, 4) +
+           Le(rate * 4, 4) + Le(4, 2) + Le(16, 2) + "data" + Le(samples.size(), 4) + samples;
+}
+
+TEST_F(Import, AWavFileBesideAPictureIsItsPairsRecordingInSixteenBitMono)
+{
+    struct NoSymbols : SymbolMaker {
+        Made Make(const QString&) const override { return {{}, {}, "none"}; }
+        QImage Draw(const Pictogram&) const override { return {}; }
+    } const symbols;
+    const QByteArray small = Encoded(Quarters({80, 40}), "png");
+    Write("Cat.png", small);  // a pair "cat" exists: the picture becomes "Cat 2", and so does its word
+    Write("cat.WAV", StereoWord(8000));
+    Write("lonely.wav", StereoWord(8000));
+    Write("owl.png", small);
+    Write("Owl.wav", "no sound in here");
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    EXPECT_EQ(RunTeacherCommand({"import", "--set", "Zoo", in()}, w.services(), symbols, outStream, errStream), kSomeLeftOut);
+    EXPECT_EQ(out.split('\n', Qt::SkipEmptyParts),
+              (QStringList{"no symbol: Cat 2: none", "recording: Cat 2", "skipped: lonely.wav: not a picture", "added: Owl",
+                           "skipped: Owl.wav: not a sound", "Set Zoo: 1 added, 2 skipped, 1 without a symbol."}));
+    EXPECT_EQ(Tree(w.app("Set_Zoo/Words")), (QStringList{"Cat 2.wav"}));
+    QFile stored(w.app("Set_Zoo/Words/Cat 2.wav"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const auto word = ReadWav(stored);
+    ASSERT_TRUE(word);
+    EXPECT_EQ(word->format.channelCount(), 1);
+    EXPECT_EQ(word->format.sampleRate(), 8000);
+    // The quarter second of sound and 30 ms of silence each side.
+    EXPECT_EQ(word->samples.size(), (2000 + 2 * 240) * 2);
+}
 
 TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
 {

@@ -5,6 +5,7 @@
 #include "sets/PictureImport.h"
 #include "sets/SetFolder.h"
 #include "support/TestServices.h"
+#include "sets/WordRecordings.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +111,49 @@ TEST_F(SetChanges, RemoveMovesBothFilesToTheTrash)
     EXPECT_EQ(Describe(Pairs()), (QStringList{"bee=+bee.jpg", "cat=cat.jpg+", "owl=owl.jpg+"}));
     EXPECT_EQ(Tree(w.app("data/Trash")), (QStringList{"files", "files/Dog.JPG", "files/dog.jpg", "info",
                                                      "info/Dog.JPG.trashinfo", "info/dog.jpg.trashinfo"}));
+}
+
+TEST_F(SetChanges, ARecordingFollowsItsPairThroughRenamesAndRemoval)
+{
+    for (const char* name : {"CAT", "dog", "owl"}) w.app.WriteFile(QString("Set_Zoo/Words/%1.wav").arg(name), name);
+    w.app.WriteFile("Set_Zoo/Words/lion.wav", "stray");  // of no pair: kept in the trash, not overwritten
+    EXPECT_EQ(folder.Rename(PairNamed("cat"), "lion", Pairs()), "lion");
+    folder.Remove(PairNamed("Dog"));
+    // The owl's image went behind the page's back: its word comes back out of the trash.
+    const Pair owl = PairNamed("owl");
+    QFile::remove(w.app("Set_Zoo/Images/owl.jpg"));
+    EXPECT_NE(Failure([&] { folder.Remove(owl); }), "");
+    EXPECT_EQ(Tree(w.app("Set_Zoo/Words")), (QStringList{"lion.wav", "owl.wav"}));
+    EXPECT_EQ(ReadBytes(w.app("Set_Zoo/Words/lion.wav")), "CAT");
+    EXPECT_EQ(QDir(w.app("data/Trash/files")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"Dog.JPG", "dog.jpg", "dog.wav", "lion.wav"}));
+    EXPECT_EQ(ReadBytes(w.app("data/Trash/files/lion.wav")), "stray");
+}
+
+TEST(WordRecordings, SilenceIsTrimmedAtBothEndsLeavingAMarginAndTheWordCutAt15Seconds)
+{
+    // At 1000 samples a second the margin is 30 samples and the longest 15000.
+    auto run = [](std::vector<std::pair<int, qint16>> parts) {
+        Recording recording{1000, {}};
+        for (const auto& [count, value] : parts) recording.samples.insert(recording.samples.end(), std::size_t(count), value);
+        return recording;
+    };
+    // leading: the quiet samples kept before the first sound.
+    struct Row { const char* name; Recording recording; std::size_t size; std::size_t leading; } const rows[] = {
+        {"all silence", run({{500, 0}}), 0, 0},
+        {"a word between silences", run({{100, 0}, {50, 10000}, {100, 0}}), 110, 30},
+        {"the margin stops at the ends", run({{10, 0}, {50, 10000}, {5, 0}}), 65, 10},
+        {"quieter than 2 % of full scale is silence", run({{100, 600}, {10, 700}, {100, -600}}), 70, 30},
+        {"sound below zero is sound", run({{100, 0}, {10, -10000}, {100, 0}}), 70, 30},
+        {"20 s of word keeps its first 15 s", run({{20000, 10000}}), 15000, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Recording trimmed = Trimmed(row.recording);
+        EXPECT_EQ(trimmed.samples.size(), row.size);
+        const auto first = std::find_if(trimmed.samples.begin(), trimmed.samples.end(), [](qint16 s) { return std::abs(s) > 655; });
+        EXPECT_EQ(std::size_t(first - trimmed.samples.begin()), row.leading);
+    }
 }
 
 TEST_F(SetChanges, SetsRenamedUnderTheirRuleAndDeletedToTheTrash)

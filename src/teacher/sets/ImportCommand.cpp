@@ -6,6 +6,7 @@
 #include "sets/ImportBatch.h"
 #include "sets/SetPaths.h"
 #include "state/CreaSet.h"
+#include "sets/WordRecordings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,14 +118,33 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
 
     ImportBatch batch(services.files, parsed.set, &symbols);
     QEventLoop loop;
-    QObject::connect(&batch, &ImportBatch::imported, &batch, [&](const ImportOutcome& o) { out << OutcomeLine(o) << Qt::endl; });
+    // A WAV file beside a picture of its name is that pair's recording, not a file skipped.
+    const auto recording = [](const ImportOutcome& o) {
+        return o.result == ImportOutcome::Result::Skipped && IsRecordingBesidePicture(o.source);
+    };
+    int recordingsLeftOut = 0;
+    QObject::connect(&batch, &ImportBatch::imported, &batch, [&](const ImportOutcome& o) {
+        if (recording(o)) return;
+        out << OutcomeLine(o) << Qt::endl;
+        if (o.pair.isEmpty()) return;
+        if (const QString wav = RecordingBeside(o.source); !wav.isEmpty()) {
+            try {
+                ImportRecording(batch.folder(), o.pair, wav);
+                out << Tr("recording: %1").arg(o.pair) << Qt::endl;
+            } catch (const SetError& e) {
+                out << Tr("skipped: %1: %2").arg(QFileInfo(wav).fileName(), e.reason()) << Qt::endl;
+                ++recordingsLeftOut;
+            }
+        }
+    });
     QObject::connect(&batch, &ImportBatch::finished, &loop, &QEventLoop::quit);
     batch.Start(parsed.inputs);
     if (batch.running()) loop.exec();
 
-    int added = 0, skipped = 0, noSymbol = 0;
+    int added = 0, skipped = recordingsLeftOut, noSymbol = 0;
     for (const ImportOutcome& o : batch.outcomes())
-        ++(o.result == ImportOutcome::Result::Added ? added : o.result == ImportOutcome::Result::Skipped ? skipped : noSymbol);
+        if (!recording(o))
+            ++(o.result == ImportOutcome::Result::Added ? added : o.result == ImportOutcome::Result::Skipped ? skipped : noSymbol);
     out << Tr("Set %1: %2 added, %3 skipped, %4 without a symbol.").arg(parsed.set).arg(added).arg(skipped).arg(noSymbol)
         << Qt::endl;
     return skipped + noSymbol > 0 ? kSomeLeftOut : kAllWhole;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/AccessOptions.h"
+
+#include <QString>
+
+#include <variant>
+
+class QCommandLineParser;
+class QTextStream;
+
+namespace lumari {
+
+// The access options of "lumari-teacher learner": --screen window|full,
+// --scan off|MS, --scan-mode auto|step, --scan-keys KEYS, --debounce MS,
+// --dwell off|MS, --speak off|word, --task match|spoken.
+void AddAccessOptions(QCommandLineParser& parser);
+inline constexpr const char* kAccessUsage =
+    "[--screen window|full] [--scan off|MS] [--scan-mode auto|step] [--scan-keys KEYS] [--debounce MS] "
+    "[--dwell off|MS] [--speak off|word] [--task match|spoken]";
+// The settings with the options given applied, or the sentence saying which value is wrong.
+std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const QCommandLineParser& parser);
+// One "key: value" line each, as the plan's.
+void PrintAccess(QTextStream& out, const AccessOptions& access);
+
+}  // namespace lumari

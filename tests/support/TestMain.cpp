@@ -1,5 +1,6 @@
-// Runs the tests with real widgets offscreen (unless a display is chosen) and a settings folder
-// of their own, so the user's stored options and statistics are never touched.
+// Runs the tests with real widgets offscreen (unless a display is chosen), in a home of their own:
+// settings, data (the history, the desktop's trash), cache and the working folder all lie in one
+// temporary folder, so the user's files and the checkout are never touched.
 #include "platform/Geometry.h"
 
 #include <QApplication>
@@ -11,8 +12,18 @@
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QTemporaryDir home;
+    if (!home.isValid()) return qCritical("no temporary folder"), 1;
+    // A trash Qt cannot make falls back to the working folder: the data folder exists, and so does
+    // the working folder, apart from the checkout.
+    // Another copy of the program that a test runs shares the home of the test's process.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        if (qEnvironmentVariableIsSet("LUMARI_TEST_COPY")) break;
+        const QString path = home.filePath(QString::fromLatin1(name).toLower());
+        QDir().mkpath(path);
+        qputenv(name, QFile::encodeName(path));
+        if (QByteArray(name) == "HOME") QDir::setCurrent(path);
+    }
     QApplication app(argc, argv);
     lumari::InstallDialogFontSubstitutes();
     QApplication::setFont(lumari::DialogFont());

@@ -1,5 +1,6 @@
 #include "support/TestServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <stdexcept>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lumari::test {
@@ -42,12 +42,39 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body)
 {
     const QByteArray dir = QFile::encodeName(folder), top = QFile::encodeName(QFileInfo(folder).path());
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
+    // Root is the user "nobody" for the body only, in every thread (no child process: this one has threads),
+    // real ids too, as access checks use them; root is kept as the saved id to come back.
+    const bool root = ::geteuid() == 0;
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        if (root) (void)::setresuid(0, 0, 0), (void)::setresgid(0, 0, 0);
+        ::chmod(dir, 0755), ::chmod(top, 0700);
+    });
     if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0) return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 9 : body());
-    int status = -1;
-    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (root && (::setresgid(65534, 65534, 0) != 0 || ::setresuid(65534, 65534, 0) != 0)) return -1;
+    return body();
+}
+
+bool IsOtherCopy() { return qEnvironmentVariableIsSet("LUMARI_TEST_COPY"); }
+
+OtherCopy::OtherCopy() : process_(std::make_unique<QProcess>())
+{
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LUMARI_TEST_COPY", "1");
+    process_->setProcessEnvironment(environment);
+    process_->setStandardOutputFile(QProcess::nullDevice());
+    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_->start(QCoreApplication::applicationFilePath(),
+                    {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+}
+
+OtherCopy::~OtherCopy() { process_->waitForFinished(-1); }
+
+bool OtherCopy::Passed()
+{
+    process_->waitForFinished(-1);
+    return process_->error() == QProcess::UnknownError && process_->exitStatus() == QProcess::NormalExit &&
+           process_->exitCode() == 0;
 }
 
 AppFolder::AppFolder() { Check(dir_.isValid(), "a temporary folder"); }

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QProcess>
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <functional>
 #include <vector>
 
@@ -49,9 +51,24 @@ QStringList Tree(const QString& root);
 // A file's bytes, "<none>" when it cannot be read; and writing one, making its folder first.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
-// Runs `body` in a child process while `folder` is read-only and its parent open to all, as another
-// user when run as root (who may write anywhere); the child's exit status, -1 when it did not exit.
+// Runs `body` while `folder` is read-only and its parent open to all, as another user when run as
+// root (who may write anywhere); what it returns, -1 when the folder or the user could not be had.
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body);
+
+// Another copy of the program, running beside this one: the current test run again by this test
+// program in a process of its own, sharing this process's home and settings folder. In that
+// process IsOtherCopy() is true, and the test does the copy's part only.
+bool IsOtherCopy();
+class OtherCopy {
+public:
+    OtherCopy();
+    ~OtherCopy();
+    // Waits for the copy's end: whether its part passed.
+    bool Passed();
+
+private:
+    std::unique_ptr<QProcess> process_;
+};
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+#include <latch>
 #include <thread>
 
 namespace lumari::test {
@@ -215,7 +216,9 @@ TEST(History, TwoWritersAtOnceBothKeepEveryGame)
     constexpr int kGames = 20, kRounds = 50;
     std::vector<RoundRecord> rounds(kRounds, Round("a.jpg", Wrong));
     std::atomic<int> failures = 0;
+    std::latch together(3);
     auto writer = [&](const QString& learner) {
+        together.arrive_and_wait();
         const auto opened = OpenHistory(folder.file());
         if (!opened.connection) return void(failures += kGames);
         for (int n = 0; n < kGames; ++n) try {

@@ -161,15 +161,14 @@ TEST(SettingsStore, LockedIncrementsFromCopiesRunningAtOnceAllCount)
         SettingsStore settings;
         for (int n = 0; n < kTimes; ++n) {  // a lost update would show in the total
             const auto lock = settings.Lock(keys::kApp);
-            settings.Save(keys::kApp, keys::kStatistics, "Used",
-                          QString::number(settings.Get(keys::kApp, keys::kStatistics, "Used", "0").toInt() + 1));
+            settings.Save(keys::kApp, keys::kStatistics, "Used", QString::number(settings.Get(keys::kApp, keys::kStatistics, "Used", "0").toInt() + 1));
         }
         return;
     }
     World w;
-    std::vector<std::unique_ptr<OtherCopy>> copies;
-    for (int n = 0; n < kCopies; ++n) copies.push_back(std::make_unique<OtherCopy>());
-    for (const auto& copy : copies) EXPECT_TRUE(copy->Passed());
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int n = 0; n < kCopies; ++n) copies.push_back(StartOtherCopy());
+    for (const auto& copy : copies) EXPECT_TRUE(Passed(*copy));
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), QString::number(kCopies * kTimes));
 }
 
@@ -191,7 +190,7 @@ TEST(SettingsStore, AVersionWrittenByAnotherCopyWithinOneTickIsReadAgain)
     w.Store(keys::kStatistics, "Used", "41");
     ASSERT_TRUE(Stamp(SettingsFilePath(), kTick));
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "41");  // this copy holds version 41 now
-    ASSERT_TRUE(OtherCopy().Passed() && Stamp(SettingsFilePath(), kTick));
+    ASSERT_TRUE(Passed(*StartOtherCopy()) && Stamp(SettingsFilePath(), kTick));
     const auto lock = w.settings.Lock(keys::kApp);
     EXPECT_EQ(w.Stored(keys::kStatistics, "Used"), "42");
 }

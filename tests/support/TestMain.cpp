@@ -1,6 +1,5 @@
-// Runs the tests with real widgets offscreen (unless a display is chosen), in a home of their own:
-// settings, data (the history, the desktop's trash), cache and the working folder all lie in one
-// temporary folder, so the user's files and the checkout are never touched.
+// Runs the tests with real widgets offscreen (unless a display is chosen), in a temporary home of their own
+// (settings, data with the history and the trash, cache, working folder): no user's file or the checkout is touched.
 #include "platform/Geometry.h"
 
 #include <QApplication>
@@ -13,10 +12,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    if (!home.isValid()) return qCritical("no temporary folder"), 1;
-    // A trash Qt cannot make falls back to the working folder: the data folder exists, and so does
-    // the working folder, apart from the checkout.
-    // Another copy of the program that a test runs shares the home of the test's process.
+    // The data folder exists (a trash Qt cannot make falls back to the working folder), and the working
+    // folder is not the checkout. Another copy of the program that a test runs shares this home.
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
         if (qEnvironmentVariableIsSet("LUMARI_TEST_COPY")) break;
         const QString path = home.filePath(QString::fromLatin1(name).toLower());

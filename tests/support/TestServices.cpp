@@ -42,39 +42,36 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body)
 {
     const QByteArray dir = QFile::encodeName(folder), top = QFile::encodeName(QFileInfo(folder).path());
-    // Root is the user "nobody" for the body only, in every thread (no child process: this one has threads),
-    // real ids too, as access checks use them; root is kept as the saved id to come back.
+    // Root is "nobody" for the body only, in every thread (no child: this process has threads), real ids too
+    // as access checks use them; root stays the saved id to come back to.
     const bool root = ::geteuid() == 0;
     const std::shared_ptr<void> restore(nullptr, [&](void*) {
         if (root) (void)::setresuid(0, 0, 0), (void)::setresgid(0, 0, 0);
         ::chmod(dir, 0755), ::chmod(top, 0700);
     });
-    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0) return -1;
-    if (root && (::setresgid(65534, 65534, 0) != 0 || ::setresuid(65534, 65534, 0) != 0)) return -1;
+    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0 || (root && (::setresgid(65534, 65534, 0) != 0 || ::setresuid(65534, 65534, 0) != 0))) return -1;
     return body();
 }
 
 bool IsOtherCopy() { return qEnvironmentVariableIsSet("LUMARI_TEST_COPY"); }
 
-OtherCopy::OtherCopy() : process_(std::make_unique<QProcess>())
+std::unique_ptr<QProcess> StartOtherCopy()
 {
     const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    auto copy = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LUMARI_TEST_COPY", "1");
-    process_->setProcessEnvironment(environment);
-    process_->setStandardOutputFile(QProcess::nullDevice());
-    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_->start(QCoreApplication::applicationFilePath(),
-                    {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    copy->setProcessEnvironment(environment);
+    copy->setStandardOutputFile(QProcess::nullDevice());
+    copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    copy->start(QCoreApplication::applicationFilePath(), {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    return copy;
 }
 
-OtherCopy::~OtherCopy() { process_->waitForFinished(-1); }
-
-bool OtherCopy::Passed()
+bool Passed(QProcess& copy)
 {
-    process_->waitForFinished(-1);
-    return process_->error() == QProcess::UnknownError && process_->exitStatus() == QProcess::NormalExit &&
-           process_->exitCode() == 0;
+    copy.waitForFinished(-1);
+    return copy.error() == QProcess::UnknownError && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
 }
 
 AppFolder::AppFolder() { Check(dir_.isValid(), "a temporary folder"); }

@@ -55,20 +55,11 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 // root (who may write anywhere); what it returns, -1 when the folder or the user could not be had.
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body);
 
-// Another copy of the program, running beside this one: the current test run again by this test
-// program in a process of its own, sharing this process's home and settings folder. In that
-// process IsOtherCopy() is true, and the test does the copy's part only.
+// Another copy of the program: this test run again by this test program in a process of its own, with this
+// one's home, where IsOtherCopy() is true and the test does the copy's part only. Passed() waits for its end.
 bool IsOtherCopy();
-class OtherCopy {
-public:
-    OtherCopy();
-    ~OtherCopy();
-    // Waits for the copy's end: whether its part passed.
-    bool Passed();
-
-private:
-    std::unique_ptr<QProcess> process_;
-};
+std::unique_ptr<QProcess> StartOtherCopy();
+bool Passed(QProcess& copy);
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();

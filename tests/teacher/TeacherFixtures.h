@@ -68,10 +68,6 @@ inline bool Finishes(ImportBatch& batch)
 }
 
 // Runs a batch to its end.
-inline void RunToEnd(ImportBatch& batch, const QStringList& inputs, Fit fit = Fit::Whole)
-{
-    batch.Start(inputs, fit);
-    ASSERT_TRUE(Finishes(batch));
-}
+inline void RunToEnd(ImportBatch& batch, const QStringList& inputs, Fit fit = Fit::Whole) { batch.Start(inputs, fit); ASSERT_TRUE(Finishes(batch)); }
 
 }  // namespace lumari::test

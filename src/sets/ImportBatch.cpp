@@ -3,6 +3,7 @@
 #include "sets/SymbolMaker.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 namespace lumari {
 
@@ -82,8 +83,9 @@ void ImportBatch::Expanded(std::vector<ImportItem> items)
         if (pair.image.isEmpty()) halves_.insert(pair.name.toUpper(), pair.name);
     }
     taken_ = TakenNames(names);
+    const QPointer<ImportBatch> alive(this);
     emit progressed(0, total());
-    Dispatch();
+    if (alive) Dispatch();
 }
 
 ImportBatch::Claim ImportBatch::ClaimName(const QString& fileName)
@@ -117,7 +119,7 @@ void ImportBatch::Dispatch()
         const int index = dispatched_++;
         const ImportItem& item = items_[std::size_t(index)];
         if (!item.refused.isEmpty()) {
-            Done(index, {ImportOutcome::Result::Skipped, item.shown, item.path, {}, item.refused, {}}, {});
+            if (!Done(index, {ImportOutcome::Result::Skipped, item.shown, item.path, {}, item.refused, {}}, {})) return;
             continue;
         }
         const Claim claim = ClaimName(QFileInfo(item.path).fileName());
@@ -132,8 +134,7 @@ void ImportBatch::Dispatch()
                     this,
                     [this, index, outcome = std::move(outcome), claim]() mutable {
                         --inFlight_;
-                        Done(index, std::move(outcome), claim);
-                        Dispatch();
+                        if (Done(index, std::move(outcome), claim)) Dispatch();
                     },
                     Qt::QueuedConnection);
             }
@@ -143,8 +144,10 @@ void ImportBatch::Dispatch()
     if (inFlight_ == 0 && next_ == dispatched_ && (canceled_ || dispatched_ == total())) Finish();
 }
 
-void ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
+bool ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
 {
+    // A page closed from a slot told of a result deletes the batch: nothing of it is touched after.
+    const QPointer<ImportBatch> alive(this);
     if (outcome.result == ImportOutcome::Result::Skipped && !claim.name.isEmpty()) Release(claim);
     waiting_.emplace(index, std::move(outcome));
     // Told in the order of the input, whatever order the threads finish in.
@@ -153,8 +156,10 @@ void ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
         waiting_.erase(waiting_.begin());
         ++next_;
         emit imported(outcomes_.back());
+        if (!alive) return false;
     }
     emit progressed(next_, total());
+    return !alive.isNull();
 }
 
 void ImportBatch::Finish()

@@ -79,7 +79,8 @@ private:
     void Dispatch();
     Claim ClaimName(const QString& fileName);
     void Release(const Claim& claim);
-    void Done(int index, ImportOutcome outcome, Claim claim);
+    // Whether the batch still lives: a slot may delete it.
+    bool Done(int index, ImportOutcome outcome, Claim claim);
     void Finish();
     // One file, on a worker thread.
     static ImportOutcome Run(const Job& job, const SymbolMaker* symbols);

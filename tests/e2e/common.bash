@@ -23,8 +23,10 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
+# Nothing the journey or the program writes by a relative path lands in the checkout.
+cd "$WORK"
 cp -r "$APP_DIR" "$WORK/app"
-export HOME=$WORK XDG_CONFIG_HOME=$WORK/config QT_QPA_PLATFORM=xcb
+export HOME=$WORK XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_CACHE_HOME=$WORK/cache QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME"
 INI=$XDG_CONFIG_HOME/K.Orvel-Lumari.ini
 

@@ -6,7 +6,7 @@
 . "$2/common.bash" "$@" pdftotext
 colour_set four red blue '#00ff00' yellow
 printf '[GeneralSettings]\nImagesSet=four\nMaxPlaceholders=2\nPlaySounds=0\nWayToWork=2\n[Learners]\nCurrent=Ann\n' >"$INI"
-HISTORY=$HOME/.local/share/lumari/history.sqlite
+HISTORY=$XDG_DATA_HOME/lumari/history.sqlite
 sql() { /usr/bin/python3 -c 'import sqlite3, sys; print(" ".join(":".join(map(str, r)) for r in sqlite3.connect(sys.argv[1]).execute(sys.argv[2])))' "$HISTORY" "$1"; }
 
 # A new game's first round drawn; the next round drawn, or the failure.

@@ -236,6 +236,8 @@ TEST(AnswerInput, EachGestureCountsAsTheLearnerMeantIt)
          [](Game& g) { QTest::mouseDClick(g.window->windowHandle(), Qt::LeftButton, {}, g.At(g.Position(true))); }, 2, 1, 0, 1},
         // The only placeholder is always right: the second click answers the next round.
         {"two slow clicks on one spot", 1, [](Game& g) { g.Click(0); g.Click(0); }, 3, 2, 0, 2},
+        // A release whose press went elsewhere (to a widget gone since) is no click.
+        {"a click, then a release alone", 1, [](Game& g) { g.Click(0); QTest::mouseRelease(g.Picture(0), Qt::LeftButton); }, 2, 1, 0, 1},
         {"digit of the right symbol", 3, [](Game& g) { g.Key(Qt::Key_1 + g.Position(true)); }, 2, 1, 0, 1},
         {"digit of a wrong symbol, twice", 3,
          [](Game& g) { for (int i = 0; i < 2; ++i) g.Key(Qt::Key_1 + g.Position(false)); }, 1, 0, 1, 2},

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+#include <latch>
 #include <thread>
 
 namespace lumari::test {
@@ -212,12 +213,16 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
 TEST(History, TwoWritersAtOnceBothKeepEveryGame)
 {
     HistoryFolder folder;
-    OpenHistory(folder.file());
+    QDir().mkpath(folder.path() + "/lumari");
+    CreateFirstVersion(HistoryConnection(folder.file()).db());  // an older program's: both bring it up to date
     constexpr int kGames = 20, kRounds = 50;
     std::vector<RoundRecord> rounds(kRounds, Round("a.jpg", Wrong));
     std::atomic<int> failures = 0;
+    std::latch together(3);
     auto writer = [&](const QString& learner) {
+        together.arrive_and_wait();
         const auto opened = OpenHistory(folder.file());
+        if (!opened.connection) return void(failures += kGames);
         for (int n = 0; n < kGames; ++n) try {
             WriteSession(opened.connection->db(), Game(At("2026-12-07T10:00:00"), "S", rounds, learner));
         } catch (const HistoryError&) { ++failures; }

@@ -1,5 +1,5 @@
-// Runs the tests with real widgets offscreen (unless a display is chosen) and a settings folder
-// of their own, so the user's stored options and statistics are never touched.
+// Runs the tests with real widgets offscreen (unless a display is chosen), in a temporary home of their own
+// (settings, data with the history and the trash, cache, working folder): no user's file or the checkout is touched.
 #include "platform/Geometry.h"
 
 #include <QApplication>
@@ -11,8 +11,16 @@
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QTemporaryDir home;
+    // The data folder exists (a trash Qt cannot make falls back to the working folder), and the working
+    // folder is not the checkout. Another copy of the program that a test runs shares this home.
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        if (qEnvironmentVariableIsSet("LUMARI_TEST_COPY")) break;
+        const QString path = home.filePath(QString::fromLatin1(name).toLower());
+        QDir().mkpath(path);
+        qputenv(name, QFile::encodeName(path));
+        if (QByteArray(name) == "HOME") QDir::setCurrent(path);
+    }
     QApplication app(argc, argv);
     lumari::InstallDialogFontSubstitutes();
     QApplication::setFont(lumari::DialogFont());

@@ -1,5 +1,6 @@
 #include "support/TestServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <stdexcept>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace lumari::test {
@@ -42,12 +42,36 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body)
 {
     const QByteArray dir = QFile::encodeName(folder), top = QFile::encodeName(QFileInfo(folder).path());
-    const std::shared_ptr<void> restore(nullptr, [&](void*) { ::chmod(dir, 0755), ::chmod(top, 0700); });
-    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0) return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 9 : body());
-    int status = -1;
-    return ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // Root is "nobody" for the body only, in every thread (no child: this process has threads), real ids too
+    // as access checks use them; root stays the saved id to come back to.
+    const bool root = ::geteuid() == 0;
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        if (root) (void)::setresuid(0, 0, 0), (void)::setresgid(0, 0, 0);
+        ::chmod(dir, 0755), ::chmod(top, 0700);
+    });
+    if (::chmod(top, 0755) != 0 || ::chmod(dir, 0555) != 0 || (root && (::setresgid(65534, 65534, 0) != 0 || ::setresuid(65534, 65534, 0) != 0))) return -1;
+    return body();
+}
+
+bool IsOtherCopy() { return qEnvironmentVariableIsSet("LUMARI_TEST_COPY"); }
+
+std::unique_ptr<QProcess> StartOtherCopy()
+{
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    auto copy = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LUMARI_TEST_COPY", "1");
+    copy->setProcessEnvironment(environment);
+    copy->setStandardOutputFile(QProcess::nullDevice());
+    copy->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    copy->start(QCoreApplication::applicationFilePath(), {QString("--gtest_filter=%1.%2").arg(test.test_suite_name(), test.name())});
+    return copy;
+}
+
+bool Passed(QProcess& copy)
+{
+    copy.waitForFinished(-1);
+    return copy.error() == QProcess::UnknownError && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0;
 }
 
 AppFolder::AppFolder() { Check(dir_.isValid(), "a temporary folder"); }

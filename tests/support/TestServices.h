@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QProcess>
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 #include <functional>
 #include <vector>
 
@@ -50,9 +52,15 @@ QStringList Tree(const QString& root);
 // A file's bytes, "<none>" when it cannot be read; and writing one, making its folder first.
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
-// Runs `body` in a child process while `folder` is read-only and its parent open to all, as another
-// user when run as root (who may write anywhere); the child's exit status, -1 when it did not exit.
+// Runs `body` while `folder` is read-only and its parent open to all, as another user when run as
+// root (who may write anywhere); what it returns, -1 when the folder or the user could not be had.
 int InReadOnlyFolder(const QString& folder, const std::function<int()>& body);
+
+// Another copy of the program: this test run again by this test program in a process of its own, with this
+// one's home, where IsOtherCopy() is true and the test does the copy's part only. Passed() waits for its end.
+bool IsOtherCopy();
+std::unique_ptr<QProcess> StartOtherCopy();
+bool Passed(QProcess& copy);
 
 // The real settings file of the application used by the tests.
 QString SettingsFilePath();

@@ -73,8 +73,7 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
     w.app.WriteFile("in/apple.png", Encoded(Quarters({80, 40}), "png"));
     w.app.WriteFile("in/notes.txt", "not a picture");
     page->AddPictures({w.app("in")});
-    QSignalSpy finished(page->batch(), &ImportBatch::finished);
-    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(Finishes(*page->batch()));
     EXPECT_EQ(Shown(), (QStringList{"apple proposed", "bee no image", "IMG_0001 no symbol unnamed", "owl"}));
     EXPECT_EQ(w.boxes.Texts(), (QStringList{"Some files were not added:\nskipped: notes.txt: not a picture"}));
     Choose("apple");
@@ -113,6 +112,10 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     Button("Play it")->click();
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
+    // Renamed, it stays the game's set.
+    w.boxes.replies = {"Farm"};
+    Button("Rename…")->click();
+    EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "Farm");
 }
 
 // Deleting asks first, as a question; No keeps every picture where it is.
@@ -132,14 +135,22 @@ TEST_F(Page, FillTheBoxCropsThePictureJustAdded)
 {
     w.app.WriteFile("in/square.png", Encoded(Quarters({100, 100}), "png"));
     page->AddPictures({w.app("in/square.png")});
-    QSignalSpy finished(page->batch(), &ImportBatch::finished);
-    ASSERT_TRUE(finished.wait(30000));
+    ASSERT_TRUE(Finishes(*page->batch()));
     const QString stored = w.app("Set_Zoo/Images/square.jpg");
     EXPECT_EQ(ColourAt(QImage(stored), 100, 300), "white");  // whole, on white
     Choose("square");
     page->panel()->findChild<QCheckBox*>()->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ColourAt(QImage(stored), 100, 150) == "red"; }, 10000));
     EXPECT_EQ(ColourAt(QImage(stored), 1100, 450), "yellow");
+    // A pair of an earlier session asks for its original once: whole again, it is not asked.
+    const QString owl = w.app("Set_Zoo/Images/owl.jpg");
+    dialogs.pictures = {w.app("in/square.png")};
+    Choose("owl");
+    page->panel()->findChild<QCheckBox*>()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ColourAt(QImage(owl), 100, 150) == "red"; }, 10000));
+    dialogs.pictures = {};
+    page->panel()->findChild<QCheckBox*>()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ColourAt(QImage(owl), 100, 300) == "white"; }, 10000));
 }
 
 }  // namespace lumari::test

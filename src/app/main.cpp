@@ -1,11 +1,13 @@
 #include "app/GameFlow.h"
 #include "game/SteadyStopwatch.h"
+#include "history/GamePlan.h"
 #include "history/GameRecording.h"
 #include "history/HistoryFile.h"
 #include "history/SessionRecorder.h"
 #include "history/WallClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
+#include "platform/Notifier.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "state/Module1.h"
@@ -37,6 +39,13 @@ int main(int argc, char* argv[])
     const lumari::SystemWallClock wallClock;
     lumari::SessionRecorder recorder(wallClock, services.settings);
     lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
+    flow.PlanGames([&](const lumari::GameOptions& options) {
+        const lumari::GamePlan game = lumari::PlanForCurrentLearner(services.settings, lumari::DefaultHistoryPath(),
+                                                                    options.ImagesSet, wallClock.Now().date());
+        if (!game.keptAside.isEmpty())
+            lumari::BoxesNotifier(services.boxes).Tell(lumari::Severity::Warning, lumari::HistoryNotice({game.keptAside, {}}));
+        return game.plan;
+    });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;

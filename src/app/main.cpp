@@ -7,7 +7,6 @@
 #include "history/WallClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
-#include "platform/Notifier.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "state/Module1.h"
@@ -40,11 +39,8 @@ int main(int argc, char* argv[])
     lumari::SessionRecorder recorder(wallClock, services.settings);
     lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
     flow.PlanGames([&](const lumari::GameOptions& options) {
-        const lumari::GamePlan game = lumari::PlanForCurrentLearner(services.settings, lumari::DefaultHistoryPath(),
-                                                                    options.ImagesSet, wallClock.Now().date());
-        if (!game.keptAside.isEmpty())
-            lumari::BoxesNotifier(services.boxes).Tell(lumari::Severity::Warning, lumari::HistoryNotice({game.keptAside, {}}));
-        return game.plan;
+        return lumari::PlanForCurrentLearner(services.settings, lumari::DefaultHistoryPath(), options.ImagesSet,
+                                             wallClock.Now().date());
     });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });

@@ -1,30 +1,36 @@
 #include "history/GamePlan.h"
 
-#include "history/HistoryFile.h"
 #include "history/LearnerPlans.h"
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
 
 #include <QFileInfo>
+#include <QSqlDatabase>
 
 namespace lumari {
 
-GamePlan PlanForCurrentLearner(Settings& settings, const QString& historyPath, const QString& set, const QDate& today)
+TeachingPlan PlanForCurrentLearner(Settings& settings, const QString& historyPath, const QString& set, const QDate& today)
 {
-    GamePlan game;
     const QString learner = CurrentLearner(settings);
     // Without a learner, or before any history, the game is the described one.
-    if (learner.isEmpty() || !QFileInfo::exists(historyPath)) return game;
-    const OpenedHistory history = OpenHistory(historyPath);
-    game.keptAside = history.keptAside;
-    if (!history.connection) return game;
-    try {
-        if (const std::optional<Learner> found = FindLearner(history.connection->db(), learner))
-            game.plan = PlanForGame(history.connection->db(), found->id, set, today);
-    } catch (const HistoryError&) {
-        game.plan = {};
+    if (learner.isEmpty() || !QFileInfo::exists(historyPath)) return {};
+    const QString name = QStringLiteral("lumari-game-plan");
+    TeachingPlan plan;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(historyPath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000"));
+        try {
+            if (db.open())
+                if (const std::optional<Learner> found = FindLearner(db, learner))
+                    plan = PlanForGame(db, found->id, set, today);
+        } catch (const HistoryError&) {
+            plan = {};  // damaged, or of an older version: no plan this time
+        }
+        db.close();
     }
-    return game;
+    QSqlDatabase::removeDatabase(name);
+    return plan;
 }
 
 }  // namespace lumari

@@ -47,6 +47,9 @@ public:
     // results' load (the statistics folded in, its boxes shown). Hooks
     // run in the order they were added, outside the click that ended the game.
     void AtGameEnd(std::function<void()> hook) { atGameEnd_.push_back(std::move(hook)); }
+    // Gives each game its teaching plan, from the options it is played with,
+    // as it starts. Without one, every game is played with no plan.
+    void PlanGames(std::function<TeachingPlan(const GameOptions&)> planner) { planner_ = std::move(planner); }
 
     // Shows the options window. False when its start-up refused to run: no
     // window is left and the program ends.
@@ -68,6 +71,7 @@ private:
     Statistics statistics_;
     GameObservers observers_;
     std::vector<std::function<void()>> atGameEnd_;
+    std::function<TeachingPlan(const GameOptions&)> planner_;
     // Keeps the program running from the game window's close to the results window's showing.
     std::unique_ptr<QEventLoopLocker> ending_;
     QPointer<frmApertura> options_;

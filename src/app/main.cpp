@@ -1,5 +1,6 @@
 #include "app/GameFlow.h"
 #include "game/SteadyStopwatch.h"
+#include "history/GamePlan.h"
 #include "history/GameRecording.h"
 #include "history/HistoryFile.h"
 #include "history/SessionRecorder.h"
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
     const lumari::SystemWallClock wallClock;
     lumari::SessionRecorder recorder(wallClock, services.settings);
     lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
+    flow.PlanGames([&](const lumari::GameOptions& options) {
+        return lumari::PlanForCurrentLearner(services.settings, lumari::DefaultHistoryPath(), options.ImagesSet,
+                                             wallClock.Now().date());
+    });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;

@@ -18,7 +18,7 @@ bool IsRightAnswer(const RoundState& round, int index)
 }
 
 AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options, GameTally& tally, RoundState& round,
-                            int index)
+                            int index, bool prompted)
 {
     ErrorTrap trap(services.boxes, QStringLiteral("Simbolo_Click"));
     AnswerOutcome answer;
@@ -32,7 +32,9 @@ AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options
         trap([&] { counter = AddInt32(counter, 1); });
         round.firstAnswerPending = false;
     }
-    const QString& sound = answer.right ? options.SoundOk : options.SoundWrong;
+    const QString sound = answer.right && prompted ? QString::fromLatin1(kPromptedSound)
+                          : answer.right            ? options.SoundOk
+                                                    : options.SoundWrong;
     if (!sound.isEmpty() && options.PlaySounds)
         API_PlaySound(services, SetLayout(services.files.AppPath()).Sound(sound));
     return answer;

@@ -22,8 +22,12 @@ struct AnswerOutcome {
 // in the tally, and the answer's sound is started when sounds are on and one
 // is chosen.
 // A right answer ends the round: the next one is started by the caller,
-// after the sound has started.
+// after the sound has started. With a teaching plan, a right answer given
+// with a prompt on show plays the prompted sound instead, when sounds are on.
 AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options, GameTally& tally, RoundState& round,
-                            int index);
+                            int index, bool prompted = false);
+
+// The sound of a right answer given with a prompt, in Sounds.
+inline constexpr const char* kPromptedSound = "prompted.wav";
 
 }  // namespace lumari

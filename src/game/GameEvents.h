@@ -2,18 +2,15 @@
 
 #include "game/GameOptions.h"
 #include "game/GameTally.h"
+#include "game/MonotonicTime.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <chrono>
+#include <optional>
 #include <vector>
 
 namespace lumari {
-
-// Monotonic time of the game's events: response times are differences of
-// these, unaffected by changes of the wall clock.
-using MonotonicTime = std::chrono::steady_clock::time_point;
 
 // The source of that time; the real one reads steady_clock, tests step it.
 class Stopwatch {
@@ -48,6 +45,11 @@ struct AnswerEvent {
     bool first = false;
 };
 
+// With a teaching plan, the round on show prompts: its distractors dim or hide.
+struct PromptShownEvent {
+    MonotonicTime at;
+};
+
 // The round on show was left by "Change set".
 struct RoundSkippedEvent {
     MonotonicTime at;
@@ -61,6 +63,7 @@ struct GameEndedEvent {
     MonotonicTime at;
     bool roundOnShow = false;
     GameTally tally;
+    std::optional<int> distractorLevel{};  // distractor fading's level to keep for the learner and set
 };
 
 // Told what happens in a game, in the order it happens. Each call is made on
@@ -71,6 +74,7 @@ public:
     virtual void GameStarted(const GameStartedEvent&) noexcept {}
     virtual void RoundShown(const RoundShownEvent&) noexcept {}
     virtual void Answered(const AnswerEvent&) noexcept {}
+    virtual void PromptShown(const PromptShownEvent&) noexcept {}
     virtual void RoundSkipped(const RoundSkippedEvent&) noexcept {}
     virtual void GameEnded(const GameEndedEvent&) noexcept {}
 };
@@ -84,6 +88,7 @@ public:
     void GameStarted(const GameStartedEvent& e) noexcept override { Tell(&GameObserver::GameStarted, e); }
     void RoundShown(const RoundShownEvent& e) noexcept override { Tell(&GameObserver::RoundShown, e); }
     void Answered(const AnswerEvent& e) noexcept override { Tell(&GameObserver::Answered, e); }
+    void PromptShown(const PromptShownEvent& e) noexcept override { Tell(&GameObserver::PromptShown, e); }
     void RoundSkipped(const RoundSkippedEvent& e) noexcept override { Tell(&GameObserver::RoundSkipped, e); }
     void GameEnded(const GameEndedEvent& e) noexcept override { Tell(&GameObserver::GameEnded, e); }
 

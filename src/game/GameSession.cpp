@@ -5,6 +5,9 @@
 #include "platform/PathResolver.h"
 #include "state/SetLayout.h"
 
+#include <QSet>
+
+#include <algorithm>
 #include <utility>
 
 namespace lumari {
@@ -14,6 +17,10 @@ GameSession::GameSession(const Services& services, GameOptions options, const St
     : services_(services), options_(std::move(options)), stopwatch_(stopwatch), observer_(observer),
       shownSize_(std::move(shownSize)), pipeline_(services.pictures)
 {
+    if (options_.plan.Active()) {
+        coach_.emplace(options_.plan);
+        positions_.emplace(services_.random);
+    }
 }
 
 // Decodings not begun are dropped with the pipeline; one under way is finished first.
@@ -35,10 +42,17 @@ ShownRound GameSession::Answer(int position)
 {
     if (ended_) return {};
     const MonotonicTime at = stopwatch_.Now();
+    const bool prompted = coach_ && roundOnShow_ && coach_->State().prompt;
     // Its boxes come before the next round is put on show.
-    const AnswerOutcome answer = Simbolo_Click(services_, options_, tally_, game_.round, position);
+    const AnswerOutcome answer = Simbolo_Click(services_, options_, tally_, game_.round, position, prompted);
     // Before any round was shown every placeholder is empty, and an answer belongs to no round.
-    if (answer.judged && roundOnShow_) Tell(&GameObserver::Answered, AnswerEvent{at, position, answer.right, answer.first});
+    if (answer.judged && roundOnShow_) {
+        Tell(&GameObserver::Answered, AnswerEvent{at, position, answer.right, answer.first});
+        if (coach_) {
+            coach_->Answered(at, answer.right);
+            TellPrompt(at);
+        }
+    }
     if (!answer.right) return {};
     roundOnShow_ = false;
     return NextRound();
@@ -59,6 +73,33 @@ void GameSession::Close()
     if (!ended_) End(roundOnShow_);
 }
 
+PromptState GameSession::Prompt() const { return coach_ && roundOnShow_ ? coach_->State() : PromptState{}; }
+
+std::optional<qint64> GameSession::MsToPrompt() const
+{
+    if (!coach_ || !roundOnShow_) return std::nullopt;
+    const std::optional<MonotonicTime> due = coach_->PromptDue();
+    if (!due) return std::nullopt;
+    return std::max<qint64>(0, std::chrono::ceil<std::chrono::milliseconds>(*due - stopwatch_.Now()).count());
+}
+
+PromptState GameSession::TimePassed()
+{
+    if (coach_ && roundOnShow_ && !ended_) {
+        const MonotonicTime now = stopwatch_.Now();
+        coach_->TimePassed(now);
+        TellPrompt(now);
+    }
+    return Prompt();
+}
+
+void GameSession::TellPrompt(MonotonicTime at)
+{
+    if (promptTold_ || !coach_->State().prompt) return;
+    promptTold_ = true;
+    Tell(&GameObserver::PromptShown, PromptShownEvent{at});
+}
+
 bool GameSession::NextRoundReady() const { return next_ && next_->pictures->Ready(); }
 
 void GameSession::End(bool roundOnShow)
@@ -66,13 +107,26 @@ void GameSession::End(bool roundOnShow)
     ended_ = true;
     roundOnShow_ = false;
     next_.reset();
-    Tell(&GameObserver::GameEnded, GameEndedEvent{stopwatch_.Now(), roundOnShow, tally_});
+    GameEndedEvent event{stopwatch_.Now(), roundOnShow, tally_};
+    if (coach_ && options_.plan.procedure == Procedure::DistractorFading) event.distractorLevel = coach_->DistractorLevel();
+    Tell(&GameObserver::GameEnded, event);
 }
 
 GameSession::Prepared GameSession::Prepare()
 {
     Prepared round;
-    round.drawn = DrawRound(services_, options_, game_);
+    std::optional<PlannedDraws> planned;
+    if (positions_) {
+        // Drawn in turn, as the rounds are: the round drawn ahead takes the next place.
+        planned.emplace();
+        planned->rightPosition = positions_->Next(PlaceholdersInUse(options_.MaxPlaceholders));
+        const QStringList names = game_.images.Names();
+        const QStringList first = DrawFirst(options_.plan, names);
+        const QSet<QString> drawnFirst(first.begin(), first.end());
+        for (int i = 0; i < names.size(); ++i)
+            if (drawnFirst.contains(names[i])) planned->imageSlots.push_back(std::int32_t(i + 1));
+    }
+    round.drawn = DrawRound(services_, options_, game_, planned ? &*planned : nullptr);
     const SetLayout layout(services_.files.AppPath());
     std::vector<PictureRequest> requests;
     for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(options_.MaxPlaceholders))) {
@@ -112,6 +166,11 @@ ShownRound GameSession::NextRound()
         RoundShownEvent event{stopwatch_.Now(), shown.imageTag, {}, shown.rightPosition};
         for (int i = 0; i < placeholders; ++i) event.symbols << shown.symbolTags[std::size_t(i)];
         Tell(&GameObserver::RoundShown, event);
+        if (coach_) {
+            promptTold_ = false;
+            coach_->RoundShown(event.at, shown.imageTag);
+            TellPrompt(event.at);
+        }
     }
     // The next round is drawn from the state this one left, so it is the one
     // Cambia would draw at the next step; its reports wait until it is shown.

@@ -5,6 +5,7 @@
 #include "game/GameTally.h"
 #include "game/PicturePipeline.h"
 #include "game/Round.h"
+#include "game/TeachingPlan.h"
 #include "platform/Services.h"
 
 #include <QSize>
@@ -49,6 +50,14 @@ public:
     // The game's window closed: the game ends, if it has not already.
     void Close();
 
+    // With a teaching plan: what the round on show draws of it now (the
+    // distractors' opacity), and when that changes next, in ms from now
+    // (none while nothing is pending). The window arms its timer for it and
+    // calls TimePassed when it fires. Without a plan, the described round.
+    PromptState Prompt() const;
+    std::optional<qint64> MsToPrompt() const;
+    PromptState TimePassed();
+
     const GameOptions& options() const { return options_; }
     const GameTally& tally() const { return tally_; }
     const GameState& game() const { return game_; }
@@ -67,6 +76,8 @@ private:
     // Cambia with the round drawn ahead.
     ShownRound NextRound();
     void End(bool roundOnShow);
+    // Tells the observers of a prompt the coach has just put on show.
+    void TellPrompt(MonotonicTime at);
 
     template <typename Event>
     void Tell(void (GameObserver::*what)(const Event&) noexcept, const Event& event) const
@@ -85,6 +96,10 @@ private:
     std::optional<Prepared> next_;
     bool roundOnShow_ = false;  // a round is on show, neither left by a right answer nor skipped
     bool ended_ = false;
+    // With a teaching plan only.
+    std::optional<PromptCoach> coach_;
+    std::optional<PositionPlan> positions_;
+    bool promptTold_ = false;  // the round's prompt has been told
 };
 
 }  // namespace lumari

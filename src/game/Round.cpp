@@ -47,12 +47,17 @@ QString NotEnoughDistinctText(int placeholders)
 
 // The draws of a round, in Cambia's order; failed draws are reported through the trap.
 RoundPlan DrawPlan(const Services& services, ErrorTrap& trap, const Catalogue& images, const Catalogue& symbols,
-                   int placeholders)
+                   int placeholders, const PlannedDraws* planned)
 {
     RoundPlan plan;
-    plan.imageSlot = Casuale(services, images.Count());
+    if (planned && !planned->imageSlots.empty()) {
+        const std::int32_t n = Casuale(services, std::int32_t(planned->imageSlots.size()));
+        plan.imageSlot = planned->imageSlots[std::size_t(std::clamp<std::int32_t>(n, 1, std::int32_t(planned->imageSlots.size())) - 1)];
+    } else {
+        plan.imageSlot = Casuale(services, images.Count());
+    }
     trap([&] { plan.imageName = images.At(plan.imageSlot); });
-    plan.rightPosition = Casuale(services, placeholders) - 1;
+    plan.rightPosition = planned ? planned->rightPosition : Casuale(services, placeholders) - 1;
     trap([&] {
         if (plan.rightPosition < 0 || plan.rightPosition >= placeholders)
             throw RuntimeError(err::SubscriptOutOfRange);
@@ -113,13 +118,14 @@ Refusal RoundRefusal(const GameOptions& options, const GameState& game)
     return Refusal::None;
 }
 
-DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game)
+DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game,
+                     const PlannedDraws* planned)
 {
     HeldBoxes held(services.boxes);
     ErrorTrap trap(held, QStringLiteral("Cambia"));
     DrawnRound drawn;
     drawn.plan = DrawPlan(services.WithBoxes(held), trap, game.images, game.symbols,
-                          PlaceholdersInUse(options.MaxPlaceholders));
+                          PlaceholdersInUse(options.MaxPlaceholders), planned);
     drawn.reports = held.Take();
     return drawn;
 }

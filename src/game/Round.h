@@ -79,12 +79,22 @@ struct DrawnRound {
     std::vector<HeldBox> reports;
 };
 
+// With a teaching plan, what replaces two of a round's draws: the image is
+// drawn among these slots of the image catalogue (those drawn first), and the
+// right symbol goes to the position the plan gives.
+struct PlannedDraws {
+    std::vector<std::int32_t> imageSlots;
+    int rightPosition = 0;
+};
+
 // Draws the image, the right position and the wrong symbols, in that order,
-// with Casuale, holding the reports of failed draws. Changes no catalogue: in
+// with Casuale, holding the reports of failed draws; with planned draws, the
+// image among their slots and the right position theirs. Changes no catalogue: in
 // controlled random mode the image leaves the catalogue when it is shown.
 // Drawn before its turn, a round is the one Cambia would draw then, as long
 // as nothing else draws a random number in between.
-DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game);
+DrawnRound DrawRound(const Services& services, const GameOptions& options, const GameState& game,
+                     const PlannedDraws* planned = nullptr);
 
 // A picture of a round: the image, or a placeholder with its symbol.
 struct RoundPicture {

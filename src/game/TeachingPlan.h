@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/GameEvents.h"
+#include "game/MonotonicTime.h"
 
 #include <QSet>
 #include <QString>

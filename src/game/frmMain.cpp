@@ -1,5 +1,6 @@
 #include "game/frmMain.h"
 
+#include "game/DistractorShade.h"
 #include "game/GameSession.h"
 #include "game/ImageBox.h"
 #include "platform/AppInfo.h"
@@ -11,6 +12,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
+
+#include <climits>
 
 
 namespace lumari {
@@ -104,6 +108,14 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
     }
 
     connect(cmdCambia_, &QPushButton::clicked, this, [this] { cmdCambia_Click(); });
+
+    if (options_.plan.Active()) {
+        shade_ = std::make_unique<DistractorShade>(Simbolo_);
+        promptTimer_ = new QTimer(this);
+        promptTimer_->setSingleShot(true);
+        promptTimer_->setTimerType(Qt::PreciseTimer);
+        connect(promptTimer_, &QTimer::timeout, this, [this] { ShowPrompt(session_->TimePassed()); });
+    }
 }
 
 frmMain::~frmMain() = default;
@@ -168,6 +180,7 @@ void frmMain::Show(const ShownRound& shown)
 {
     ShowSteps(shown, services_.boxes, [this](const ShownPicture& picture) { Put(picture); });
     if (shown.drawn) NamePictures();
+    if (shade_) ShowPrompt(session_->Prompt());
     if (shown.setEnded) close();
 }
 
@@ -177,6 +190,13 @@ void frmMain::Put(const ShownPicture& picture)
     if (picture.cleared) box->clearImage();
     else if (!picture.error) box->setImage(picture.image);
     if (picture.caption) CaptionOf(picture.target)->setText(*picture.caption);
+}
+
+void frmMain::ShowPrompt(const PromptState& state)
+{
+    shade_->Apply(state, session_->game().round);
+    if (const std::optional<qint64> ms = session_->MsToPrompt()) promptTimer_->start(int(std::min<qint64>(*ms, INT_MAX)));
+    else promptTimer_->stop();
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event)

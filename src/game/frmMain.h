@@ -13,9 +13,11 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace lumari {
 
+class DistractorShade;
 class GameSession;
 class ImageBox;
 
@@ -66,6 +68,9 @@ private:
     void NamePictures();
     ImageBox* PictureOf(int target) const;
     QLabel* CaptionOf(int target) const;
+    // With a teaching plan: draws the round's prompt as it stands, and arms
+    // the timer for its next change.
+    void ShowPrompt(const PromptState& state);
 
     Services services_;
     GameOptions options_;
@@ -77,6 +82,8 @@ private:
     QPushButton* cmdCambia_;
     std::array<QLabel*, kPlaceholderSlots> lblSimbolo_{};
     std::array<ImageBox*, kPlaceholderSlots> Simbolo_{};
+    std::unique_ptr<DistractorShade> shade_;  // with a teaching plan only
+    QTimer* promptTimer_ = nullptr;
 };
 
 }  // namespace lumari

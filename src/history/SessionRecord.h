@@ -48,6 +48,7 @@ struct SessionRecord {
     int wrong = 0;
     QString procedure{};          // the teaching plan's procedure by name, "" when not known
     std::optional<int> delayMs{}; // its delay for this game
+    std::optional<int> distractorLevel{};  // distractor fading's level at the end, kept for the learner and set
     std::vector<RoundRecord> rounds;
 };
 

@@ -38,6 +38,13 @@ void SessionRecorder::Answered(const AnswerEvent& event) noexcept
     if (event.right) roundOn_ = false;
 }
 
+void SessionRecorder::PromptShown(const PromptShownEvent& event) noexcept
+{
+    // Only a prompt before the round's first answer makes its answer prompted.
+    if (!roundOn_ || rounds_.back().firstAnswer != FirstAnswer::None) return;
+    rounds_.back().promptMs = std::chrono::duration_cast<std::chrono::milliseconds>(event.at - shownAt_).count();
+}
+
 void SessionRecorder::RoundSkipped(const RoundSkippedEvent&) noexcept
 {
     if (!roundOn_) return;
@@ -48,6 +55,7 @@ void SessionRecorder::RoundSkipped(const RoundSkippedEvent&) noexcept
 void SessionRecorder::GameEnded(const GameEndedEvent& event) noexcept
 {
     tally_ = event.tally;
+    distractorLevel_ = event.distractorLevel;
     ended_ = clock_.Now();
     roundOn_ = false;
 }
@@ -67,6 +75,11 @@ std::optional<SessionRecord> SessionRecorder::Session() const
     session.correct = tally_->SessionCorrect;
     session.wrong = tally_->SessionWrong;
     session.rounds = rounds_;
+    if (options_.plan.Active()) {
+        session.procedure = ProcedureName(options_.plan.procedure);
+        session.delayMs = options_.plan.delayMs;
+    }
+    session.distractorLevel = distractorLevel_;
     return session;
 }
 

@@ -23,6 +23,7 @@ public:
     void GameStarted(const GameStartedEvent& event) noexcept override;
     void RoundShown(const RoundShownEvent& event) noexcept override;
     void Answered(const AnswerEvent& event) noexcept override;
+    void PromptShown(const PromptShownEvent& event) noexcept override;
     void RoundSkipped(const RoundSkippedEvent& event) noexcept override;
     void GameEnded(const GameEndedEvent& event) noexcept override;
 
@@ -36,6 +37,7 @@ private:
     Settings& settings_;
     GameOptions options_;
     std::optional<GameTally> tally_;  // told at the game's end
+    std::optional<int> distractorLevel_;
     QString learner_;
     QDateTime started_;
     QDateTime ended_;

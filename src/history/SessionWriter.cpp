@@ -1,5 +1,6 @@
 #include "history/SessionWriter.h"
 
+#include "history/LearnerPlans.h"
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
 #include "history/WallClock.h"
@@ -46,6 +47,8 @@ qint64 WriteSession(const QSqlDatabase& db, const SessionRecord& s)
         for (int i = 0; i < int(std::size(values)); ++i) round.bindValue(i, values[i]);
         if (!round.exec()) throw HistoryError(round.lastError());
     }
+    // In the same transaction: the level goes with the game that reached it.
+    if (learner && s.distractorLevel) SaveDistractorLevel(db, *learner, s.setName, *s.distractorLevel);
     transaction.Commit();
     return session;
 }

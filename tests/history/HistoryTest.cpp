@@ -1,4 +1,5 @@
 // The learners' history on real SQLite files in temporary folders.
+#include "game/GameSession.h"
 #include "history/GameRecording.h"
 #include "history/HistoryFile.h"
 #include "history/Learners.h"
@@ -113,6 +114,49 @@ TEST(History, APlayedGameIsRecordedRoundByRoundForTheCurrentLearner)
         for (int c = 0; c < 7; ++c) EXPECT_EQ(Text(r.value(c)), round[c]) << columns[c] << " of round " << &round - rounds + 1;
     }
     EXPECT_FALSE(r.next());
+}
+
+// A seeded game on a 2 s constant delay: every other round is left 2.5 s, then
+// answered right with its prompt on show; the others are answered at once.
+TEST(History, AGameWithAPlanPlacesPromptsAndRecordsEachRoundsPrompt)
+{
+    for (std::uint64_t seed : {1, 7, 42}) {
+        SCOPED_TRACE(seed);
+        World w(seed);
+        w.app.MakeSet("Set_p", {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"}, {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"});
+        GameOptions options{"p", false, true, "ok.wav", "no.wav", 4};
+        options.plan.procedure = Procedure::ConstantDelay;
+        options.plan.delayMs = 2000;
+        SteppingStopwatch watch;
+        FixedWallClock wall;
+        SessionRecorder recorder(wall, w.settings);
+        GameSession game(w.services(), options, watch, &recorder, [](int) { return QSize(20, 20); });
+        game.Start();
+        std::vector<int> places;
+        for (int n = 0; n < 24; ++n) {
+            const RoundState& round = game.game().round;
+            const int right = int(std::find(round.symbolTags.begin(), round.symbolTags.end(), round.imageTag) - round.symbolTags.begin());
+            places.push_back(right);
+            const bool left = n % 2 == 0;
+            EXPECT_EQ(game.MsToPrompt(), std::optional<qint64>(2000));
+            watch.Step(std::chrono::milliseconds(left ? 2500 : 300));
+            EXPECT_EQ(game.TimePassed(), (PromptState{left ? kDimmedOpacity : 100, left}));
+            game.Answer(right);
+            EXPECT_TRUE(w.sound.played.last().endsWith(left ? "\\Sounds\\prompted.wav" : "\\Sounds\\ok.wav")) << n;
+        }
+        game.Close();
+        // Never 3 rounds running in one place; any 12 rounds use each place twice.
+        for (std::size_t n = 2; n < places.size(); ++n) EXPECT_FALSE(places[n] == places[n - 1] && places[n] == places[n - 2]) << n;
+        for (std::size_t n = 0; n + 12 <= places.size(); ++n)
+            for (int place = 0; place < 4; ++place) EXPECT_GE(std::count(places.begin() + n, places.begin() + n + 12, place), 2) << n;
+        const std::optional<SessionRecord> session = recorder.Session();
+        ASSERT_TRUE(session);
+        EXPECT_EQ(session->procedure, "constant-delay");
+        EXPECT_EQ(session->delayMs, std::optional(2000));
+        ASSERT_EQ(session->rounds.size(), 25u);
+        for (std::size_t n = 0; n < 24; ++n)
+            EXPECT_EQ(session->rounds[n].promptMs, n % 2 == 0 ? std::optional<qint64>(2500) : std::nullopt) << n;
+    }
 }
 
 TEST(History, AGameWithoutAnswersIsNotRecordedAndOneWithoutALearnerHasNone)

@@ -1,4 +1,4 @@
-// The two feedback sounds, synthesised sample by sample.
+// The feedback sounds, synthesised sample by sample.
 #include "make_assets.h"
 
 #include <algorithm>
@@ -131,12 +131,22 @@ QByteArray makeError()
     return toWav(std::move(s), -3.0, 0.003, 0.04);
 }
 
+// For a right answer given with a prompt: one soft, low bell note, calmer
+// and shorter than the triad kept for an answer given alone.
+QByteArray makePrompted()
+{
+    Samples s(size_t(0.35 * kRate), 0.0);
+    addChimeNote(s, 0.00, 659.25, 0.12, 1.00);  // E5
+    return toWav(std::move(s), -9.0, 0.004, 0.06);
+}
+
 } // namespace
 
 bool writeSounds(Output &out)
 {
     return out.writeBytes("data/Sounds/ok.wav", makeOk())
-        && out.writeBytes("data/Sounds/error.wav", makeError());
+        && out.writeBytes("data/Sounds/error.wav", makeError())
+        && out.writeBytes("data/Sounds/prompted.wav", makePrompted());
 }
 
 } // namespace assets

@@ -41,7 +41,9 @@ void GameFlow::OpenGame()
 {
     // Each window opens at most once per run.
     if (game_ || results_) return;
-    auto* window = new frmMain(services_, GameOptionsOf(module1_), stopwatch_, &observers_);
+    GameOptions options = GameOptionsOf(module1_);
+    if (access_) options.access = access_();
+    auto* window = new frmMain(services_, options, stopwatch_, &observers_);
     game_ = window;
     // Connected before the start-up, which may already end the game.
     connect(window, &frmMain::finished, this, &GameFlow::EndGame);

@@ -48,6 +48,10 @@ public:
     // run in the order they were added, outside the click that ended the game.
     void AtGameEnd(std::function<void()> hook) { atGameEnd_.push_back(std::move(hook)); }
 
+    // Where each game takes its access settings from, asked as the game
+    // opens; without one, the described game.
+    void AccessFrom(std::function<AccessOptions()> source) { access_ = std::move(source); }
+
     // Shows the options window. False when its start-up refused to run: no
     // window is left and the program ends.
     bool Start();
@@ -68,6 +72,7 @@ private:
     Statistics statistics_;
     GameObservers observers_;
     std::vector<std::function<void()>> atGameEnd_;
+    std::function<AccessOptions()> access_;
     // Keeps the program running from the game window's close to the results window's showing.
     std::unique_ptr<QEventLoopLocker> ending_;
     QPointer<frmApertura> options_;

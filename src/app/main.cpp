@@ -1,3 +1,4 @@
+#include "app/CurrentAccess.h"
 #include "app/GameFlow.h"
 #include "game/SteadyStopwatch.h"
 #include "history/GameRecording.h"
@@ -37,6 +38,8 @@ int main(int argc, char* argv[])
     const lumari::SystemWallClock wallClock;
     lumari::SessionRecorder recorder(wallClock, services.settings);
     lumari::GameRecording recording(services, lumari::DefaultHistoryPath());
+    // The learner who plays next may play with access settings of their own.
+    flow.AccessFrom([&] { return lumari::CurrentLearnerAccess(services.settings, lumari::DefaultHistoryPath()); });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;

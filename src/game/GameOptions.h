@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/AccessOptions.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -22,6 +24,7 @@ struct GameOptions {
     QString SoundWrong;
     std::int32_t MaxPlaceholders = 2;  // placeholders in use: 2 to 4 (1 when none was chosen)
     Drawing WayToWork = Drawing::RandomWithRepeats;
+    AccessOptions access;           // the learner's; the defaults give the described game
 };
 
 }  // namespace lumari

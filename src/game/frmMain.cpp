@@ -9,6 +9,7 @@
 #include "state/Resources.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -29,6 +30,30 @@ constexpr double kButtonPoints = 8;
 // Esc held this long in full screen opens the adult's menu.
 constexpr auto kEscHold = std::chrono::milliseconds(3000);
 constexpr int kRingFrameMs = 30;
+
+// Keeps the adult's menu open while the Esc that opened it is still held:
+// only a fresh press of Esc closes it.
+class HeldEscape : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape) return false;
+        if (event->type() == QEvent::KeyRelease) {
+            released_.start();
+            return true;
+        }
+        // A repeat of the held key, flagged or coming at once after its release.
+        return key->isAutoRepeat() || !released_.isValid() || released_.elapsed() < 100;
+    }
+
+private:
+    QElapsedTimer released_;
+};
 
 int MsUntil(MonotonicTime due, MonotonicTime now)
 {
@@ -118,6 +143,13 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
         escRing_->setObjectName(QStringLiteral("escRing"));
         escTimer_ = new QTimer(this);
         connect(escTimer_, &QTimer::timeout, this, &frmMain::EscHeld);
+        escLetGo_ = new QTimer(this);
+        escLetGo_->setSingleShot(true);
+        escLetGo_->setInterval(100);
+        connect(escLetGo_, &QTimer::timeout, this, [this] {
+            escTimer_->stop();
+            escRing_->hide();
+        });
         setFocusPolicy(Qt::StrongFocus);
     }
 }
@@ -211,7 +243,9 @@ void frmMain::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (fullScreen_ && key == Qt::Key_Escape) {
-        if (!event->isAutoRepeat()) {
+        // A key held down repeats, as releases and presses in turn: the hold goes on.
+        escLetGo_->stop();
+        if (!escTimer_->isActive()) {
             escSince_ = stopwatch_.Now();
             escRing_->Centre(rect().center(), std::max(48, qRound(120 * fit_.scale)));
             escRing_->SetFill(0);
@@ -367,9 +401,9 @@ void frmMain::DrawDwell()
 void frmMain::keyReleaseEvent(QKeyEvent* event)
 {
     // A short Esc does nothing: letting go before the ring is full empties it.
-    if (fullScreen_ && event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
-        escTimer_->stop();
-        escRing_->hide();
+    if (fullScreen_ && event->key() == Qt::Key_Escape) {
+        // Let go only if no repeated press follows at once.
+        if (escTimer_->isActive()) escLetGo_->start();
         return;
     }
     QWidget::keyReleaseEvent(event);
@@ -381,6 +415,7 @@ void frmMain::EscHeld()
     escRing_->SetFill(fill);
     if (fill < 1) return;
     escTimer_->stop();
+    escLetGo_->stop();
     escRing_->hide();
     // The adult's menu: the close box's and "Change set"'s ways, and out of full screen.
     QMenu menu(this);
@@ -389,6 +424,8 @@ void frmMain::EscHeld()
     QAction* changeSet = menu.addAction(QStringLiteral("Change set"));
     QAction* endGame = menu.addAction(QStringLiteral("End game"));
     QAction* leave = menu.addAction(QStringLiteral("Leave full screen"));
+    HeldEscape held;
+    menu.installEventFilter(&held);
     const QAction* chosen = menu.exec(mapToGlobal(rect().center()));
     if (closed_) return;
     if (chosen == changeSet) cmdCambia_Click();

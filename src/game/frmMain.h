@@ -106,6 +106,7 @@ private:
     QTimer* scanTimer_ = nullptr;
     QTimer* dwellTimer_ = nullptr;
     QTimer* escTimer_ = nullptr;  // the held Esc's ring, then its menu
+    QTimer* escLetGo_ = nullptr;  // Esc released for good
     ScanFrame* scanFrame_ = nullptr;
     FillRing* dwellRing_ = nullptr;
     FillRing* escRing_ = nullptr;

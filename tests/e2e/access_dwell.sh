@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A learner set to dwell 1 s: the pointer parked on the right symbol brings the next image.
+# A learner set to dwell 1 s: the pointer parked on the right symbol brings the next image (each image once, so the next differs).
 E2E_SCREEN=1600x1200
 . "$2/common.bash" "$@"
-colour_set three red blue '#00ff00'
-printf '[GeneralSettings]\nImagesSet=three\nMaxPlaceholders=2\nPlaySounds=0\n' >"$INI"
+colour_set four red blue '#00ff00' yellow
+printf '[GeneralSettings]\nImagesSet=four\nMaxPlaceholders=2\nPlaySounds=0\nWayToWork=2\n' >"$INI"
 "$WORK/app/lumari-teacher" learner Ann --dwell 1000 --plays-next >/dev/null || fail "the learner command refused --dwell 1000"
 
 start_game

@@ -3,7 +3,7 @@
 E2E_SCREEN=1600x1200
 . "$2/common.bash" "$@"
 colour_set three red blue '#00ff00'
-printf '[GeneralSettings]\nImagesSet=three\nMaxPlaceholders=2\nPlaySounds=0\n' >"$INI"
+printf '[GeneralSettings]\nImagesSet=three\nMaxPlaceholders=2\nPlaySounds=0\nWayToWork=2\n' >"$INI"
 "$WORK/app/lumari-teacher" learner Ann --scan 700 --plays-next >/dev/null || fail "the learner command refused --scan 700"
 
 start_game

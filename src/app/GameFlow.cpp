@@ -43,6 +43,7 @@ void GameFlow::OpenGame()
     if (game_ || results_) return;
     GameOptions options = GameOptionsOf(module1_);
     if (planner_) options.plan = planner_(options);
+    if (access_) options.access = access_();
     auto* window = new frmMain(services_, options, stopwatch_, &observers_);
     game_ = window;
     // Connected before the start-up, which may already end the game.

@@ -51,6 +51,10 @@ public:
     // as it starts. Without one, every game is played with no plan.
     void PlanGames(std::function<TeachingPlan(const GameOptions&)> planner) { planner_ = std::move(planner); }
 
+    // Where each game takes its access settings from, asked as the game
+    // opens; without one, the described game.
+    void AccessFrom(std::function<AccessOptions()> source) { access_ = std::move(source); }
+
     // Shows the options window. False when its start-up refused to run: no
     // window is left and the program ends.
     bool Start();
@@ -72,6 +76,7 @@ private:
     GameObservers observers_;
     std::vector<std::function<void()>> atGameEnd_;
     std::function<TeachingPlan(const GameOptions&)> planner_;
+    std::function<AccessOptions()> access_;
     // Keeps the program running from the game window's close to the results window's showing.
     std::unique_ptr<QEventLoopLocker> ending_;
     QPointer<frmApertura> options_;

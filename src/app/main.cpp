@@ -1,3 +1,4 @@
+#include "app/CurrentAccess.h"
 #include "app/GameFlow.h"
 #include "game/SteadyStopwatch.h"
 #include "history/GamePlan.h"
@@ -42,6 +43,8 @@ int main(int argc, char* argv[])
         return lumari::PlanForCurrentLearner(services.settings, lumari::DefaultHistoryPath(), options.ImagesSet,
                                              wallClock.Now().date());
     });
+    // The learner who plays next may play with access settings of their own.
+    flow.AccessFrom([&] { return lumari::CurrentLearnerAccess(services.settings, lumari::DefaultHistoryPath()); });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;

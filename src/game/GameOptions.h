@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/AccessOptions.h"
 #include "game/TeachingPlan.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ struct GameOptions {
     QString SoundWrong;
     std::int32_t MaxPlaceholders = 2;  // placeholders in use: 2 to 4 (1 when none was chosen)
     Drawing WayToWork = Drawing::RandomWithRepeats;
+    AccessOptions access;           // the learner's; the defaults give the described game
     TeachingPlan plan;  // the learner's; none: the described game
 };
 

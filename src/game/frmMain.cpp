@@ -1,5 +1,6 @@
 #include "game/frmMain.h"
 
+#include "game/AccessMarks.h"
 #include "game/DistractorShade.h"
 #include "game/GameSession.h"
 #include "game/ImageBox.h"
@@ -9,46 +10,58 @@
 #include "state/Resources.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <climits>
 
 
 namespace lumari {
 namespace {
 
-// Designed geometry, in twips.
-constexpr int kClientWidth = 15135;
-constexpr int kClientHeight = 10140;
-constexpr std::array<int, kPlaceholderSlots> kDesignedSymbolLeft = {720, 4155, 7605, 11040};
-constexpr int kSymbolLabelTop = 6240;
-constexpr int kSymbolLabelHeight = 375;
-constexpr int kSymbolTop = 6720;
-constexpr int kSymbolSize = 3015;
+// The described fonts' sizes, in points, scaled with the layout.
+constexpr double kImageCaptionPoints = 24;
+constexpr double kSymbolCaptionPoints = 13.5;
+constexpr double kButtonPoints = 8;
+// Esc held this long in full screen opens the adult's menu.
+constexpr auto kEscHold = std::chrono::milliseconds(3000);
+constexpr int kRingFrameMs = 30;
 
-// Left edges of the image and of the placeholders in use, by their count.
-struct RowLayout {
-    int image;
-    std::array<int, kPlaceholderSlots> symbols;
-};
-constexpr RowLayout kRowTwo = {720, {720, 6675, 0, 0}};
-constexpr RowLayout kRowThree = {1080, {720, 4160, 7600, 0}};
-constexpr RowLayout kRowFour = {2880, {720, 4160, 7600, 11040}};
+// Keeps the adult's menu open while the Esc that opened it is still held:
+// only a fresh press of Esc closes it.
+class HeldEscape : public QObject {
+public:
+    using QObject::QObject;
 
-const RowLayout* RowFor(std::int32_t placeholders)
-{
-    switch (placeholders) {
-    case 2: return &kRowTwo;
-    case 3: return &kRowThree;
-    case 4: return &kRowFour;
-    default: return nullptr;  // one placeholder keeps the designed edges
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Escape) return false;
+        if (event->type() == QEvent::KeyRelease) {
+            released_.start();
+            return true;
+        }
+        // A repeat of the held key, flagged or coming at once after its release.
+        return key->isAutoRepeat() || !released_.isValid() || released_.elapsed() < 100;
     }
-}
 
-void SetLeftTwips(QWidget* widget, int left) { widget->move(TwipsToPixels(left), widget->y()); }
+private:
+    QElapsedTimer released_;
+};
+
+int MsUntil(MonotonicTime due, MonotonicTime now)
+{
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(due - now).count();
+    return int(std::max<long long>(0, left));
+}
 
 QLabel* MakeLabel(QWidget* parent, double pointSize)
 {
@@ -66,41 +79,37 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
                  GameObserver* observer, QWidget* parent)
     : QWidget(parent), services_(services), options_(options),
       session_(std::make_unique<GameSession>(services, options, stopwatch, observer,
-                                             [this](int target) { return PictureOf(target)->devicePixelSize(); }))
+                                             [this](int target) { return PictureOf(target)->devicePixelSize(); })),
+      stopwatch_(stopwatch)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
     setWindowIcon(ProgramIcon());
     setFont(DialogFont());
-    // Resizable, but nothing is laid out again: every control keeps its place.
-    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    // Resizable; with no access settings nothing is laid out again: every control keeps its place.
+    resize(kDescribedClientSize);
 
     // Created in tab order: the button is the only control that takes focus.
     cmdCambia_ = new QPushButton(QStringLiteral("Change set"), this);
     cmdCambia_->setObjectName(QStringLiteral("cmdCambia"));
     cmdCambia_->setAutoDefault(false);
-    PlaceTwips(cmdCambia_, 12120, 840, 1935, 495);
 
     lblImmagine_ = MakeLabel(this, 24);
     lblImmagine_->setObjectName(QStringLiteral("lblImmagine"));
-    PlaceTwips(lblImmagine_, 720, 120, 9015, 615);
 
     for (int i = 0; i < kPlaceholderSlots; ++i) {
         QLabel* label = MakeLabel(this, 13.5);
         label->setObjectName(QStringLiteral("lblSimbolo%1").arg(i));
-        PlaceTwips(label, kDesignedSymbolLeft[std::size_t(i)], kSymbolLabelTop, kSymbolSize, kSymbolLabelHeight);
         label->hide();
         lblSimbolo_[std::size_t(i)] = label;
     }
 
     Immagine_ = new ImageBox(this);
     Immagine_->setObjectName(QStringLiteral("Immagine"));
-    PlaceTwips(Immagine_, 720, 840, 9000, 4500);
 
     for (int i = 0; i < kPlaceholderSlots; ++i) {
         auto* box = new ImageBox(this);
         box->setObjectName(QStringLiteral("Simbolo%1").arg(i));
-        PlaceTwips(box, kDesignedSymbolLeft[std::size_t(i)], kSymbolTop, kSymbolSize, kSymbolSize);
         box->setCursor(HandCursor());  // shown only while the placeholder is visible
         box->hide();
         connect(box, &ImageBox::clicked, this, [this, i] { Simbolo_Click(i); });
@@ -108,6 +117,43 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
     }
 
     connect(cmdCambia_, &QPushButton::clicked, this, [this] { cmdCambia_Click(); });
+    Lay(LayoutFit{});
+
+    const AccessOptions& access = options_.access;
+    if (access.Scanning()) {
+        scanner_.emplace(access);
+        scanFrame_ = new ScanFrame(this);
+        scanTimer_ = new QTimer(this);
+        scanTimer_->setSingleShot(true);
+        scanTimer_->setTimerType(Qt::PreciseTimer);
+        connect(scanTimer_, &QTimer::timeout, this, &frmMain::ScanTick);
+        // Space and Enter are the switches', never "Change set"'s: the window keeps the keys.
+        cmdCambia_->setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+    if (access.Dwelling()) {
+        dwell_.emplace(*access.dwellMs);
+        dwellRing_ = new FillRing(this);
+        dwellRing_->setObjectName(QStringLiteral("dwellRing"));
+        dwellTimer_ = new QTimer(this);
+        dwellTimer_->setTimerType(Qt::PreciseTimer);
+        connect(dwellTimer_, &QTimer::timeout, this, &frmMain::DwellTick);
+        for (ImageBox* box : Simbolo_) box->installEventFilter(this);
+    }
+    if (access.screen == ScreenMode::Full) {
+        escRing_ = new FillRing(this);
+        escRing_->setObjectName(QStringLiteral("escRing"));
+        escTimer_ = new QTimer(this);
+        connect(escTimer_, &QTimer::timeout, this, &frmMain::EscHeld);
+        escLetGo_ = new QTimer(this);
+        escLetGo_->setSingleShot(true);
+        escLetGo_->setInterval(100);
+        connect(escLetGo_, &QTimer::timeout, this, [this] {
+            escTimer_->stop();
+            escRing_->hide();
+        });
+        setFocusPolicy(Qt::StrongFocus);
+    }
 
     if (options_.plan.Active()) {
         shade_ = std::make_unique<DistractorShade>(Simbolo_);
@@ -124,10 +170,20 @@ void frmMain::Open()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The start-up's message boxes come before the window appears.
+    if (options_.access.screen == ScreenMode::Full) {
+        // Laid out on the whole screen before the start-up, so the first
+        // pictures are decoded at the size they are shown.
+        fullScreen_ = true;
+        cmdCambia_->hide();
+        setGeometry(screen()->geometry());
+        Lay(FitLayout(size()));
+    }
     Untrapped(services_.boxes, [this] { Form_Load(); });
     if (closed_) return;
-    show();
-    cmdCambia_->setFocus();
+    if (fullScreen_) showFullScreen();
+    else show();
+    if (cmdCambia_->focusPolicy() != Qt::NoFocus && !fullScreen_) cmdCambia_->setFocus();
+    else setFocus();
 }
 
 QPointer<frmMain> frmMain::Start(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
@@ -142,8 +198,7 @@ const GameState& frmMain::game() const { return session_->game(); }
 
 void frmMain::Form_Load()
 {
-    const std::int32_t count = options_.MaxPlaceholders;
-    const int used = PlaceholdersInUse(count);
+    const int used = PlaceholdersInUse(options_.MaxPlaceholders);
 
     for (int i = 0; i < used; ++i) {
         lblSimbolo_[std::size_t(i)]->show();
@@ -151,14 +206,6 @@ void frmMain::Form_Load()
         lblSimbolo_[std::size_t(i)]->setText(QString());
     }
     lblImmagine_->setText(QString());
-
-    if (const RowLayout* row = RowFor(count)) {
-        SetLeftTwips(Immagine_, row->image);
-        for (int i = 0; i < used; ++i) SetLeftTwips(Simbolo_[std::size_t(i)], row->symbols[std::size_t(i)]);
-    }
-    lblImmagine_->move(Immagine_->x(), lblImmagine_->y());
-    for (int i = 0; i < used; ++i)
-        lblSimbolo_[std::size_t(i)]->move(Simbolo_[std::size_t(i)]->x(), lblSimbolo_[std::size_t(i)]->y());
 
     Show(session_->Start());
 
@@ -182,6 +229,7 @@ void frmMain::Show(const ShownRound& shown)
     if (shown.drawn) NamePictures();
     if (shade_) ShowPrompt(session_->Prompt());
     if (shown.setEnded) close();
+    else if (shown.drawn) AccessRound(true);
 }
 
 void frmMain::Put(const ShownPicture& picture)
@@ -204,6 +252,27 @@ void frmMain::keyPressEvent(QKeyEvent* event)
     // A key held down is one press, as a held mouse button is one click.
     const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
     const int key = event->key();
+    if (scanner_ && plain && scanner_->Takes(key)) {
+        // A switch held down is one press.
+        if (event->isAutoRepeat()) return;
+        const std::optional<int> selected = scanner_->Pressed(stopwatch_.Now(), key);
+        DrawScan();
+        if (selected) Simbolo_Click(*selected);
+        return;
+    }
+    if (fullScreen_ && key == Qt::Key_Escape) {
+        // A key held down repeats, as releases and presses in turn: the hold goes on.
+        escLetGo_->stop();
+        if (!escTimer_->isActive()) {
+            escSince_ = stopwatch_.Now();
+            escRing_->Centre(rect().center(), std::max(48, qRound(120 * fit_.scale)));
+            escRing_->SetFill(0);
+            escRing_->show();
+            escRing_->raise();
+            escTimer_->start(kRingFrameMs);
+        }
+        return;
+    }
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdCambia_->hasFocus()) {
         if (!event->isAutoRepeat()) cmdCambia_->click();
         return;
@@ -230,6 +299,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     // One end per game, however the close is asked for.
     if (!closed_) {
         closed_ = true;
+        AccessRound(false);
         session_->Close();
         emit finished();
     }
@@ -244,6 +314,151 @@ ImageBox* frmMain::PictureOf(int target) const
 QLabel* frmMain::CaptionOf(int target) const
 {
     return target == kImageTarget ? lblImmagine_ : lblSimbolo_.at(std::size_t(target));
+}
+
+void frmMain::Lay(const LayoutFit& fit)
+{
+    fit_ = fit;
+    const GameGeometry g = Scaled(DescribedGeometry(options_.MaxPlaceholders), fit);
+    lblImmagine_->setGeometry(g.imageCaption);
+    Immagine_->setGeometry(g.image);
+    cmdCambia_->setGeometry(g.changeSet);
+    for (std::size_t i = 0; i < std::size_t(kPlaceholderSlots); ++i) {
+        lblSimbolo_[i]->setGeometry(g.symbolCaptions[i]);
+        Simbolo_[i]->setGeometry(g.symbols[i]);
+        lblSimbolo_[i]->setFont(DialogFont(kSymbolCaptionPoints * fit.scale));
+    }
+    lblImmagine_->setFont(DialogFont(kImageCaptionPoints * fit.scale));
+    cmdCambia_->setFont(DialogFont(kButtonPoints * fit.scale));
+    if (scanner_) DrawScan();
+    if (dwell_) DrawDwell();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The described game keeps every control where it was designed.
+    if (!options_.access.Described()) Lay(FitLayout(size()));
+}
+
+void frmMain::AccessRound(bool onShow)
+{
+    const MonotonicTime now = stopwatch_.Now();
+    if (scanner_) {
+        if (onShow) scanner_->RoundShown(now, PlaceholdersInUse(options_.MaxPlaceholders));
+        else scanner_->Stop();
+        DrawScan();
+    }
+    if (dwell_) {
+        if (onShow) dwell_->RoundShown(now);
+        else dwell_->Stop();
+        DrawDwell();
+    }
+}
+
+void frmMain::ScanTick()
+{
+    scanner_->TimePassed(stopwatch_.Now());
+    DrawScan();
+}
+
+void frmMain::DrawScan()
+{
+    const ScanState state = scanner_->State();
+    if (state.framed && !closed_) {
+        // At least 6 px however small the window, thicker as it grows.
+        scanFrame_->Around(Simbolo_[std::size_t(*state.framed)]->geometry(), std::max(6, qRound(10 * fit_.scale)));
+        scanFrame_->show();
+        scanFrame_->raise();
+    } else {
+        scanFrame_->hide();
+    }
+    if (const auto due = scanner_->NextDue(); due && !closed_) scanTimer_->start(MsUntil(*due, stopwatch_.Now()));
+    else scanTimer_->stop();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (dwell_ && (event->type() == QEvent::Enter || event->type() == QEvent::Leave)) {
+        std::optional<int> symbol;
+        for (int i = 0; i < kPlaceholderSlots; ++i)
+            if (watched == Simbolo_[std::size_t(i)] && event->type() == QEvent::Enter) symbol = i;
+        const std::optional<int> selected = dwell_->PointerAt(stopwatch_.Now(), symbol);
+        DrawDwell();
+        if (selected) Simbolo_Click(*selected);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::DwellTick()
+{
+    const std::optional<int> selected = dwell_->TimePassed(stopwatch_.Now());
+    DrawDwell();
+    if (selected) Simbolo_Click(*selected);
+}
+
+void frmMain::DrawDwell()
+{
+    const MonotonicTime now = stopwatch_.Now();
+    const std::optional<int> filling = closed_ ? std::nullopt : dwell_->Filling();
+    if (!filling) {
+        dwellRing_->hide();
+        dwellTimer_->stop();
+        return;
+    }
+    const QRect symbol = Simbolo_[std::size_t(*filling)]->geometry();
+    dwellRing_->Centre(symbol.center(), symbol.width() / 2);
+    dwellRing_->SetFill(dwell_->Fill(now));
+    dwellRing_->show();
+    dwellRing_->raise();
+    // The ring moves on each frame, and the last frame falls on the dwell's end.
+    const auto due = dwell_->NextDue();
+    dwellTimer_->start(due ? std::min(kRingFrameMs, MsUntil(*due, now)) : kRingFrameMs);
+}
+
+void frmMain::keyReleaseEvent(QKeyEvent* event)
+{
+    // A short Esc does nothing: letting go before the ring is full empties it.
+    if (fullScreen_ && event->key() == Qt::Key_Escape) {
+        // Let go only if no repeated press follows at once.
+        if (escTimer_->isActive()) escLetGo_->start();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void frmMain::EscHeld()
+{
+    const double fill = double((stopwatch_.Now() - escSince_).count()) / double(std::chrono::steady_clock::duration(kEscHold).count());
+    escRing_->SetFill(fill);
+    if (fill < 1) return;
+    escTimer_->stop();
+    escLetGo_->stop();
+    escRing_->hide();
+    // The adult's menu: the close box's and "Change set"'s ways, and out of full screen.
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("adultMenu"));
+    menu.setFont(DialogFont(kButtonPoints * std::max(1.0, fit_.scale)));
+    QAction* changeSet = menu.addAction(QStringLiteral("Change set"));
+    QAction* endGame = menu.addAction(QStringLiteral("End game"));
+    QAction* leave = menu.addAction(QStringLiteral("Leave full screen"));
+    HeldEscape held;
+    menu.installEventFilter(&held);
+    const QAction* chosen = menu.exec(mapToGlobal(rect().center()));
+    if (closed_) return;
+    if (chosen == changeSet) cmdCambia_Click();
+    else if (chosen == endGame) close();
+    else if (chosen == leave) LeaveFullScreen();
+}
+
+void frmMain::LeaveFullScreen()
+{
+    fullScreen_ = false;
+    showNormal();
+    // Back to the described size, on the same screen.
+    const QRect screenArea = screen()->availableGeometry();
+    setGeometry(QRect(QPoint(), kDescribedClientSize).translated(screenArea.center() - QPoint(kDescribedClientSize.width() / 2, kDescribedClientSize.height() / 2)));
+    cmdCambia_->show();
 }
 
 }  // namespace lumari

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "game/GameEvents.h"
+#include "game/Dwell.h"
 #include "game/GameOptions.h"
 #include "game/Round.h"
+#include "game/ScaledLayout.h"
+#include "game/Scanner.h"
 #include "platform/Services.h"
 
 #include <QPointer>
@@ -10,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -18,8 +22,10 @@ class QTimer;
 namespace lumari {
 
 class DistractorShade;
+class FillRing;
 class GameSession;
 class ImageBox;
+class ScanFrame;
 
 // The game window: one image above a row of two to four symbols; the learner
 // clicks the symbol that belongs to the image. It shows what its game session
@@ -42,6 +48,8 @@ public:
     const GameSession& session() const { return *session_; }
     // What the window works from, for inspection.
     const GameState& game() const;
+    // Whether the window is in the learner's full screen, out of the child's reach.
+    bool fullScreenPlay() const { return fullScreen_; }
 
 signals:
     // The game has ended and its window is closing: by the user, or at the
@@ -53,7 +61,14 @@ protected:
     // Enter on the focused "Change set" presses it, as Space does; the digit
     // keys 1 to 4 (main row or keypad) answer the placeholder at that
     // position from the left, as a click on it would.
+    // With access settings: the switches' keys go to the scan, and in full
+    // screen Esc held for 3 s opens the adult's menu.
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // With access settings, the described layout scaled to fit and centred.
+    void resizeEvent(QResizeEvent* event) override;
+    // The pointer entering and leaving the placeholders, for the dwell.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -72,10 +87,34 @@ private:
     // the timer for its next change.
     void ShowPrompt(const PromptState& state);
 
+    // The controls placed and their fonts sized for the layout's fit.
+    void Lay(const LayoutFit& fit);
+    // A round on show from now, or none: the scan and dwell start or stop.
+    void AccessRound(bool onShow);
+    void ScanTick();
+    void DrawScan();
+    void DwellTick();
+    void DrawDwell();
+    void EscHeld();
+    void LeaveFullScreen();
+
     Services services_;
     GameOptions options_;
     std::unique_ptr<GameSession> session_;
     bool closed_ = false;
+    const Stopwatch& stopwatch_;
+    LayoutFit fit_;
+    bool fullScreen_ = false;
+    std::optional<Scanner> scanner_;
+    std::optional<Dwell> dwell_;
+    QTimer* scanTimer_ = nullptr;
+    QTimer* dwellTimer_ = nullptr;
+    QTimer* escTimer_ = nullptr;  // the held Esc's ring, then its menu
+    QTimer* escLetGo_ = nullptr;  // Esc released for good
+    ScanFrame* scanFrame_ = nullptr;
+    FillRing* dwellRing_ = nullptr;
+    FillRing* escRing_ = nullptr;
+    MonotonicTime escSince_{};
 
     QLabel* lblImmagine_;
     ImageBox* Immagine_;

@@ -37,10 +37,10 @@ wait_until() {
   return 1
 }
 
-# An X server on a display nobody else holds; -noreset: a client that leaves (a probe) does not reset it under
+# An X server on a display nobody else holds, of the size a journey sets in E2E_SCREEN (1280x1024 by default); -noreset: a client that leaves (a probe) does not reset it under
 # the program. It writes its display number once it takes connections.
 exec 3>"$WORK/display"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${E2E_SCREEN:-1280x1024}x24" >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 exec 3>&-
 wait_until test -s "$WORK/display" || { cat "$WORK/xvfb.log"; fail "Xvfb did not start"; }

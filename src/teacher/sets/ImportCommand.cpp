@@ -95,15 +95,21 @@ bool MakeSet(const Services& services, const QString& set, StreamBoxes& boxes)
 
 }  // namespace
 
+const char* TeacherSynopsis()
+{
+    return "lumari-teacher\n"
+           "lumari-teacher import [--language code[,code...]] --set name file-or-folder...\n"
+           "lumari-teacher check --set name\n"
+           "lumari-teacher report --learner name [--from date] [--to date] [--csv file] [--pdf file]\n"
+           "lumari-teacher --help | -h | --version\n";
+}
+
 int RunTeacherCommand(const QStringList& arguments, const Services& services, const SymbolMaker& symbols,
                       QTextStream& out, QTextStream& err)
 {
     const Arguments parsed = Parse(arguments);
     if (!parsed.problem.isEmpty()) {
-        err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n'
-            << Tr("usage: lumari-teacher import --set NAME FILE_OR_FOLDER...") << u'\n'
-            << Tr("       lumari-teacher report --learner NAME [--from DATE] [--to DATE] [--csv FILE] [--pdf FILE]") << u'\n'
-            << Tr("       lumari-teacher (without arguments: the window)") << Qt::endl;
+        err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n' << TeacherSynopsis() << Qt::flush;
         return kUsageError;
     }
     const QString problem = SetNameProblem(parsed.set);

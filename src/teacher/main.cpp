@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
         return lumari::RunTeacherCommand(arguments, services, symbols, out, err);
     }
     if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);
-    lumari::QtSetsDialogs dialogs(symbols);
+    lumari::QtSetsDialogs dialogs;
     lumari::TeacherWindow window({services, symbols, dialogs, executableFolder + QStringLiteral("/lumari")});
     window.show();
     return app.exec();

@@ -1,9 +1,8 @@
 #include "teacher/picker/PictogramPicker.h"
 
+#include "teacher/picker/PictogramLanguages.h"
 #include "teacher/picker/PictogramResults.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +17,11 @@ constexpr int kIconPixels = 64;
 
 }  // namespace
 
-PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) : QWidget(parent), index_(index)
+PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) : QWidget(parent), index_(&index)
 {
     auto* layout = new QVBoxLayout(this);
     QStringList missing;
-    if (!index_.available()) missing << index_.missing();
+    if (!index_->available()) missing << index_->missing();
     if (!PictogramPainter::FontAvailable()) missing << PictogramPainter::Missing();
     missing_ = missing.join(QLatin1Char('\n'));
     if (!missing_.isEmpty()) {
@@ -53,9 +52,17 @@ PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) :
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setModel(results_);
 
+    nothing_ = new QLabel(this);
+    nothing_->setWordWrap(true);
+    nothing_->hide();
+
     layout->addWidget(field_);
+    layout->addWidget(nothing_);
     layout->addWidget(grid_, 1);
     setFocusProxy(field_);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& at) { emit picked(at.isValid()); });
+    connect(results_, &QAbstractItemModel::modelReset, this, [this] { emit picked(grid_->currentIndex().isValid()); });
 
     connect(field_, &QLineEdit::textChanged, this, &PictogramPicker::Search);
     connect(grid_, &QAbstractItemView::activated, this, [this](const QModelIndex& at) { Pick(at.row()); });
@@ -66,10 +73,29 @@ void PictogramPicker::SetWord(const QString& word)
     if (field_) field_->setText(word);
 }
 
+void PictogramPicker::SetIndex(const PictogramIndex& index, const QStringList& languages)
+{
+    languages_ = languages;
+    if (!field_ || !index.available()) return;
+    index_ = &index;
+    Search(field_->text());
+}
+
+std::optional<Pictogram> PictogramPicker::current() const
+{
+    const int row = grid_ ? grid_->currentIndex().row() : -1;
+    return row >= 0 && row < results_->rowCount() ? std::optional<Pictogram>(results_->At(row)) : std::nullopt;
+}
+
 void PictogramPicker::Search(const QString& typed)
 {
-    results_->SetMatches(index_.Search(typed, kShown));
+    results_->SetMatches(index_->Search(typed, kShown));
     if (results_->rowCount() > 0) grid_->setCurrentIndex(results_->index(0));
+    // An empty grid says why, and where it looked.
+    const QString word = typed.trimmed();
+    nothing_->setText(languages_.isEmpty() ? tr("No pictogram for \"%1\"").arg(word)
+                                           : tr("No pictogram for \"%1\" in %2").arg(word, LanguageNames(languages_)));
+    nothing_->setVisible(!word.isEmpty() && results_->rowCount() == 0);
 }
 
 void PictogramPicker::Pick(int row)
@@ -87,24 +113,6 @@ bool PictogramPicker::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Down || key == Qt::Key_PageDown) return grid_->setFocus(), true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-std::optional<Pictogram> PictogramPicker::Choose(const PictogramIndex& index, const QString& word, QWidget* parent)
-{
-    QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Lumari ! – Choose a pictogram"));
-    auto* picker = new PictogramPicker(index, &dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(picker);
-    layout->addWidget(buttons);
-    dialog.resize(640, 480);
-    std::optional<Pictogram> choice;
-    connect(picker, &PictogramPicker::chosen, &dialog, [&](const Pictogram& p) { choice = p, dialog.accept(); });
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    picker->SetWord(word);
-    picker->setFocus();
-    return dialog.exec() == QDialog::Accepted ? choice : std::nullopt;
 }
 
 }  // namespace lumari

@@ -56,11 +56,12 @@ QString Trash(const QString& path)
 }
 
 // Takes a file back out of the trash, with the note the trash keeps of it.
-void Untrash(const QString& inTrash, const QString& path)
+bool Untrash(const QString& inTrash, const QString& path)
 {
-    if (!QFile::rename(inTrash, path)) return;
+    if (QFileInfo::exists(path) || !QFile::rename(inTrash, path)) return false;
     const QFileInfo trashed(inTrash);
     QFile::remove(trashed.dir().filePath(QStringLiteral("../info/") + trashed.fileName() + QStringLiteral(".trashinfo")));
+    return true;
 }
 
 // Compares names ignoring letter case, numbers by their value ("cat 2"
@@ -177,16 +178,34 @@ QString SetFolder::SidePath(const Pair& pair, Side side) const
 
 void SetFolder::Store(const Pair& pair, Side side, const QImage& picture) const { StoreJpeg(picture, SidePath(pair, side)); }
 
-void SetFolder::Remove(const Pair& pair) const
+Trashed SetFolder::Remove(const Pair& pair) const
 {
-    const QString image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
-    if (pair.symbol.isEmpty()) return;
+    Trashed trashed;
+    trashed.image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+    if (pair.symbol.isEmpty()) return trashed;
     try {
-        Trash(SymbolPath(pair.symbol));
+        trashed.symbol = Trash(SymbolPath(pair.symbol));
     } catch (const SetError&) {
         // Not half a pair in the trash: the image comes back.
-        if (!image.isEmpty()) Untrash(image, ImagePath(pair.image));
+        if (!trashed.image.isEmpty()) Untrash(trashed.image, ImagePath(pair.image));
         throw;
+    }
+    return trashed;
+}
+
+void SetFolder::Restore(const Pair& pair, const Trashed& trashed) const
+{
+    const auto missing = [](const QString& inTrash) { return !inTrash.isEmpty() && !QFileInfo::exists(inTrash); };
+    if (missing(trashed.image) || missing(trashed.symbol))
+        throw SetError(Tr("the files of %1 are no longer in the trash").arg(pair.name));
+    for (const Pair& other : Pairs())
+        if (other.name.compare(pair.name, Qt::CaseInsensitive) == 0) throw SetError(Tr("a pair named %1 exists").arg(other.name));
+    if (!trashed.image.isEmpty() && !Untrash(trashed.image, ImagePath(pair.image)))
+        throw SetError(Tr("cannot take %1 out of the trash").arg(pair.image));
+    if (!trashed.symbol.isEmpty() && !Untrash(trashed.symbol, SymbolPath(pair.symbol))) {
+        // Not half a pair back: the image returns to the trash.
+        if (!trashed.image.isEmpty()) QFile::rename(ImagePath(pair.image), trashed.image);
+        throw SetError(Tr("cannot take %1 out of the trash").arg(pair.symbol));
     }
 }
 

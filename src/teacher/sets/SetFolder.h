@@ -42,6 +42,12 @@ QString SetNameProblem(const QString& name);
 // The two sides of a pair.
 enum class Side { Image, Symbol };
 
+// Where the files of a removed pair lie in the trash ("" for a side it lacked).
+struct Trashed {
+    QString image;
+    QString symbol;
+};
+
 // One set's folders on disk, found as the game finds them: the program's
 // folder's paths resolve without regard to letter case. Changes throw
 // SetError with the reason; a change that fails half-way is undone.
@@ -72,8 +78,11 @@ public:
     // replacing the file it has (see StoreJpeg).
     void Store(const Pair& pair, Side side, const QImage& picture) const;
     // Moves both files of a pair to the desktop's trash; the image comes
-    // back when the symbol cannot go.
-    void Remove(const Pair& pair) const;
+    // back when the symbol cannot go. Returns where they lie in the trash.
+    Trashed Remove(const Pair& pair) const;
+    // Takes a removed pair's files back out of the trash, under their names;
+    // a name taken meanwhile is refused, and nothing is moved then.
+    void Restore(const Pair& pair, const Trashed& trashed) const;
 
 private:
     Files& files_;

@@ -1,9 +1,13 @@
 // The pictogram picker with real widgets: typing, choosing by keyboard and
 // by double click, icons drawn as they are shown, and the words missing.
 #include "support/TestServices.h"
+#include "teacher/picker/PictogramDialog.h"
+#include "teacher/picker/PictogramLanguages.h"
 #include "teacher/picker/PictogramPicker.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -82,6 +86,27 @@ TEST(PictogramPicker, ArrowsAndDoubleClickChooseInTheGridWhereIconsAreDrawnInCol
     QTest::mouseDClick(s.grid->viewport(), Qt::LeftButton, {}, third.center());
     ASSERT_EQ(s.chosen.count(), 2);
     EXPECT_EQ(s.Chosen(1).name, s.Name(2));
+}
+
+TEST(PictogramPicker, TheDialogSaysWhereAWordWasNotFoundSearchesALanguageAddedAndTakesThePickedOnOk)
+{
+    const PictogramIndexes indexes;
+    PictogramDialog dialog(indexes, {"it", "en"}, "Marienkäfer");
+    dialog.show();
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto said = [&] {
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->isVisible() && label->text().startsWith("No pictogram")) return label->text();
+        return QString();
+    };
+    EXPECT_EQ(said(), "No pictogram for \"Marienkäfer\" in Italiano, English");
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.AddLanguage("de");
+    EXPECT_EQ(said(), "");
+    ASSERT_TRUE(ok->isEnabled());
+    ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.choice().value_or(Pictogram{}).emoji, "🐞");
 }
 
 TEST(PictogramPicker, WithoutTheWordsItSaysWhatToInstall)

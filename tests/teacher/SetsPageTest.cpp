@@ -31,6 +31,23 @@ struct ScriptedDialogs : SetsDialogs {
     BeforePlay beforePlay = BeforePlay::Cancel;
 };
 
+// The desktop's trash under a home of the test's own, on the sets' file system.
+struct OwnTrash {
+    OwnTrash()
+    {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    }
+    ~OwnTrash()
+    {
+        qputenv("HOME", homeWas);
+        qputenv("XDG_DATA_HOME", dataWas);
+    }
+    QString path() const { return home.path() + "/data/Trash"; }
+    const QTemporaryDir home;
+    const QByteArray homeWas = qgetenv("HOME"), dataWas = qgetenv("XDG_DATA_HOME");
+};
+
 class Page : public ::testing::Test {
 protected:
     void SetUp() override
@@ -128,6 +145,7 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     for (const QLabel* label : page->findChildren<QLabel*>())
         if (label->text().contains("1000")) note = label;
     ASSERT_NE(note, nullptr);
+    dialogs.beforePlay = SetsDialogs::BeforePlay::PlayAnyway;  // 1001 half pairs
     EXPECT_EQ(note->text(), "This set has 1001 images: the game shows only the first 1000.");
     Button("Play it")->click();
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
@@ -178,12 +196,8 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
 
 TEST_F(Page, ARemovedPairComesBackFromTheTrashWhenUndone)
 {
-    // The desktop's trash under a home of the test's own, on the set's file system.
-    const QTemporaryDir home;
-    const QByteArray homeWas = qgetenv("HOME"), dataWas = qgetenv("XDG_DATA_HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    const QString trash = home.path() + "/data/Trash";
+    const OwnTrash own;
+    const QString trash = own.path();
     w.app.WriteJpeg("Set_Zoo/Images/owl.jpg", Qt::blue);
     const QByteArray image = ReadBytes(w.app("Set_Zoo/Images/owl.jpg")), symbol = ReadBytes(w.app("Set_Zoo/Symbols/OWL.jpg"));
 
@@ -203,8 +217,26 @@ TEST_F(Page, ARemovedPairComesBackFromTheTrashWhenUndone)
     page->undoStack()->undo();
     EXPECT_EQ(w.boxes.Texts(), QStringList{"a pair named Owl exists"});
     EXPECT_EQ(Tree(trash).size(), 6);
-    qputenv("HOME", homeWas);
-    qputenv("XDG_DATA_HOME", dataWas);
+}
+
+TEST_F(Page, PlayItSaysWhatTheSetsCheckFoundAndFixesItOrRemovesTheHalfPairs)
+{
+    const OwnTrash own;
+    Button("Play it")->click();  // cancelled
+    // The set's pictures are all one red picture.
+    EXPECT_EQ(dialogs.found, (QStringList{"half pair: bee: no image", "half pair: IMG_0001: no symbol", "same symbol: bee, owl"}));
+    dialogs.beforePlay = SetsDialogs::BeforePlay::Fix;
+    dialogs.pictures = {};  // the file dialog cancelled
+    Button("Play it")->click();
+    EXPECT_EQ(page->grid()->currentIndex().data().toString(), "bee");  // the first, to fix
+    dialogs.beforePlay = SetsDialogs::BeforePlay::RemoveHalves;
+    Button("Play it")->click();
+    EXPECT_EQ(Shown(), QStringList{"owl"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
+    page->undoStack()->undo();  // both, in one step
+    EXPECT_EQ(Shown().size(), 3);
+    EXPECT_FALSE(QFile::exists(w.app("Set_Zoo/set.json")));
+    EXPECT_EQ(w.boxes.Texts(), QStringList());
 }
 
 TEST_F(Page, FillTheBoxCropsThePictureJustAdded)

@@ -10,6 +10,7 @@
 #include "teacher/sets/PictureImport.h"
 #include "teacher/sets/RemovePairCommand.h"
 #include "teacher/sets/ReviewBar.h"
+#include "teacher/sets/SetCheck.h"
 #include "teacher/sets/SetInfo.h"
 #include "teacher/sets/SetsDialogs.h"
 #include "teacher/sets/SymbolMaker.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
@@ -293,7 +295,7 @@ void SetsPage::DeleteCurrentSet()
 
 void SetsPage::PlayIt()
 {
-    if (!folder_) return;
+    if (!folder_ || !ReadyToPlay()) return;
     try {
         // As the options window stores the chosen set.
         services_.settings.Save(keys::kApp, keys::kGeneral, keys::kImagesSet, folder_->set());
@@ -302,6 +304,60 @@ void SetsPage::PlayIt()
     }
     if (!QProcess::startDetached(gameProgram_, {}, QFileInfo(gameProgram_).absolutePath()))
         Tell(tr("Lumari ! could not be started (%1).").arg(QDir::toNativeSeparators(gameProgram_)), mb::Critical);
+}
+
+bool SetsPage::ReadyToPlay()
+{
+    // The half pairs removed, the set is checked once more.
+    for (int asked = 0; asked < 2; ++asked) {
+        RefreshPairs();
+        const std::vector<SetFinding> found = CheckSet(*folder_, SetInfo::Load(SetInfoFolder(services_.files, folder_->set())));
+        if (found.empty()) return true;
+        QStringList lines;
+        bool halves = false;
+        for (const SetFinding& f : found) {
+            lines << FindingLine(f);
+            halves = halves || f.kind == SetFinding::Kind::HalfPair;
+        }
+        switch (dialogs_.AskBeforePlaying(this, lines, halves)) {
+        case SetsDialogs::BeforePlay::PlayAnyway:
+            return true;
+        case SetsDialogs::BeforePlay::Cancel:
+            return false;
+        case SetsDialogs::BeforePlay::Fix:
+            Fix(found.front());
+            return false;
+        case SetsDialogs::BeforePlay::RemoveHalves:
+            undo_.beginMacro(tr("Remove the half pairs"));
+            for (const SetFinding& f : found) {
+                const int row = model_.RowOf(f.pairs.value(0));
+                if (f.kind == SetFinding::Kind::HalfPair && row >= 0)
+                    undo_.push(new RemovePairCommand(services_.files, folder_->set(), model_.pairs()[row],
+                                                     [this](const QString& set, const QString& failure) { Undone(set, failure); }));
+            }
+            undo_.endMacro();
+            break;
+        }
+    }
+    return false;
+}
+
+void SetsPage::Fix(const SetFinding& finding)
+{
+    // The pair to change: a half pair, or the last of those showing one picture.
+    const QString name = finding.kind == SetFinding::Kind::SameSymbol ? finding.pairs.value(finding.pairs.size() - 1) : finding.pairs.value(0);
+    const int row = model_.RowOf(name);
+    if (row < 0) return;
+    grid_->setCurrentIndex(model_.index(row));
+    grid_->scrollTo(model_.index(row));
+    if (finding.kind == SetFinding::Kind::SameName) {
+        panel_->nameField()->setFocus();
+        panel_->nameField()->selectAll();
+    } else if (finding.kind == SetFinding::Kind::HalfPair && finding.missing == Side::Image) {
+        ChooseSide(Side::Image);
+    } else {
+        OtherPictogram();
+    }
 }
 
 void SetsPage::dragEnterEvent(QDragEnterEvent* event)

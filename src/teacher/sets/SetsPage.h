@@ -25,6 +25,7 @@ namespace lumari {
 class PairPanel;
 class ReviewBar;
 class SetInfo;
+struct SetFinding;
 class SetsDialogs;
 class SymbolMaker;
 struct Services;
@@ -73,6 +74,10 @@ private:
     void RenameCurrentSet();
     void DeleteCurrentSet();
     void PlayIt();
+    // The set's check before it is played: what it found told, and fixed or
+    // played anyway as the adult chooses. True to play.
+    bool ReadyToPlay();
+    void Fix(const SetFinding& finding);
 
     void Imported(const ImportOutcome& outcome);
     void ImportFinished();

@@ -7,10 +7,21 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace lumari {
+namespace {
+
+constexpr int kVariantPixels = 40;
+
+// The variants of a pictogram, its base first. The index folds them into
+// their base and lists them (PictogramIndex::Variants) once the pictograms'
+// service does; until then there are none to offer, and the row stays hidden.
+std::vector<Pictogram> VariantsOf(const PictogramIndex&, const Pictogram&) { return {}; }
+
+}  // namespace
 
 PictogramDialog::PictogramDialog(const PictogramIndexes& indexes, const QStringList& languages, const QString& word,
                                  QWidget* parent)
@@ -19,6 +30,7 @@ PictogramDialog::PictogramDialog(const PictogramIndexes& indexes, const QStringL
       languages_(languages),
       index_(indexes.For(languages)),
       picker_(new PictogramPicker(*index_, this)),
+      variants_(new QListWidget(this)),
       searched_(new QLabel(this)),
       more_(new QComboBox(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
@@ -32,7 +44,15 @@ PictogramDialog::PictogramDialog(const PictogramIndexes& indexes, const QStringL
     languagesRow->addWidget(searched_, 1);
     languagesRow->addWidget(more_);
     auto* layout = new QVBoxLayout(this);
+    variants_->setAccessibleName(tr("Variants"));
+    variants_->setViewMode(QListView::IconMode);
+    variants_->setFlow(QListView::LeftToRight);
+    variants_->setWrapping(false);
+    variants_->setIconSize(QSize(kVariantPixels, kVariantPixels));
+    variants_->setFixedHeight(kVariantPixels + 2 * fontMetrics().height());
+    variants_->hide();
     layout->addWidget(picker_, 1);
+    layout->addWidget(variants_);
     layout->addLayout(languagesRow);
     layout->addWidget(buttons_);
     resize(640, 480);
@@ -40,6 +60,11 @@ PictogramDialog::PictogramDialog(const PictogramIndexes& indexes, const QStringL
     QPushButton* ok = buttons_->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);
     connect(picker_, &PictogramPicker::picked, ok, &QPushButton::setEnabled);
+    connect(picker_, &PictogramPicker::picked, this, &PictogramDialog::ShowVariants);
+    connect(variants_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        choice_ = Pictogram{item->data(Qt::UserRole).toString(), item->text()};
+        accept();
+    });
     connect(picker_, &PictogramPicker::chosen, this, [this](const Pictogram& p) { choice_ = p, accept(); });
     connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
         if ((choice_ = picker_->current())) accept();
@@ -68,6 +93,20 @@ void PictogramDialog::Search()
 {
     searched_->setText(tr("Searching in: %1").arg(LanguageNames(languages_)));
     picker_->SetIndex(*index_, languages_);
+}
+
+void PictogramDialog::ShowVariants()
+{
+    variants_->clear();
+    const std::optional<Pictogram> picked = picker_->current();
+    const std::vector<Pictogram> variants = picked ? VariantsOf(*index_, *picked) : std::vector<Pictogram>();
+    for (const Pictogram& v : variants) {
+        const QImage icon = PictogramPainter::Draw(v.emoji, QSize(kVariantPixels, kVariantPixels) * devicePixelRatioF());
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(icon)), v.name, variants_);
+        item->setData(Qt::UserRole, v.emoji);
+        item->setToolTip(v.name);
+    }
+    variants_->setVisible(variants.size() > 1);
 }
 
 std::optional<Pictogram> PictogramDialog::Choose(const PictogramIndexes& indexes, const QStringList& languages,

@@ -10,6 +10,7 @@
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
+class QListWidget;
 
 namespace lumari {
 
@@ -18,7 +19,8 @@ class PictogramPicker;
 
 // The picker as a dialog: it searches the set's languages, and any other the
 // adult adds for this search; OK takes the pictogram picked, as Enter or a
-// double click does; Cancel takes none.
+// double click does; Cancel takes none. Below the results, the skin-tone and
+// gender variants of the pictogram picked, a click on one taking it.
 class PictogramDialog : public QDialog {
     Q_OBJECT
 public:
@@ -38,12 +40,14 @@ public:
 
 private:
     void Search();
+    void ShowVariants();
 
     const PictogramIndexes& indexes_;
     QStringList languages_;
     std::shared_ptr<const PictogramIndex> index_;
     std::optional<Pictogram> choice_;
     PictogramPicker* picker_;
+    QListWidget* variants_;
     QLabel* searched_;
     QComboBox* more_;
     QDialogButtonBox* buttons_;

@@ -37,6 +37,11 @@ QString LanguageName(const QString& code)
 {
     const QLocale locale(code);
     if (locale.language() == QLocale::C) return code;
+    // In its own letters when they are Latin; in English otherwise, which any font here draws.
+    if (locale.script() != QLocale::LatinScript) {
+        const QString english = QLocale::languageToString(locale.language());
+        return code.contains(QLatin1Char('_')) ? QStringLiteral("%1 (%2)").arg(english, QLocale::territoryToString(locale.territory())) : english;
+    }
     QString name = locale.nativeLanguageName();
     const QString territory = locale.nativeTerritoryName();
     if (!code.contains(QLatin1Char('_'))) {

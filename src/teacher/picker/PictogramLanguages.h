@@ -28,8 +28,9 @@ private:
 };
 
 // A language's name as its speakers write it, with a capital: "Italiano",
-// "Deutsch", "English"; a regional variant names its region ("English (United
-// Kingdom)"). An unknown code is shown as it is.
+// "Deutsch", "English", "Português (Brasil)"; in English when they do not
+// write it in Latin letters ("Japanese"), as the fonts of a plain desktop
+// may lack theirs. An unknown code is shown as it is.
 QString LanguageName(const QString& code);
 // "Italiano, English".
 QString LanguageNames(const QStringList& codes);

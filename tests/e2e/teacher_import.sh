@@ -67,8 +67,11 @@ rm "$WORK/app/Set_Broken/Symbols/blue.jpg"
 status=0 && "$WORK/app/lumari-teacher" check --set Broken >"$WORK/check.out" 2>>"$WORK/check.err" || status=$?
 [ "$status" = 1 ] && [ "$(cat "$WORK/check.out")" = "half pair: blue: no symbol" ] \
   || fail "check on a broken set: exit status $status: $(cat "$WORK/check.out")"
+# --help prints the manual page's synopsis, without a display.
 for program in lumari lumari-teacher; do
-  env -u DISPLAY "$WORK/app/$program" --help | grep -q "^$program\$" || fail "$program --help"
+  env -u DISPLAY "$WORK/app/$program" --help >"$WORK/help.out" || fail "$program --help: exit status $?"
+  MANWIDTH=200 man -l "$2/../../packaging/$program.1" 2>/dev/null | sed -n '/^SYNOPSIS/,/^DESCRIPTION/{//!s/^ *//p}' \
+    | sed '/^$/d' | diff - "$WORK/help.out" || fail "$program --help is not its manual page's synopsis"
 done
 
 # The game plays the new set, chosen as the options window stores it, with no box.

@@ -6,6 +6,7 @@
 #include "state/CreaSet.h"
 #include "state/SetLayout.h"
 #include "teacher/sets/ImportBatch.h"
+#include "teacher/sets/SetInfo.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -36,6 +37,7 @@ private:
 
 struct Arguments {
     QString set;
+    QStringList languages;  // empty: the set's own
     QStringList inputs;
     QString problem;  // "" when they are usable
 };
@@ -62,6 +64,13 @@ Arguments Parse(const QStringList& arguments)
         } else if (!optionsEnd && a.startsWith(QStringLiteral("--set="))) {
             parsed.set = a.mid(6);
             named = true;
+        } else if (!optionsEnd && (a == QStringLiteral("--language") || a.startsWith(QStringLiteral("--language=")))) {
+            const QString codes = a.contains(u'=') ? a.section(u'=', 1) : arguments.value(++i);
+            parsed.languages = ParseLanguages(codes);
+            if (parsed.languages.isEmpty()) {
+                parsed.problem = Tr("--language needs a language code, such as de or it,en");
+                return parsed;
+            }
         } else if (!optionsEnd && a.startsWith(u'-') && a.size() > 1) {
             parsed.problem = Tr("unknown option: %1").arg(a);
             return parsed;
@@ -119,6 +128,15 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
     }
     StreamBoxes boxes(err);
     if (!MakeSet(services, parsed.set, boxes)) return kUsageError;
+    // The languages given are the set's from now on: later imports, renames and picks use them.
+    const QString folder = SetInfoFolder(services.files, parsed.set);
+    SetInfo info = SetInfo::Load(folder);
+    if (!info.problem().isEmpty()) err << QStringLiteral("lumari-teacher: ") << info.problem() << Qt::endl;
+    QString why;
+    if (!parsed.languages.isEmpty() && parsed.languages != info.languages) {
+        info.languages = parsed.languages;
+        if (!info.Save(folder, &why)) err << QStringLiteral("lumari-teacher: ") << why << Qt::endl;
+    }
 
     ImportBatch batch(services.files, parsed.set, &symbols);
     QEventLoop loop;
@@ -127,10 +145,15 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
     batch.Start(parsed.inputs);
     if (batch.running()) loop.exec();
 
-    int added = 0, skipped = 0, noSymbol = 0;
+    // set.json was read back by the batch: a problem told above is not told twice.
+    if (batch.infoProblem() != info.problem()) err << QStringLiteral("lumari-teacher: ") << batch.infoProblem() << Qt::endl;
+
+    int added = 0, unchanged = 0, skipped = 0, noSymbol = 0;
+    using R = ImportOutcome::Result;
     for (const ImportOutcome& o : batch.outcomes())
-        ++(o.result == ImportOutcome::Result::Added ? added : o.result == ImportOutcome::Result::Skipped ? skipped : noSymbol);
-    out << Tr("Set %1: %2 added, %3 skipped, %4 without a symbol.").arg(parsed.set).arg(added).arg(skipped).arg(noSymbol)
+        ++(o.result == R::Added ? added : o.result == R::Unchanged ? unchanged : o.result == R::Skipped ? skipped : noSymbol);
+    out << Tr("Set %1: %2 added, %3 unchanged, %4 skipped, %5 without a symbol.")
+               .arg(parsed.set).arg(added).arg(unchanged).arg(skipped).arg(noSymbol)
         << Qt::endl;
     return skipped + noSymbol > 0 ? kSomeLeftOut : kAllWhole;
 }

@@ -10,7 +10,7 @@ class SymbolMaker;
 struct Services;
 
 // Exit statuses of the command line.
-constexpr int kAllWhole = 0;      // every file became a whole pair
+constexpr int kAllWhole = 0;      // every file became a whole pair, or was in the set already
 constexpr int kSomeLeftOut = 1;   // some file was skipped or left without a symbol
 constexpr int kUsageError = 2;    // bad arguments, or a set name that cannot be used
 

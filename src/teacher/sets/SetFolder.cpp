@@ -64,6 +64,14 @@ bool Untrash(const QString& inTrash, const QString& path)
     return true;
 }
 
+// The characters FAT and NTFS refuse in a name, as the adult is told them.
+const QString kRefusedCharacters = QStringLiteral("\\ / : * ? \" < > |");
+
+bool HoldsRefusedCharacter(const QString& name)
+{
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return QStringView(u"\\/:*?\"<>|").contains(c); });
+}
+
 // Compares names ignoring letter case, numbers by their value ("cat 2"
 // before "cat 10"), in any locale.
 int ReadingOrder(const QString& a, const QString& b)
@@ -126,7 +134,8 @@ QList<SetSummary> ListSets(Files& files, ErrorTrap& trap)
 QString SetNameProblem(const QString& name)
 {
     if (name.isEmpty()) return Tr("a set needs a name");
-    if (!SetLayout::IsSafeSetName(name)) return Tr("a set's name cannot hold / or \\");
+    // FAT and NTFS refuse these, and sets travel on USB sticks.
+    if (HoldsRefusedCharacter(name)) return Tr("a set's name cannot hold any of %1").arg(kRefusedCharacters);
     if (SetLayout::IsDotsOnly(name)) return Tr("a set's name cannot be dots alone");
     return QString();
 }
@@ -147,6 +156,7 @@ QStringList SetFolder::SymbolFiles() const { return ListAll(files_, SetLayout(fi
 
 QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const
 {
+    if (HoldsRefusedCharacter(wanted)) throw SetError(Tr("a pair's name cannot hold any of %1").arg(kRefusedCharacters));
     const QString safe = SafePairName(wanted);
     if (safe.isEmpty()) throw SetError(Tr("a pair needs a name"));
     TakenNames taken;

@@ -192,6 +192,14 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
     EXPECT_EQ(said("Words in"), "Words in: Deutsch, English");
     EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).languages, (QStringList{"de", "en"}));
     EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).Pictogram("MELA").value_or(PairPictogram{}).emoji, QString::fromUtf8("🍏"));
+
+    // A camera's name given a German word: its pictogram is found in the set's languages, to review.
+    w.app.WriteJpeg("Set_Farm/Images/IMG_0002.jpg");
+    page = std::make_unique<SetsPage>(services, symbols, dialogs, w.app("lumari"));
+    page->SelectSet("farm");
+    page->pairs().setData(page->pairs().index(page->pairs().RowOf("IMG_0002")), "Katze", Qt::EditRole);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown().contains("Katze proposed"); }, 10000)) << Shown().join(", ").toStdString();
+    EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).Pictogram("katze").value_or(PairPictogram{}).emoji, QString::fromUtf8("🐈"));
 }
 
 TEST_F(Page, ARemovedPairComesBackFromTheTrashWhenUndone)

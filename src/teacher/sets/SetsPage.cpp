@@ -602,8 +602,9 @@ void SetsPage::NextToReview()
 void SetsPage::ProposeFor(const QString& name)
 {
     auto proposal = std::make_shared<std::optional<Pictogram>>();
-    StoreLater(name, Side::Symbol, [this, name, proposal] {
-        SymbolMaker::Made made = symbols_.Make(name);
+    const SymbolMaker& symbols = symbols_.InLanguages(Languages());  // the set's words
+    StoreLater(name, Side::Symbol, [&symbols, name, proposal] {
+        SymbolMaker::Made made = symbols.Make(name);
         if (!made.picture.isNull()) *proposal = made.pictogram;
         return made.picture;  // none: the pair keeps asking for a symbol
     }, [this, name, proposal] {

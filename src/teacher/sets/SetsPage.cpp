@@ -396,9 +396,7 @@ void SetsPage::Imported(const ImportOutcome& outcome)
 {
     if (!outcome.pair.isEmpty()) {
         originals_.insert(outcome.pair.toUpper(), outcome.source);
-        // Kept with the set at once, so that the "?" shows, and stays, while the import goes on.
-        if (const std::optional<Pictogram>& p = outcome.proposed)
-            ChangeInfo([&](SetInfo& info) { info.SetPictogram(outcome.pair, {p->emoji, p->name, true}); });
+        // Shown at once; the import keeps it with the set when it ends.
         model_.Propose(outcome.pair, outcome.proposed);
         if (!refresh_.isActive()) refresh_.start();
     }
@@ -543,11 +541,14 @@ void SetsPage::ShowInfo()
                 "to review start afresh.").arg(folder_->set(), info.problem()), mb::Information);
     }
     words_->setText(tr("Words in: %1").arg(LanguageNames(info.Languages())));
-    // The "?" marks follow what the set keeps, whoever proposed them.
+    // The "?" marks follow what the set keeps, whoever proposed them; an
+    // import going on writes its proposals when it ends.
+    const bool importing = batch_ && batch_->running();
     for (const Pair& pair : model_.pairs()) {
         const std::optional<PairPictogram> p = info.Pictogram(pair.name);
         const bool review = p && p->review && !pair.symbol.isEmpty();
         const std::optional<Pictogram> shown = model_.Proposed(pair.name);
+        if (importing && shown && !review) continue;
         if (review != shown.has_value() || (review && shown->emoji != p->emoji))
             model_.Propose(pair.name, review ? std::optional<Pictogram>(Pictogram{p->emoji, p->name}) : std::nullopt);
     }

@@ -243,16 +243,18 @@ TEST(History, LearnersAreAddedRenamedArchivedAndGivenSessions)
     const QSqlDatabase db = opened.connection->db();
     const QDateTime now = At("2026-12-07T10:00:00");
     auto failure = [&](auto&& f) { try { f(); return QString("ok"); } catch (const HistoryError& e) { return e.text(); } };
-    const qint64 ann = AddLearner(db, " Ann ", now), bob = AddLearner(db, "Bob", now);
+    const qint64 ann = AddLearner(db, " Ann ", now), bob = AddLearner(db, "Bob", now), lea = AddLearner(db, "Léa", now);
     EXPECT_EQ(failure([&] { AddLearner(db, "ANN", now); }), "There is already a learner named \"ANN\".");
+    EXPECT_EQ(failure([&] { AddLearner(db, "LÉA", now); }), "There is already a learner named \"LÉA\".");  // beyond ASCII
+    EXPECT_EQ(FindLearner(db, "léa").value_or(Learner{}).id, lea);
     EXPECT_EQ(failure([&] { RenameLearner(db, bob, "ann"); }), "There is already a learner named \"ann\".");
     EXPECT_EQ(failure([&] { AddLearner(db, "  ", now); }), "A learner needs a name.");
     EXPECT_EQ(failure([&] { AddLearner(db, QString(65, 'x'), now); }), "A learner's name has at most 64 characters.");
     RenameLearner(db, bob, "Bobby");
     SetArchived(db, ann, true);
     auto names = [&](bool archived) { QStringList n; for (const Learner& l : ListLearners(db, archived)) n << l.name; return n; };
-    EXPECT_EQ(names(false), QStringList{"Bobby"});
-    EXPECT_EQ(names(true), (QStringList{"Ann", "Bobby"}));
+    EXPECT_EQ(names(false), (QStringList{"Bobby", "Léa"}));
+    EXPECT_EQ(names(true), (QStringList{"Ann", "Bobby", "Léa"}));
     EXPECT_EQ(LearnerNamed(db, "bobby", now), bob);
 
     const qint64 game = WriteSession(db, Game(now, "S", {Round("a.jpg", Right)}, "Cleo"));  // a new name is added

@@ -7,6 +7,7 @@
 #include "platform/Failure.h"
 #include "reports/ProgressChart.h"
 #include "reports/ReportPage.h"
+#include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/ProgressTableModel.h"
 
@@ -192,6 +193,8 @@ void LearnersPage::Reload()
             return;
         }
         setEnabled(true);
+        watcher_ = std::make_unique<HistoryWatcher>(history_->db(), historyPath_);
+        connect(watcher_.get(), &HistoryWatcher::changed, this, &LearnersPage::Reload);
         // Who plays next is shown first.
         std::optional<Learner> next;
         Try([&] { next = FindLearner(history_->db(), CurrentLearner(services_.settings)); });

@@ -20,6 +20,7 @@ class QTableView;
 namespace lumari {
 
 class HistoryConnection;
+class HistoryWatcher;
 class LearnerDialogs;
 class ProgressTableModel;
 struct ReportContent;
@@ -39,8 +40,11 @@ public:
     ~LearnersPage() override;
 
     // Opens the history when not open yet, and reads the learners and the
-    // selected learner's games again.
+    // selected learner's games again. A game recorded by the game, or any
+    // change committed by another program, reloads the page on its own.
     void Reload();
+    // Watches the history for other programs' changes; null until it is open.
+    HistoryWatcher* watcher() const { return watcher_.get(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +79,7 @@ private:
     LearnerDialogs* dialogs_;
     const WallClock* clock_;
     std::unique_ptr<HistoryConnection> history_;
+    std::unique_ptr<HistoryWatcher> watcher_;  // after the connection it reads: gone before it
     bool opened_ = false;
     Progress progress_;
 

@@ -3,6 +3,7 @@
 #include "history/SessionWriter.h"
 #include "history/HistorySamples.h"
 #include "support/TestServices.h"
+#include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/LearnersPage.h"
 
@@ -125,6 +126,24 @@ TEST_F(Page, AGameMovesToAnotherLearnerAndTheReportsAreWrittenAndPrinted)
     Select("No learner chosen");
     EXPECT_EQ(table("sessions")->model()->rowCount(), 2);
     EXPECT_TRUE(w.boxes.shown.empty());
+}
+
+TEST_F(Page, AGameRecordedByTheGameShowsWithoutAClickAndNoGameSaysSo)
+{
+    dialogs.names = {"Bob"};
+    Press("add");
+    QChart* chart = page->findChild<QChartView*>("chart")->chart();
+    EXPECT_EQ(chart->title(), "No games yet");
+    EXPECT_TRUE(chart->axes().isEmpty());  // no dates of 1970
+    page->hide();  // another tab is open
+    {
+        const auto game = OpenHistory(history.file());  // the game's own connection
+        WriteSession(game.connection->db(), Game(At("2026-12-07T09:00:00"), "Farm", {Round("cat.jpg", Right)}, "Bob"));
+    }
+    page->watcher()->Check();  // as the history's file or the poll calls it
+    EXPECT_EQ(list()->currentItem()->text(), "Bob");
+    EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
+    EXPECT_EQ(page->findChild<QChartView*>("chart")->chart()->series().size(), 2);
 }
 
 }  // namespace

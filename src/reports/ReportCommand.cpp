@@ -67,7 +67,7 @@ int RunReportCommand(const QStringList& arguments, const QString& historyPath, Q
             return kUnknownLearner;
         }
         const Period period{*first, *last};
-        const ReportContent content{found->name, period, LoadProgress(db, found->id, period)};
+        const ReportContent content{found->name, period, LoadProgress(db, found->id, period, QDate::currentDate())};
         const Progress& p = content.progress;
         out << ReportText::tr("%1, %2: %3 games, %4 rounds shown, first answers right %5, median response time %6.")
                    .arg(found->name, PeriodText(period, p)).arg(p.sessions.size()).arg(p.shown)

@@ -167,7 +167,10 @@ void PaintReport(QPainter& painter, const QRectF& page, const ReportContent& con
     Line(painter, page, y, ReportText::tr("Games: %1    Rounds shown: %2    First answers right: %3    Median response time: %4")
                                .arg(p.sessions.size()).arg(p.shown).arg(PercentText(p.firstRight, p.firstAnswered), SecondsText(p.medianResponseMs)));
     if (p.planned) Line(painter, page, y, ReportText::tr("First answers right without a prompt: %1").arg(PercentText(p.unpromptedRight, p.firstAnswered)));
-    if (const QString checks = NextChecksText(p); !checks.isEmpty()) Line(painter, page, y, checks);
+    // As many checks named as the line holds.
+    QString checks = NextChecksText(p);
+    for (int most = 4; most > 0 && painter.fontMetrics().horizontalAdvance(checks) > page.width(); --most) checks = NextChecksText(p, most);
+    if (!checks.isEmpty()) Line(painter, page, y, checks);
     y += LineHeight(painter) / 2;
     const QRectF chart(page.left(), y, page.width(), page.height() * kChartShare);
     PaintChart(painter, chart, p);

@@ -151,6 +151,7 @@ void LearnersPage::Build()
     right->addLayout(top, 1);
     checks_ = new QLabel(progressArea_);
     checks_->setObjectName(QStringLiteral("nextChecks"));
+    checks_->setWordWrap(true);
     auto* picturesTitle = new QHBoxLayout;
     picturesTitle->addWidget(new QLabel(tr("Pictures"), progressArea_));
     picturesTitle->addSpacing(24);

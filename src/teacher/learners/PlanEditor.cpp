@@ -62,8 +62,9 @@ PlanEditor::PlanEditor(QWidget* parent) : QGroupBox(tr("Teaching plan"), parent)
     zeroDelaySessions_->setToolTip(tr("Constant delay: the sessions played with the prompt at once first."));
     promptForm_ = new QComboBox(this);
     promptForm_->setObjectName(QStringLiteral("promptForm"));
-    promptForm_->addItem(tr("Others dimmed"), int(PromptForm::Dim));
-    promptForm_->addItem(tr("Others hidden"), int(PromptForm::Hide));
+    promptForm_->addItem(tr("Dimmed"), int(PromptForm::Dim));
+    promptForm_->addItem(tr("Hidden"), int(PromptForm::Hide));
+    promptForm_->setToolTip(tr("The prompt: the other pictures dimmed, or hidden."));
     percent_ = Spin(QStringLiteral("masteryPercent"), 1, 100, tr(" %"), this);
     percent_->setToolTip(tr("A picture is mastered when at least this share of its first answers were right without a prompt…"));
     sessions_ = Spin(QStringLiteral("masterySessions"), 1, kMostMasterySessions, QString(), this);
@@ -72,7 +73,8 @@ PlanEditor::PlanEditor(QWidget* parent) : QGroupBox(tr("Teaching plan"), parent)
     rounds_->setToolTip(tr("…with at least this many rounds in those games."));
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Procedure:"), procedure_);
+    form->addRow(new QLabel(tr("Procedure:"), this));
+    form->addRow(procedure_);
     form->addRow(about_);
     form->addRow(tr("Delay:"), delay_);
     form->addRow(tr("Sessions at 0 s:"), zeroDelaySessions_);

@@ -344,8 +344,9 @@ void LearnersPage::SavePlan(const LearnerPlan& plan)
 {
     const auto selected = Selected();
     if (!selected || !*selected) return;
-    // A new mastery rule shows the pictures' stages by it.
-    if (Try([&] { SaveLearnerPlan(history_->db(), **selected, plan); })) ShowProgress();
+    Try([&] { SaveLearnerPlan(history_->db(), **selected, plan); });
+    // The plan as stored, and the pictures' stages by its mastery rule.
+    ShowProgress();
 }
 
 void LearnersPage::MoveGame()

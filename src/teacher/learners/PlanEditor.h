@@ -23,7 +23,6 @@ public:
 
     // Shows a learner's plan; none for "No learner chosen", who has nothing to set.
     void Show(const std::optional<LearnerPlan>& plan);
-    const LearnerPlan& Plan() const { return plan_; }
 
 signals:
     // The adult changed the plan shown; the page stores it.

@@ -22,12 +22,15 @@ namespace lumari {
 class HistoryConnection;
 class HistoryWatcher;
 class LearnerDialogs;
+class PlanEditor;
 class ProgressTableModel;
+struct LearnerPlan;
 struct ReportContent;
 
 // The Learners page of lumari-teacher: the learners (add, rename, archive,
-// choose who plays next), and for the one selected their games, a chart of
-// their progress, a table per picture, and the exports (CSV, PDF, printer).
+// choose who plays next), and for the one selected their teaching plan,
+// their games, a chart of their progress, a table per picture with its stage
+// and the next checks, and the exports (CSV, PDF, printer).
 // The history is opened when the page is first shown.
 class LearnersPage : public QWidget {
     Q_OBJECT
@@ -63,6 +66,7 @@ private:
     void RenameLearner();
     void ToggleArchived();
     void ChooseCurrent();
+    void SavePlan(const LearnerPlan& plan);
     void MoveGame();
     void ExportCsv();
     void ExportPdf();
@@ -91,6 +95,8 @@ private:
     QPushButton* rename_ = nullptr;
     QPushButton* archive_ = nullptr;
     QPushButton* playsNext_ = nullptr;
+    PlanEditor* plan_ = nullptr;
+    QLabel* checks_ = nullptr;
     QWidget* progressArea_ = nullptr;
     ProgressTableModel* sessionsModel_ = nullptr;
     QTableView* sessions_ = nullptr;

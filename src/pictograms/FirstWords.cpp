@@ -40,12 +40,51 @@ Table Read()
     return table;
 }
 
+// The singulars a regular plural may come from ("gatti" → "gatto", "Katzen" →
+// "Katze"), for a set named in the plural; each is tried only where the
+// table has it.
+QStringList Singulars(const QString& language, const QString& word)
+{
+    QStringList forms;
+    const auto strip = [&](std::initializer_list<const char*> endings) {
+        for (const char* ending : endings)
+            if (word.size() > int(qstrlen(ending)) + 2 && word.endsWith(QLatin1String(ending))) forms << word.chopped(int(qstrlen(ending)));
+    };
+    if (language == QLatin1String("en")) {
+        strip({"s", "es"});
+        if (word.endsWith(QLatin1String("ies"))) forms << word.chopped(3) + QLatin1Char('y');
+    } else if (language == QLatin1String("fr")) {
+        strip({"s", "x"});
+    } else if (language == QLatin1String("es")) {
+        strip({"s", "es"});
+    } else if (language == QLatin1String("de")) {
+        strip({"e", "n", "en", "er", "s"});
+    } else if (language == QLatin1String("it") && word.size() > 3) {
+        const QString stem = word.chopped(1);
+        if (word.endsWith(QLatin1Char('i'))) forms << stem + QLatin1Char('o') << stem + QLatin1Char('e');
+        if (word.endsWith(QLatin1Char('e'))) forms << stem + QLatin1Char('a');
+    }
+    return forms;
+}
+
+std::optional<QString> Look(const Table& table, const QString& code, const QString& word);
+
 }  // namespace
 
 std::optional<QString> FirstWordPictogram(const QString& language, const QString& word)
 {
     static const Table table = Read();
     const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+    if (const std::optional<QString> found = Look(table, code, word)) return found;
+    for (const QString& singular : Singulars(code, word.trimmed()))
+        if (const std::optional<QString> found = Look(table, code, singular)) return found;
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<QString> Look(const Table& table, const QString& code, const QString& word)
+{
     const auto found = table.constFind(Key(code, word));
     if (found == table.cend()) return std::nullopt;
     // The spelling typed, letter case aside, before one it only agrees with.
@@ -57,4 +96,5 @@ std::optional<QString> FirstWordPictogram(const QString& language, const QString
     return std::nullopt;
 }
 
+}  // namespace
 }  // namespace lumari

@@ -58,7 +58,7 @@ QStringList Singulars(const QString& language, const QString& word)
     } else if (language == QLatin1String("es")) {
         strip({"s", "es"});
     } else if (language == QLatin1String("de")) {
-        strip({"e", "n", "en", "er", "s"});
+        strip({"e", "n", "er", "s"});  // not "en": "kochen" is no "Koch"
     } else if (language == QLatin1String("it") && word.size() > 3) {
         const QString stem = word.chopped(1);
         if (word.endsWith(QLatin1Char('i'))) forms << stem + QLatin1Char('o') << stem + QLatin1Char('e');

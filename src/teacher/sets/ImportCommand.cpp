@@ -110,10 +110,9 @@ const char* TeacherSynopsis()
            "lumari-teacher import [--language code[,code...]] --set name file-or-folder...\n"
            "lumari-teacher check --set name\n"
            "lumari-teacher report --learner name [--from date] [--to date] [--csv file] [--pdf file]\n"
-           "lumari-teacher learner name [--procedure name] [--delay seconds] [--zero-delay-sessions n]\n"
-           "    [--prompt dim|hide] [--mastery percent/sessions/rounds] [--screen window|full] [--scan off|ms]\n"
-           "    [--scan-mode auto|step] [--scan-keys keys] [--debounce ms] [--dwell off|ms] [--speak off|word]\n"
-           "    [--task match|spoken] [--plays-next]\n"
+           "lumari-teacher learner name [--procedure procedure] [--delay seconds] [--zero-delay-sessions n] [--prompt dim|hide]\n"
+           "[--mastery percent/sessions/rounds] [--screen window|full] [--scan off|ms] [--scan-mode auto|step] [--scan-keys keys]\n"
+           "[--debounce ms] [--dwell off|ms] [--speak off|word] [--task match|spoken] [--plays-next]\n"
            "lumari-teacher --help | -h | --version\n";
 }
 

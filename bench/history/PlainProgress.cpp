@@ -1,5 +1,6 @@
 #include "PlainProgress.h"
 
+#include "history/LearnerPlans.h"
 #include "history/SqlSteps.h"
 
 #include <QHash>
@@ -11,10 +12,10 @@ namespace lumari::bench {
 Progress PlainProgress(const QSqlDatabase& db, qint64 learner)
 {
     Progress progress;
-    QSqlQuery games = RunSql(db, "SELECT id, started, set_name, shown FROM sessions WHERE learner_id = ? ORDER BY started_ms, id", {learner});
+    QSqlQuery games = RunSql(db, "SELECT id, started, set_name, shown, started_ms FROM sessions WHERE learner_id = ? ORDER BY started_ms, id", {learner});
     QHash<QString, ImageProgress> pictures;
-    QHash<QString, std::vector<bool>> answers;
     std::vector<qint64> all;
+    std::vector<MasteryRound> mastery;
     while (games.next()) {
         SessionSummary s;
         s.id = games.value(0).toLongLong();
@@ -22,7 +23,7 @@ Progress PlainProgress(const QSqlDatabase& db, qint64 learner)
         s.setName = games.value(2).toString();
         s.shown = games.value(3).toInt();
         std::vector<qint64> times;
-        QSqlQuery rounds = RunSql(db, "SELECT image, first_answer, response_ms FROM rounds WHERE session_id = ? ORDER BY seq", {s.id});
+        QSqlQuery rounds = RunSql(db, "SELECT image, first_answer, response_ms, prompt_ms IS NOT NULL FROM rounds WHERE session_id = ? ORDER BY seq", {s.id});
         while (rounds.next()) {
             const QString first = rounds.value(1).toString();
             const bool answered = first != "none", right = first == "right";
@@ -32,14 +33,17 @@ Progress PlainProgress(const QSqlDatabase& db, qint64 learner)
             ImageProgress& p = pictures[key];
             p.setName = s.setName, p.image = rounds.value(0).toString();
             ++p.timesShown, p.firstAnswered += answered, p.firstRight += right, p.lastSeen = s.started;
-            if (answered) answers[key].push_back(right);
+            mastery.push_back({s.setName, p.image, s.id, answered ? right ? FirstAnswer::Right : FirstAnswer::Wrong : FirstAnswer::None,
+                               rounds.value(3).toBool(), MasteryDay(games.value(4).toLongLong())});
         }
         s.medianResponseMs = Median(times);
         progress.shown += s.shown, progress.firstRight += s.firstRight, progress.firstAnswered += s.firstAnswered;
         progress.sessions.push_back(s);
     }
+    const auto stages = MasteryOf(mastery, LoadLearnerPlan(db, learner).mastery, QDate::currentDate());
     for (auto it = pictures.begin(); it != pictures.end(); ++it) {
-        it->mastered = Mastered(answers.value(it.key()));
+        const auto stage = stages.find({it->setName, it->image});
+        if (stage != stages.end()) it->mastery = stage->second;
         progress.images.push_back(*it);
     }
     progress.medianResponseMs = Median(all);

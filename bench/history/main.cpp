@@ -229,7 +229,7 @@ int Run()
         const qint64 id = FindLearner(ourFile.db(), name)->id;
         Progress a, b;
         rows.push_back({QStringLiteral("reading the games and pictures, %1").arg(scenario.what), "(no goal)",
-                        Measure([&] { a = PlainProgress(plainFile.db(), id); }, [&] { b = LoadProgress(ourFile.db(), id, {}); })});
+                        Measure([&] { a = PlainProgress(plainFile.db(), id); }, [&] { b = LoadProgress(ourFile.db(), id, {}, QDate::currentDate()); })});
         if (a.sessions.size() != b.sessions.size() || a.images.size() != b.images.size() || a.firstRight != b.firstRight
             || a.medianResponseMs != b.medianResponseMs)
             throw std::runtime_error("the two ways read different figures");

@@ -52,7 +52,9 @@ struct NoSymbols : SymbolMaker {
 };
 struct NoDialogs : SetsDialogs {
     QStringList ChoosePictures(QWidget*, bool) override { return {}; }
-    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString&, const QStringList&) override { return std::nullopt; }
+    std::optional<QStringList> ChooseLanguages(QWidget*, const QStringList&) override { return std::nullopt; }
+    BeforePlay AskBeforePlaying(QWidget*, const QStringList&, bool) override { return BeforePlay::Cancel; }
 };
 
 double PeakResidentMb()

@@ -8,6 +8,7 @@
 #include "history/WallClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Geometry.h"
+#include "platform/HelpAndVersion.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
 #include "state/Module1.h"
@@ -18,6 +19,9 @@
 
 int main(int argc, char* argv[])
 {
+    // Only these are answered; any other command line is not read.
+    if (const auto status = lumari::AnswerHelpOrVersion(argc, argv, "lumari", "lumari\nlumari --help | -h | --version\n"))
+        return *status;
     QApplication app(argc, argv);
     lumari::InstallDialogFontSubstitutes();
     QApplication::setFont(lumari::DialogFont());

@@ -36,6 +36,26 @@ Learner FromRow(const QSqlQuery& row)
     return {row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(), row.value(3).toInt() != 0};
 }
 
+// Names are one learner's whatever their letter case, in any script (Léa,
+// LÉA, léa): SQLite's NOCASE folds ASCII letters only, so they are compared here.
+QString Folded(const QString& name) { return name.trimmed().normalized(QString::NormalizationForm_C).toCaseFolded(); }
+
+std::optional<Learner> FindFolded(const QSqlDatabase& db, const QString& name, qint64 except = 0)
+{
+    const QString wanted = Folded(name);
+    QSqlQuery rows = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners"), {});
+    while (rows.next())
+        if (rows.value(0).toLongLong() != except && Folded(rows.value(1).toString()) == wanted) return FromRow(rows);
+    return std::nullopt;
+}
+
+// Refuses a name another learner has, in another letter case too.
+void Unique(const QSqlDatabase& db, const QString& name, qint64 except = 0)
+{
+    if (const auto other = FindFolded(db, name, except))
+        throw HistoryError(HistoryText::tr("There is already a learner named \"%1\".").arg(name), kConstraint);
+}
+
 }  // namespace
 
 std::vector<Learner> ListLearners(const QSqlDatabase& db, bool withArchived)
@@ -50,9 +70,7 @@ std::vector<Learner> ListLearners(const QSqlDatabase& db, bool withArchived)
 
 std::optional<Learner> FindLearner(const QSqlDatabase& db, const QString& name)
 {
-    QSqlQuery row = RunSql(db, QStringLiteral("SELECT id, name, created, archived FROM learners WHERE name = ?"), {name.trimmed()});
-    if (!row.next()) return std::nullopt;
-    return FromRow(row);
+    return FindFolded(db, name);
 }
 
 QString LearnerNameProblem(const QString& name)
@@ -66,6 +84,7 @@ QString LearnerNameProblem(const QString& name)
 qint64 AddLearner(const QSqlDatabase& db, const QString& name, const QDateTime& now)
 {
     const QString checked = Checked(name);
+    Unique(db, checked);
     qint64 id = 0;
     Naming(checked, [&] {
         id = RunSql(db, QStringLiteral("INSERT INTO learners(name, created) VALUES (?, ?)"), {checked, IsoWithOffset(now)})
@@ -77,6 +96,7 @@ qint64 AddLearner(const QSqlDatabase& db, const QString& name, const QDateTime& 
 void RenameLearner(const QSqlDatabase& db, qint64 id, const QString& name)
 {
     const QString checked = Checked(name);
+    Unique(db, checked, id);
     Naming(checked, [&] { RunSql(db, QStringLiteral("UPDATE learners SET name = ? WHERE id = ?"), {checked, id}); });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 
+#include <algorithm>
 #include <iterator>
 
 namespace lumari {
@@ -12,42 +13,31 @@ namespace {
 
 constexpr int kChecks = int(std::size(kCheckDays));
 
-// A picture's first answers in one session, since its teaching (re)started.
-struct SessionTally {
-    qint64 session = 0;
-    int rounds = 0;
-    int alone = 0;  // right and unprompted
-};
+}  // namespace
 
-struct PictureState {
-    PictureMastery mastery;
-    std::vector<SessionTally> sessions;
-    qint64 lastCheckSession = -1;
-};
-
-bool RuleHolds(const std::vector<SessionTally>& sessions, const MasteryRule& rule)
+bool MasteryTracker::RuleHolds(const std::vector<SessionTally>& sessions) const
 {
     int rounds = 0, alone = 0;
-    const auto from = sessions.size() > std::size_t(std::max(1, rule.sessions)) ? sessions.end() - std::max(1, rule.sessions)
-                                                                                   : sessions.begin();
+    const auto from = sessions.size() > std::size_t(std::max(1, rule_.sessions)) ? sessions.end() - std::max(1, rule_.sessions)
+                                                                                    : sessions.begin();
     for (auto it = from; it != sessions.end(); ++it) rounds += it->rounds, alone += it->alone;
-    return rounds > 0 && rounds >= rule.rounds && alone * 100 >= rule.percent * rounds;
+    return rounds > 0 && rounds >= rule_.rounds && alone * 100 >= rule_.percent * rounds;
 }
 
-void Teach(PictureState& state, const MasteryRound& round, bool alone, const MasteryRule& rule)
+void MasteryTracker::Teach(PictureState& state, const MasteryRound& round, bool alone) const
 {
     if (state.sessions.empty() || state.sessions.back().session != round.session) state.sessions.push_back({round.session});
     ++state.sessions.back().rounds;
     state.sessions.back().alone += alone ? 1 : 0;
     PictureMastery& m = state.mastery;
     m.stage = Stage::Teaching;
-    if (!RuleHolds(state.sessions, rule)) return;
+    if (!RuleHolds(state.sessions)) return;
     m = {Stage::Mastered, round.day, round.day.addDays(kCheckDays[0]), 0};
     state.sessions.clear();
     state.lastCheckSession = round.session;  // the checks come in later games
 }
 
-void Check(PictureState& state, const MasteryRound& round, bool alone, const MasteryRule& rule)
+void MasteryTracker::Check(PictureState& state, const MasteryRound& round, bool alone) const
 {
     PictureMastery& m = state.mastery;
     if (round.day < m.nextCheck || round.session == state.lastCheckSession) return;
@@ -55,7 +45,7 @@ void Check(PictureState& state, const MasteryRound& round, bool alone, const Mas
         m.stage = Stage::Teaching;
         m.nextCheck = QDate();
         m.checksPassed = 0;
-        Teach(state, round, alone, rule);
+        Teach(state, round, alone);
         return;
     }
     state.lastCheckSession = round.session;
@@ -67,7 +57,28 @@ void Check(PictureState& state, const MasteryRound& round, bool alone, const Mas
     }
 }
 
-}  // namespace
+void MasteryTracker::Add(const MasteryRound& round)
+{
+    if (round.firstAnswer == FirstAnswer::None) return;
+    PictureState& state = pictures_[{round.set, round.image}];
+    const bool alone = round.firstAnswer == FirstAnswer::Right && !round.prompted;
+    switch (state.mastery.stage) {
+    case Stage::New:
+    case Stage::Teaching: Teach(state, round, alone); break;
+    case Stage::Mastered:
+    case Stage::CheckDue: Check(state, round, alone); break;
+    case Stage::Kept: break;
+    }
+}
+
+PictureMastery MasteryTracker::Of(const PictureKey& picture, const QDate& day) const
+{
+    const auto found = pictures_.find(picture);
+    if (found == pictures_.end()) return {};
+    PictureMastery m = found->second.mastery;
+    if (m.stage == Stage::Mastered && m.nextCheck <= day) m.stage = Stage::CheckDue;
+    return m;
+}
 
 QString StageName(Stage stage)
 {
@@ -84,27 +95,17 @@ QString StageName(Stage stage)
 std::map<PictureKey, PictureMastery> MasteryOf(const std::vector<MasteryRound>& rounds, const MasteryRule& rule,
                                                const QDate& today)
 {
-    std::map<PictureKey, PictureState> states;
-    for (const MasteryRound& round : rounds) {
-        if (round.firstAnswer == FirstAnswer::None) continue;
-        PictureState& state = states[{round.set, round.image}];
-        const bool alone = round.firstAnswer == FirstAnswer::Right && !round.prompted;
-        switch (state.mastery.stage) {
-        case Stage::New:
-        case Stage::Teaching: Teach(state, round, alone, rule); break;
-        case Stage::Mastered:
-        case Stage::CheckDue: Check(state, round, alone, rule); break;
-        case Stage::Kept: break;
-        }
-    }
+    MasteryTracker tracker(rule);
+    for (const MasteryRound& round : rounds) tracker.Add(round);
     std::map<PictureKey, PictureMastery> result;
-    for (auto& [key, state] : states) {
-        PictureMastery m = state.mastery;
-        if (m.stage == Stage::Mastered && m.nextCheck <= today) m.stage = Stage::CheckDue;
-        result.emplace(key, m);
+    for (const MasteryRound& round : rounds) {
+        const PictureKey key{round.set, round.image};
+        if (round.firstAnswer != FirstAnswer::None && !result.count(key)) result.emplace(key, tracker.Of(key, today));
     }
     return result;
 }
+
+QDate MasteryDay(qint64 startedMs) { return QDateTime::fromMSecsSinceEpoch(startedMs).date(); }
 
 std::vector<MasteryRound> LoadMasteryRounds(const QSqlDatabase& db, qint64 learner)
 {
@@ -120,7 +121,7 @@ std::vector<MasteryRound> LoadMasteryRounds(const QSqlDatabase& db, qint64 learn
                           first == QLatin1String("right")   ? FirstAnswer::Right
                           : first == QLatin1String("wrong") ? FirstAnswer::Wrong
                                                             : FirstAnswer::None,
-                          rows.value(4).toBool(), QDateTime::fromMSecsSinceEpoch(rows.value(5).toLongLong()).date()});
+                          rows.value(4).toBool(), MasteryDay(rows.value(5).toLongLong())});
     }
     return rounds;
 }

@@ -64,8 +64,42 @@ using PictureKey = std::pair<QString, QString>;  // set, image
 std::map<PictureKey, PictureMastery> MasteryOf(const std::vector<MasteryRound>& rounds, const MasteryRule& rule,
                                                const QDate& today);
 
-// The learner's rounds from the history, oldest first, each dated by its
-// session's start in the local time zone. Throws HistoryError.
+// The same, round by round: the rounds are added in the order played, and
+// a picture's place can be asked between them (the CSV gives each round the
+// stage it left its picture in; the page reads the rounds it shows once).
+class MasteryTracker {
+public:
+    explicit MasteryTracker(const MasteryRule& rule) : rule_(rule) {}
+    void Add(const MasteryRound& round);
+    // Where the picture stands on that day, by the rounds added so far.
+    PictureMastery Of(const PictureKey& picture, const QDate& day) const;
+
+private:
+    // A picture's first answers in one session, since its teaching (re)started.
+    struct SessionTally {
+        qint64 session = 0;
+        int rounds = 0;
+        int alone = 0;  // right and unprompted
+    };
+    struct PictureState {
+        PictureMastery mastery;
+        std::vector<SessionTally> sessions;
+        qint64 lastCheckSession = -1;
+    };
+    bool RuleHolds(const std::vector<SessionTally>& sessions) const;
+    void Teach(PictureState& state, const MasteryRound& round, bool alone) const;
+    void Check(PictureState& state, const MasteryRound& round, bool alone) const;
+
+    MasteryRule rule_;
+    std::map<PictureKey, PictureState> pictures_;
+};
+
+// The day a round counts on for mastery: its session's start, from
+// sessions.started_ms, in the local time zone.
+QDate MasteryDay(qint64 startedMs);
+
+// The learner's rounds from the history, oldest first, each dated by
+// MasteryDay. Throws HistoryError.
 std::vector<MasteryRound> LoadMasteryRounds(const QSqlDatabase& db, qint64 learner);
 
 }  // namespace lumari

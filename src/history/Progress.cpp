@@ -1,5 +1,6 @@
 #include "history/Progress.h"
 
+#include "history/LearnerPlans.h"
 #include "history/SqlSteps.h"
 
 #include <QHash>
@@ -29,87 +30,129 @@ std::optional<qint64> ResponseOf(const QVariant& value)
     return value.isNull() ? std::nullopt : std::optional(value.toLongLong());
 }
 
-// Pictures still to learn first: not mastered, the lowest share right, then by name.
+// The columns of a round as mastery reads it, first in each query below, then the query's own.
+QString Columns(const char* own)
+{
+    return QStringLiteral("s.set_name, r.image, s.id, r.first_answer, r.prompt_ms IS NOT NULL, s.started_ms") + QLatin1String(own);
+}
+constexpr int kFirstOwnColumn = 6;
+
+MasteryRound MasteryRoundOf(const QSqlQuery& row)
+{
+    const QString first = row.value(3).toString();
+    return {row.value(0).toString(), row.value(1).toString(), row.value(2).toLongLong(),
+            first == QLatin1String("right")   ? FirstAnswer::Right
+            : first == QLatin1String("wrong") ? FirstAnswer::Wrong
+                                              : FirstAnswer::None,
+            row.value(4).toBool(), MasteryDay(row.value(5).toLongLong())};
+}
+
+// The learner's mastery rule, with the rounds before the period already added.
+MasteryTracker TrackerBefore(const QSqlDatabase& db, LearnerRef learner, const Period& period)
+{
+    MasteryTracker tracker(learner ? LoadLearnerPlan(db, *learner).mastery : MasteryRule());
+    if (!period.from.isValid()) return tracker;
+    QSqlQuery row = Select(db, Columns(""), QStringLiteral("JOIN"), learner, {QDate(), period.from.addDays(-1)});
+    while (row.next()) tracker.Add(MasteryRoundOf(row));
+    return tracker;
+}
+
+bool Planned(const QString& procedure) { return !procedure.isEmpty() && procedure != QLatin1String("none"); }
+
+// Pictures still to learn first: by stage, then the lowest share right alone, then by name.
 bool StillToLearnFirst(const ImageProgress& a, const ImageProgress& b)
 {
-    if (a.mastered != b.mastered) return !a.mastered;
-    const double pa = Percent(a.firstRight, a.firstAnswered).value_or(-1);
-    const double pb = Percent(b.firstRight, b.firstAnswered).value_or(-1);
+    const int sa = LearningOrder(a.mastery.stage), sb = LearningOrder(b.mastery.stage);
+    if (sa != sb) return sa < sb;
+    const double pa = Percent(a.unpromptedRight, a.firstAnswered).value_or(-1);
+    const double pb = Percent(b.unpromptedRight, b.firstAnswered).value_or(-1);
     if (pa != pb) return pa < pb;
     return std::tie(a.setName, a.image) < std::tie(b.setName, b.image);
 }
 
 }  // namespace
 
-Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period)
+Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period, const QDate& today)
 {
-    QSqlQuery row = Select(db, QStringLiteral("s.id, s.started, s.set_name, s.shown, r.image, r.first_answer, r.response_ms"),
+    MasteryTracker mastery = TrackerBefore(db, learner, period);
+    QSqlQuery row = Select(db, Columns(", s.started, s.shown, r.response_ms, s.procedure, s.delay_ms"),
                            QStringLiteral("LEFT JOIN"), learner, period);
     Progress progress;
     std::vector<qint64> sessionTimes, allTimes;
     QHash<QString, std::size_t> imageIndex;
-    std::vector<std::vector<bool>> imageAnswers;
     auto closeSession = [&] {
         if (progress.sessions.empty()) return;
         progress.sessions.back().medianResponseMs = Median(std::exchange(sessionTimes, {}));
     };
+    auto column = [&row](int i) { return row.value(kFirstOwnColumn + i); };
     while (row.next()) {
-        const qint64 id = row.value(0).toLongLong();
+        const qint64 id = row.value(2).toLongLong();
         if (progress.sessions.empty() || progress.sessions.back().id != id) {
             closeSession();
             SessionSummary s;
             s.id = id;
-            s.started = QDateTime::fromString(row.value(1).toString(), Qt::ISODate);
-            s.setName = row.value(2).toString();
-            s.shown = row.value(3).toInt();
+            s.started = QDateTime::fromString(column(0).toString(), Qt::ISODate);
+            s.setName = row.value(0).toString();
+            s.shown = column(1).toInt();
+            s.procedure = column(3).toString();
+            s.delayMs = ResponseOf(column(4));
             progress.sessions.push_back(s);
             progress.shown += s.shown;
+            progress.planned = progress.planned || Planned(s.procedure);
         }
-        if (row.value(4).isNull()) continue;  // a session without rounds
+        if (row.value(1).isNull()) continue;  // a session without rounds
+        const MasteryRound round = MasteryRoundOf(row);
+        mastery.Add(round);
         SessionSummary& session = progress.sessions.back();
-        const QString first = row.value(5).toString();
-        const bool answered = first != QLatin1String("none"), right = first == QLatin1String("right");
+        const bool answered = round.firstAnswer != FirstAnswer::None, right = round.firstAnswer == FirstAnswer::Right;
+        const bool alone = right && !round.prompted;
         session.firstAnswered += answered;
         session.firstRight += right;
-        if (const auto ms = ResponseOf(row.value(6))) sessionTimes.push_back(*ms), allTimes.push_back(*ms);
+        session.unpromptedRight += alone;
+        if (const auto ms = ResponseOf(column(2))) sessionTimes.push_back(*ms), allTimes.push_back(*ms);
 
-        const QString image = row.value(4).toString();
-        const QString key = session.setName + QLatin1Char('/') + image;
+        const QString key = session.setName + QLatin1Char('/') + round.image;
         auto found = imageIndex.constFind(key);
         if (found == imageIndex.constEnd()) {
             found = imageIndex.insert(key, progress.images.size());
             ImageProgress picture;
             picture.setName = session.setName;
-            picture.image = image;
+            picture.image = round.image;
             progress.images.push_back(picture);
-            imageAnswers.emplace_back();
         }
         ImageProgress& picture = progress.images[*found];
         ++picture.timesShown;
         picture.firstAnswered += answered;
         picture.firstRight += right;
+        picture.unpromptedRight += alone;
         picture.lastSeen = session.started;
-        if (answered) imageAnswers[*found].push_back(right);
     }
     closeSession();
-    for (const SessionSummary& s : progress.sessions) progress.firstRight += s.firstRight, progress.firstAnswered += s.firstAnswered;
+    for (const SessionSummary& s : progress.sessions)
+        progress.firstRight += s.firstRight, progress.firstAnswered += s.firstAnswered, progress.unpromptedRight += s.unpromptedRight;
     progress.medianResponseMs = Median(std::move(allTimes));
-    for (std::size_t i = 0; i < progress.images.size(); ++i) progress.images[i].mastered = Mastered(imageAnswers[i]);
+    const QDate asOf = period.to.isValid() && period.to < today ? period.to : today;
+    for (ImageProgress& picture : progress.images) picture.mastery = mastery.Of({picture.setName, picture.image}, asOf);
     std::sort(progress.images.begin(), progress.images.end(), StillToLearnFirst);
     return progress;
 }
 
 std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period)
 {
-    QSqlQuery row = Select(db, QStringLiteral("s.id, s.started, s.set_name, r.seq, r.image, r.symbols, r.right_position, "
-                                              "r.first_answer, r.answers, r.response_ms, r.skipped, r.prompt_ms, s.procedure, s.delay_ms"),
+    MasteryTracker mastery = TrackerBefore(db, learner, period);
+    QSqlQuery row = Select(db, Columns(", s.started, r.seq, r.symbols, r.right_position, r.answers, r.response_ms, r.skipped, "
+                                   "r.prompt_ms, s.procedure, s.delay_ms"),
                            QStringLiteral("JOIN"), learner, period);
+    auto column = [&row](int i) { return row.value(kFirstOwnColumn + i); };
     std::vector<RoundRow> rounds;
-    while (row.next())
-        rounds.push_back({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(), row.value(3).toInt(),
-                          row.value(4).toString(), row.value(5).toString(), row.value(6).toInt(), row.value(7).toString(),
-                          row.value(8).toInt(), ResponseOf(row.value(9)), row.value(10).toInt() != 0, ResponseOf(row.value(11)),
-                          row.value(12).toString(), ResponseOf(row.value(13))});
+    while (row.next()) {
+        const MasteryRound round = MasteryRoundOf(row);
+        mastery.Add(round);
+        rounds.push_back({round.session, column(0).toString(), round.set, column(1).toInt(), round.image, column(2).toString(),
+                          column(3).toInt(), row.value(3).toString(), column(4).toInt(), ResponseOf(column(5)),
+                          column(6).toInt() != 0, ResponseOf(column(7)), column(8).toString(), ResponseOf(column(9)),
+                          StageName(mastery.Of({round.set, round.image}, round.day).stage)});
+    }
     return rounds;
 }
 
@@ -130,9 +173,16 @@ std::optional<qint64> Median(std::vector<qint64> values)
     return lower + (upper - lower) / 2;
 }
 
-bool Mastered(const std::vector<bool>& firstAnswersRight)
+int LearningOrder(Stage stage)
 {
-    return firstAnswersRight.size() >= 3 && std::all_of(firstAnswersRight.end() - 3, firstAnswersRight.end(), [](bool r) { return r; });
+    switch (stage) {
+    case Stage::New:
+    case Stage::Teaching: break;
+    case Stage::CheckDue: return 1;
+    case Stage::Mastered: return 2;
+    case Stage::Kept: return 3;
+    }
+    return 0;
 }
 
 }  // namespace lumari

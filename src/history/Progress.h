@@ -1,5 +1,7 @@
 #pragma once
 
+#include "history/Mastery.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -29,7 +31,10 @@ struct SessionSummary {
     int shown = 0;           // rounds shown, as the statistics count them
     int firstRight = 0;      // rounds whose first answer was right
     int firstAnswered = 0;   // rounds with a first answer, right or wrong
+    int unpromptedRight = 0; // rounds whose first answer was right with no prompt before it
     std::optional<qint64> medianResponseMs;
+    QString procedure{};     // the teaching plan it was played with ("none"), "" when not recorded
+    std::optional<qint64> delayMs{};  // that plan's delay
 };
 
 // One picture of the learner's sets.
@@ -39,8 +44,9 @@ struct ImageProgress {
     int timesShown = 0;
     int firstRight = 0;
     int firstAnswered = 0;
+    int unpromptedRight = 0;
     QDateTime lastSeen;
-    bool mastered = false;   // its last three first answers were right
+    PictureMastery mastery;  // by the learner's mastery rule, as of the period's end
 };
 
 struct Progress {
@@ -49,12 +55,17 @@ struct Progress {
     int shown = 0;
     int firstRight = 0;
     int firstAnswered = 0;
+    int unpromptedRight = 0;
     std::optional<qint64> medianResponseMs;  // over every first answer
+    bool planned = false;  // some game was played with a teaching plan, so prompts may have been shown
 };
 
 // Everything the Learners page and the report show of one learner's games in
-// a period, read in one pass over their rounds. Throws HistoryError.
-Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period);
+// a period, read in one pass over their rounds (and one over those before
+// the period, for mastery). The pictures' stages follow the learner's
+// mastery rule (the default one for "No learner chosen") as of the period's
+// end, or today when that is earlier. Throws HistoryError.
+Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period, const QDate& today);
 
 // One line of the rounds' export.
 struct RoundRow {
@@ -72,6 +83,7 @@ struct RoundRow {
     std::optional<qint64> promptMs{};
     QString procedure{};  // the game's, "" when not recorded
     std::optional<qint64> delayMs{};
+    QString stage{};  // the stage the round left its picture in, by the learner's mastery rule
 };
 // The rounds of a learner's games in a period, in the order played.
 std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period);
@@ -81,8 +93,8 @@ std::optional<double> Percent(int right, int answered);
 // The middle value (the mean of the two middle ones, rounded down, for an
 // even count); none for no values.
 std::optional<qint64> Median(std::vector<qint64> values);
-// A picture is mastered when its last three first answers, oldest first,
-// were all right.
-bool Mastered(const std::vector<bool>& firstAnswersRight);
+// Pictures still to learn first: new and teaching ones (0), then those due
+// for a check, mastered, kept.
+int LearningOrder(Stage stage);
 
 }  // namespace lumari

@@ -245,9 +245,15 @@ std::vector<PictogramMatch> PictogramIndex::Data::Match(const QStringList& typed
 
 namespace {
 
-// Whether a name's words hold the typed words, together and in order.
-bool Holds(const QStringList& name, const QStringList& typed)
+// Whether a name's words hold the typed words, together and in order. In
+// Italian, French and Spanish the thing a name is comes first: "coche de
+// policía" holds "coche", but "gato enfadado", "pistola de agua" and "tenis
+// de mesa" are no anger, water or table.
+bool Holds(const QString& language, const QStringList& name, const QStringList& typed)
 {
+    if (typed.size() > name.size()) return false;
+    if (language == QLatin1String("it") || language == QLatin1String("fr") || language == QLatin1String("es"))
+        return std::equal(typed.begin(), typed.end(), name.begin());
     for (qsizetype at = 0; at + typed.size() <= name.size(); ++at)
         if (std::equal(typed.begin(), typed.end(), name.begin() + at)) return true;
     return false;
@@ -261,7 +267,7 @@ std::optional<Pictogram> PictogramIndex::Data::Propose(const QString& typed, con
     if (found == entire.cend()) return std::nullopt;
     // How plainly a pictogram is what the word names: a thing before a sign;
     // its own name before a name that holds the word among others ("cloud
-    // with rain") before a keyword alone; a shorter name before a longer one.
+    // with rain"); a shorter name before a longer one.
     struct Candidate {
         int pictogram, thing, tier, shortness;
         auto rank() const { return std::tuple(thing, tier, shortness); }
@@ -269,25 +275,36 @@ std::optional<Pictogram> PictogramIndex::Data::Propose(const QString& typed, con
     std::vector<Candidate> candidates;
     QSet<int> sharing;  // the pictograms that have the word in this language
     const QStringList words = key.split(QLatin1Char(' '));
+    const QString code = languages[language].section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
     for (const Entire& e : *found) {
-        const int p = e.pictogram;
-        if (e.language != language || base[std::size_t(p)] != p || !AccentsAgree(typed, e.text)) continue;
+        int p = e.pictogram;
+        if (e.language != language || !AccentsAgree(typed, e.text)) continue;
+        // A woman or man's own name ("Lehrerin", "policewoman") proposes the person, folded into the base.
+        if (base[std::size_t(p)] != p) {
+            if (!e.name || !GenderVariant(pictograms[std::size_t(p)].emoji)) continue;
+            p = base[std::size_t(p)];
+        }
         sharing.insert(p);
         const QStringList& name = nameWords[std::size_t(p)][std::size_t(language)];
-        const int tier = e.name ? 3 : Holds(name, words) ? 2 : 1;
+        const int tier = e.name ? 3 : Holds(code, name, words) ? 2 : 1;
         // A person is proposed by the word for the person, not for what they do or hold (plane → pilot).
         if (kinds[std::size_t(p)].person && tier < 3) continue;
         candidates.push_back(Candidate{p, !kinds[std::size_t(p)].symbol, tier, -int(name.size())});
     }
     if (sharing.isEmpty()) return std::nullopt;
-    // A keyword that several pictograms share (fleur, Boot, drink) says little about any of them.
-    if (sharing.size() > 1) std::erase_if(candidates, [](const Candidate& c) { return c.tier == 1; });
+    // A sign only where no thing has the word at all ("lion" is the animal, not the zodiac's ♌).
+    if (std::any_of(sharing.begin(), sharing.end(), [&](int p) { return !kinds[std::size_t(p)].symbol; }))
+        std::erase_if(candidates, [](const Candidate& c) { return !c.thing; });
+    // A keyword alone says too little: shared (fleur, Boot, drink) or not ("mesa" for table tennis,
+    // "Tasse" for sake), it names something related more often than the thing.
+    std::erase_if(candidates, [](const Candidate& c) { return c.tier == 1; });
     std::sort(candidates.begin(), candidates.end(), [&](const Candidate& a, const Candidate& b) {
         return a.rank() != b.rank() ? a.rank() > b.rank() : tieRank[std::size_t(a.pictogram)] < tieRank[std::size_t(b.pictogram)];
     });
     if (candidates.empty()) return Pictogram{};
     // Two names that hold the word alike (police car, racing car) leave the plain one unknown.
-    if (candidates.size() > 1 && candidates[0].tier == 2 && candidates[0].rank() == candidates[1].rank()) return Pictogram{};
+    if (candidates.size() > 1 && candidates[0].tier == 2 && candidates[0].rank() == candidates[1].rank() && candidates[0].pictogram != candidates[1].pictogram)
+        return Pictogram{};
     return pictograms[std::size_t(candidates.front().pictogram)];
 }
 

@@ -65,10 +65,13 @@ public:
     // The pictogram to propose for a pair's name, or none when no pictogram
     // is plainly what the name says. The first language that has the name
     // as a whole name or keyword decides; there, a pictogram named by it
-    // comes first, then one whose name holds it, then one with it as a
-    // keyword no other pictogram shares. People are proposed only by their
-    // own name, signs only when no thing is named so. Accents typed must
-    // agree ("papá" is not "papa"), and a regular plural is found too.
+    // comes first, then one whose name holds it (first, in Italian, French
+    // and Spanish: "gato enfadado" is a cat), never one by a keyword alone.
+    // The everyday words of young children decide by a curated table first
+    // (FirstWords.h). People are proposed only by their own name (a woman's
+    // or man's name gives the person), signs only when no thing has the
+    // word. Accents typed must agree ("papá" is not "papa"), and a regular
+    // plural is found too.
     std::optional<Pictogram> Best(const QString& pairName) const;
     // A base pictogram and its skin-tone and gender variants, the base
     // first; the variant's base and its siblings for a variant; empty for

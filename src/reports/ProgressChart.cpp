@@ -29,6 +29,12 @@ QLineSeries* Series(const QString& name, QColor color)
 QChart* MakeProgressChart(const std::vector<SessionSummary>& sessions)
 {
     auto* chart = new QChart;
+    if (sessions.empty()) {
+        // No axes: with no game their dates would be the clock's start.
+        chart->setTitle(ReportText::tr("No games yet"));
+        chart->legend()->hide();
+        return chart;
+    }
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* success = Series(ReportText::tr("Right first (%)"), QColor(0x1f, 0x77, 0xb4));
     auto* response = Series(ReportText::tr("Median time (s)"), QColor(0xd9, 0x5f, 0x02));
@@ -47,10 +53,8 @@ QChart* MakeProgressChart(const std::vector<SessionSummary>& sessions)
     auto* time = new QDateTimeAxis;
     time->setFormat(QStringLiteral("yyyy-MM-dd"));
     time->setTickCount(3);
-    if (!sessions.empty()) {
-        // A day on each side, so a single game has room.
-        time->setRange(sessions.front().started.addDays(-1), sessions.back().started.addDays(1));
-    }
+    // A day on each side, so a single game has room.
+    time->setRange(sessions.front().started.addDays(-1), sessions.back().started.addDays(1));
     auto* percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setLabelFormat(QStringLiteral("%d"));

@@ -24,11 +24,13 @@ struct ProgressTable {
     std::vector<std::vector<TableCell>> rows;
 };
 
-// Date, set, rounds shown, first answers right (%), median response time;
-// row i is progress.sessions[i], oldest first.
+// Date, set, [plan, delay,] rounds shown, first answers right (%),
+// [unprompted right (%),] median response time; row i is
+// progress.sessions[i], oldest first. The columns in brackets are there when
+// some game was played with a teaching plan (progress.planned).
 ProgressTable SessionsTable(const Progress& progress);
-// Picture, set, times shown, first answers right (%), last seen, mastered;
-// the pictures still to learn first.
+// Picture, set, times shown, first answers right (%), [unprompted right
+// (%),] last seen, stage, next check; the pictures still to learn first.
 ProgressTable ImagesTable(const Progress& progress);
 
 // "75 %" (whole percent), "–" when nothing was answered.

@@ -67,10 +67,11 @@ int RunReportCommand(const QStringList& arguments, const QString& historyPath, Q
             return kUnknownLearner;
         }
         const Period period{*first, *last};
-        const ReportContent content{found->name, period, LoadProgress(db, found->id, period)};
+        const ReportContent content{found->name, period, LoadProgress(db, found->id, period, QDate::currentDate())};
         const Progress& p = content.progress;
-        out << ReportText::tr("%1, %2: %3 games, %4 rounds shown, first answers right %5, median response time %6.")
-                   .arg(found->name, PeriodText(period, p)).arg(p.sessions.size()).arg(p.shown)
+        const QString games = p.sessions.size() == 1 ? ReportText::tr("1 game") : ReportText::tr("%1 games").arg(p.sessions.size());
+        out << ReportText::tr("%1, %2: %3, %4 rounds shown, first answers right %5, median response time %6.")
+                   .arg(found->name, PeriodText(period, p), games).arg(p.shown)
                    .arg(PercentText(p.firstRight, p.firstAnswered), SecondsText(p.medianResponseMs)) << Qt::endl;
         int status = kDone;
         auto written = [&](const QString& path, const QString& failure) {

@@ -18,8 +18,9 @@ struct ReportContent {
 };
 
 // Paints the report on one page: the learner, the period, the totals, the
-// chart, and the table of pictures, still to learn first, as many as the
-// page holds with a line telling how many more there are.
+// next checks, the chart, the latest games with their plans, and the table
+// of pictures with their stages, still to learn first, as many as the page
+// holds with a line telling how many more there are.
 void PaintReport(QPainter& painter, const QRectF& page, const ReportContent& content);
 
 // The rounds as CSV (RoundsCsv), written whole or not at all. "" when

@@ -2,6 +2,7 @@
 
 #include "sets/SymbolMaker.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 
@@ -20,7 +21,11 @@ QString OutcomeLine(const ImportOutcome& outcome)
 {
     switch (outcome.result) {
     case ImportOutcome::Result::Added:
+        if (outcome.proposed)
+            return ImportBatch::tr("added: %1: pictogram %2 %3, to review").arg(outcome.pair, outcome.proposed->emoji, outcome.proposed->name);
         return ImportBatch::tr("added: %1").arg(outcome.pair);
+    case ImportOutcome::Result::Unchanged:
+        return ImportBatch::tr("unchanged: %1").arg(outcome.pair);
     case ImportOutcome::Result::NoSymbol:
         return ImportBatch::tr("no symbol: %1: %2").arg(outcome.pair, outcome.reason);
     case ImportOutcome::Result::Skipped:
@@ -77,10 +82,16 @@ void ImportBatch::Expanded(std::vector<ImportItem> items)
 {
     if (canceled_) return Finish();
     items_ = std::move(items);
+    info_ = SetInfo::Load(QFileInfo(folder_.ImagesFolder()).path());
+    infoProblem_ = info_.problem();
+    if (symbols_) symbols_ = &symbols_->InLanguages(info_.Languages());
+    stored_ = StoredImages(folder_);
     QStringList names;
     for (const Pair& pair : folder_.Pairs()) {
         names << pair.name;
         if (pair.image.isEmpty()) halves_.insert(pair.name.toUpper(), pair.name);
+        const std::optional<PairPictogram> shown = pair.symbol.isEmpty() ? std::nullopt : info_.Pictogram(pair.name);
+        if (shown) shown_.insert(shown->emoji, pair.name);
     }
     taken_ = TakenNames(names);
     const QPointer<ImportBatch> alive(this);
@@ -129,7 +140,7 @@ void ImportBatch::Dispatch()
         ++jobsStarted_;
         PictureThreads().start([this, index, job = std::move(job), claim, symbols = symbols_] {
             if (!stopping_) {
-                ImportOutcome outcome = Run(job, symbols);
+                ImportOutcome outcome = Run(job, symbols, stored_);
                 QMetaObject::invokeMethod(
                     this,
                     [this, index, outcome = std::move(outcome), claim]() mutable {
@@ -148,10 +159,12 @@ bool ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
 {
     // A page closed from a slot told of a result deletes the batch: nothing of it is touched after.
     const QPointer<ImportBatch> alive(this);
-    if (outcome.result == ImportOutcome::Result::Skipped && !claim.name.isEmpty()) Release(claim);
+    const bool none = outcome.result == ImportOutcome::Result::Skipped || outcome.result == ImportOutcome::Result::Unchanged;
+    if (none && !claim.name.isEmpty()) Release(claim);
     waiting_.emplace(index, std::move(outcome));
     // Told in the order of the input, whatever order the threads finish in.
     while (!waiting_.empty() && waiting_.begin()->first == next_) {
+        Propose(waiting_.begin()->second);
         outcomes_.push_back(std::move(waiting_.begin()->second));
         waiting_.erase(waiting_.begin());
         ++next_;
@@ -162,23 +175,61 @@ bool ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
     return !alive.isNull();
 }
 
+void ImportBatch::Propose(ImportOutcome& outcome)
+{
+    if (!outcome.proposed) return;
+    // Two pairs with one symbol make a round that cannot be answered.
+    const QString other = shown_.value(outcome.proposed->emoji);
+    if (!other.isEmpty()) {
+        QFile::remove(folder_.SymbolPath(PairFileName(outcome.pair)));
+        outcome.result = ImportOutcome::Result::NoSymbol;
+        outcome.reason = tr("same pictogram as %1").arg(other);
+        outcome.proposed.reset();
+        return;
+    }
+    shown_.insert(outcome.proposed->emoji, outcome.pair);
+    info_.SetPictogram(outcome.pair, {outcome.proposed->emoji, outcome.proposed->name, true});
+    infoChanged_ = true;
+}
+
 void ImportBatch::Finish()
 {
     if (!running_) return;
     running_ = false;
+    QString why;
+    if (infoChanged_ && !info_.Save(QFileInfo(folder_.ImagesFolder()).path(), &why)) infoProblem_ = why;
     emit finished();
 }
 
 // Its image, then (when it has a real name and no symbol yet) its
 // pictogram. The image is written first, so a program killed in between
 // leaves a half pair, never half a file.
-ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols)
+ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored)
 {
     ImportOutcome outcome{ImportOutcome::Result::Skipped, job.item.shown, job.item.path, {}, {}, {}};
+    // Made under a hidden name first (no "*.jpg": the game does not list
+    // it), then compared with the set's images: a photo imported before
+    // gives the same bytes and adds nothing.
+    const QFileInfo target(job.image);
+    const QString fresh = target.path() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".new");
     try {
-        StoreJpeg(PreparePicture(job.item.path, kStoredImageSize, job.fit), job.image);
+        StoreJpeg(PreparePicture(job.item.path, kStoredImageSize, job.fit), fresh);
     } catch (const SetError& e) {
         outcome.reason = e.reason();
+        return outcome;
+    }
+    QFile file(fresh);
+    const QString same = file.open(QIODevice::ReadOnly) ? stored.PairWith(file.readAll()) : QString();
+    file.close();
+    if (!same.isEmpty()) {
+        file.remove();
+        outcome.result = ImportOutcome::Result::Unchanged;
+        outcome.pair = same;
+        return outcome;
+    }
+    if (!file.rename(job.image)) {
+        outcome.reason = tr("cannot write %1: %2").arg(job.image, file.errorString());
+        QFile::remove(fresh);
         return outcome;
     }
     outcome.pair = job.name;

@@ -5,6 +5,8 @@
 #include "sets/PairNames.h"
 #include "sets/PictureImport.h"
 #include "sets/SetFolder.h"
+#include "sets/SetInfo.h"
+#include "sets/StoredImages.h"
 
 #include <QHash>
 #include <QObject>
@@ -24,23 +26,27 @@ class SymbolMaker;
 
 // What became of one file given to the import.
 struct ImportOutcome {
-    enum class Result { Added, Skipped, NoSymbol };
+    enum class Result { Added, Skipped, NoSymbol, Unchanged };  // Unchanged: the set holds that picture already
     Result result = Result::Skipped;
     QString file;    // as the adult knows it (ImportItem::shown)
     QString source;  // its path
-    QString pair;    // the pair's name; "" when skipped
+    QString pair;    // the pair's name ("" when skipped), or the pair that holds the picture already
     QString reason;  // why it was skipped or has no symbol
-    std::optional<Pictogram> proposed;  // the pictogram drawn as its symbol
+    std::optional<Pictogram> proposed;  // the pictogram drawn as its symbol, to be reviewed
 };
 
-// "added: apple", "skipped: notes.txt: not a picture",
-// "no symbol: IMG_0001: no pictogram for this name".
+// "added: cup: pictogram ☕ hot beverage, to review", "added: apple" (its
+// symbol was there), "unchanged: apple", "skipped: notes.txt: not a picture",
+// "no symbol: IMG_0001: no pictogram for this name",
+// "no symbol: kitten: same pictogram as cat".
 QString OutcomeLine(const ImportOutcome& outcome);
 
 // Imports files and folders into a set, as dropping them on the Sets page
 // does: each picture stored at 1200 × 600 in Images under a free pair name,
 // and each pair that has no symbol yet and a real name (not a camera's) given
-// the best pictogram for it. Pictures are decoded on worker threads, at most
+// the best pictogram for it, in the set's languages, recorded in its set.json
+// as a proposal to review. A picture the set holds already adds nothing, and
+// a pictogram another pair shows is not proposed again. Pictures are decoded on worker threads, at most
 // a few at a time whatever the input, so memory stays bounded; results come
 // on the batch's thread in the order of the input. A folder of 10,000 files is
 // named in linear time.
@@ -62,6 +68,8 @@ public:
     int total() const { return int(items_.size()); }
     int done() const { return next_; }
     const std::vector<ImportOutcome>& outcomes() const { return outcomes_; }
+    // Why the set's set.json could not be read or written; "" when it could.
+    QString infoProblem() const { return infoProblem_; }
 
 signals:
     void progressed(int done, int total);
@@ -81,9 +89,11 @@ private:
     void Release(const Claim& claim);
     // Whether the batch still lives: a slot may delete it.
     bool Done(int index, ImportOutcome outcome, Claim claim);
+    // Settles a proposal, in the order of the input: one pictogram per set.
+    void Propose(ImportOutcome& outcome);
     void Finish();
     // One file, on a worker thread.
-    static ImportOutcome Run(const Job& job, const SymbolMaker* symbols);
+    static ImportOutcome Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored);
 
     SetFolder folder_;
     const SymbolMaker* symbols_;
@@ -98,6 +108,11 @@ private:
     std::vector<ImportOutcome> outcomes_;   // told, in order
     TakenNames taken_;
     QHash<QString, QString> halves_;  // upper-cased name → name, of pairs that lack their image
+    StoredImages stored_;
+    SetInfo info_;
+    bool infoChanged_ = false;
+    QString infoProblem_;
+    QHash<QString, QString> shown_;  // pictogram → the pair that shows it
     int dispatched_ = 0;
     int inFlight_ = 0;
     int next_ = 0;

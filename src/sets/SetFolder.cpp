@@ -56,11 +56,20 @@ QString Trash(const QString& path)
 }
 
 // Takes a file back out of the trash, with the note the trash keeps of it.
-void Untrash(const QString& inTrash, const QString& path)
+bool Untrash(const QString& inTrash, const QString& path)
 {
-    if (!QFile::rename(inTrash, path)) return;
+    if (QFileInfo::exists(path) || !QFile::rename(inTrash, path)) return false;
     const QFileInfo trashed(inTrash);
     QFile::remove(trashed.dir().filePath(QStringLiteral("../info/") + trashed.fileName() + QStringLiteral(".trashinfo")));
+    return true;
+}
+
+// The characters FAT and NTFS refuse in a name, as the adult is told them.
+const QString kRefusedCharacters = QStringLiteral("\\ / : * ? \" < > |");
+
+bool HoldsRefusedCharacter(const QString& name)
+{
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return QStringView(u"\\/:*?\"<>|").contains(c); });
 }
 
 // Compares names ignoring letter case, numbers by their value ("cat 2"
@@ -124,7 +133,8 @@ QList<SetSummary> ListSets(Files& files)
 QString SetNameProblem(const QString& name)
 {
     if (name.isEmpty()) return Tr("a set needs a name");
-    if (!SetPaths::IsSafeSetName(name)) return Tr("a set's name cannot hold / or \\");
+    // FAT and NTFS refuse these, and sets travel on USB sticks.
+    if (HoldsRefusedCharacter(name)) return Tr("a set's name cannot hold any of %1").arg(kRefusedCharacters);
     if (SetPaths::IsDotsOnly(name)) return Tr("a set's name cannot be dots alone");
     return QString();
 }
@@ -145,6 +155,7 @@ QStringList SetFolder::SymbolFiles() const { return ListAll(files_, SetPaths(fil
 
 QString SetFolder::Rename(const Pair& pair, const QString& wanted, const QList<Pair>& pairs) const
 {
+    if (HoldsRefusedCharacter(wanted)) throw SetError(Tr("a pair's name cannot hold any of %1").arg(kRefusedCharacters));
     const QString safe = SafePairName(wanted);
     if (safe.isEmpty()) throw SetError(Tr("a pair needs a name"));
     TakenNames taken;
@@ -183,26 +194,44 @@ QString SetFolder::SidePath(const Pair& pair, Side side) const
 
 void SetFolder::Store(const Pair& pair, Side side, const QImage& picture) const { StoreJpeg(picture, SidePath(pair, side)); }
 
-void SetFolder::Remove(const Pair& pair) const
+Trashed SetFolder::Remove(const Pair& pair) const
 {
     // The word goes first, and comes back if the pictures cannot go.
-    const TrashedRecording word = TrashRecording(*this, pair.name);
-    QString image;
+    Trashed trashed;
+    trashed.word = TrashRecording(*this, pair.name);
     try {
-        image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+        trashed.image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
     } catch (const SetError&) {
-        word.Restore();
+        trashed.word.Restore();
         throw;
     }
-    if (pair.symbol.isEmpty()) return;
+    if (pair.symbol.isEmpty()) return trashed;
     try {
-        Trash(SymbolPath(pair.symbol));
+        trashed.symbol = Trash(SymbolPath(pair.symbol));
     } catch (const SetError&) {
         // Not half a pair in the trash: the image comes back.
-        if (!image.isEmpty()) Untrash(image, ImagePath(pair.image));
-        word.Restore();
+        if (!trashed.image.isEmpty()) Untrash(trashed.image, ImagePath(pair.image));
+        trashed.word.Restore();
         throw;
     }
+    return trashed;
+}
+
+void SetFolder::Restore(const Pair& pair, const Trashed& trashed) const
+{
+    const auto missing = [](const QString& inTrash) { return !inTrash.isEmpty() && !QFileInfo::exists(inTrash); };
+    if (missing(trashed.image) || missing(trashed.symbol))
+        throw SetError(Tr("the files of %1 are no longer in the trash").arg(pair.name));
+    for (const Pair& other : Pairs())
+        if (other.name.compare(pair.name, Qt::CaseInsensitive) == 0) throw SetError(Tr("a pair named %1 exists").arg(other.name));
+    if (!trashed.image.isEmpty() && !Untrash(trashed.image, ImagePath(pair.image)))
+        throw SetError(Tr("cannot take %1 out of the trash").arg(pair.image));
+    if (!trashed.symbol.isEmpty() && !Untrash(trashed.symbol, SymbolPath(pair.symbol))) {
+        // Not half a pair back: the image returns to the trash.
+        if (!trashed.image.isEmpty()) QFile::rename(ImagePath(pair.image), trashed.image);
+        throw SetError(Tr("cannot take %1 out of the trash").arg(pair.symbol));
+    }
+    trashed.word.Restore();
 }
 
 void RenameSet(Files& files, const QString& set, const QString& wanted, const QStringList& sets)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sets/WordRecordings.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -41,6 +43,14 @@ QString SetNameProblem(const QString& name);
 // The two sides of a pair.
 enum class Side { Image, Symbol };
 
+// Where the files of a removed pair lie in the trash ("" for a side it
+// lacked), and its recording.
+struct Trashed {
+    QString image;
+    QString symbol;
+    TrashedRecording word;
+};
+
 // One set's folders on disk, found as the game finds them: the program's
 // folder's paths resolve without regard to letter case. Changes throw
 // SetError with the reason; a change that fails half-way is undone.
@@ -71,8 +81,12 @@ public:
     // replacing the file it has (see StoreJpeg).
     void Store(const Pair& pair, Side side, const QImage& picture) const;
     // Moves both files of a pair and its recording to the desktop's trash;
-    // all come back when one cannot go.
-    void Remove(const Pair& pair) const;
+    // all come back when one cannot go. Returns where they lie in the trash.
+    Trashed Remove(const Pair& pair) const;
+    // Takes a removed pair's files and recording back out of the trash,
+    // under their names; a name taken meanwhile is refused, and nothing is
+    // moved then.
+    void Restore(const Pair& pair, const Trashed& trashed) const;
 
 private:
     Files& files_;

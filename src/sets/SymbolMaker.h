@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace lumari {
 
@@ -21,6 +22,12 @@ public:
     virtual Made Make(const QString& pairName) const = 0;
     // A pictogram the adult chose, drawn the same way; null when the font is missing.
     virtual QImage Draw(const Pictogram& pictogram) const = 0;
+    // The same, finding words in these languages (a set's): it lives as long as this one.
+    virtual const SymbolMaker& InLanguages(const QStringList& languages) const
+    {
+        (void)languages;
+        return *this;
+    }
 };
 
 }  // namespace lumari

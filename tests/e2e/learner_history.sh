@@ -32,6 +32,7 @@ timed=$(sql "SELECT response_ms > 0 FROM rounds ORDER BY seq")
 
 "$WORK/app/lumari-teacher" report --learner ann --csv "$WORK/ann.csv" --pdf "$WORK/ann.pdf" >"$WORK/report.log" 2>&1 ||
   fail "report: $(cat "$WORK/report.log")"
+grep -qE "^Ann, .*: 1 game, 4 rounds shown" "$WORK/report.log" || fail "the totals line: $(cat "$WORK/report.log")"
 [ "$(wc -l <"$WORK/ann.csv")" = 5 ] || fail "the CSV holds $(wc -l <"$WORK/ann.csv") lines, not a header and 4 rounds"
 [ "$(sed -n 3p "$WORK/ann.csv" | tr -d "\r" | cut -d, -f1,4,9,10,12)" = "Ann,four,wrong,2,0" ] || fail "the CSV's second round: $(sed -n 3p "$WORK/ann.csv")"
 pdftotext "$WORK/ann.pdf" - | grep -q "Progress of Ann" || fail "the PDF does not name Ann"

@@ -242,7 +242,7 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
         EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
         EXPECT_EQ(Value(db, "SELECT group_concat(started_ms) FROM sessions"), "1792888800000,1792890600000");
         EXPECT_EQ(Value(db, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name IN ('sessions_by_learner', 'rounds_by_session')"), "2");
-        const Progress progress = LoadProgress(db, 1, {});
+        const Progress progress = LoadProgress(db, 1, {}, QDate(2026, 12, 7));
         ASSERT_EQ(progress.sessions.size(), 2u);
         EXPECT_EQ(progress.sessions[0].id, 1);
         EXPECT_EQ(Value(db, "PRAGMA journal_mode"), "wal");
@@ -287,24 +287,26 @@ TEST(History, LearnersAreAddedRenamedArchivedAndGivenSessions)
     const QSqlDatabase db = opened.connection->db();
     const QDateTime now = At("2026-12-07T10:00:00");
     auto failure = [&](auto&& f) { try { f(); return QString("ok"); } catch (const HistoryError& e) { return e.text(); } };
-    const qint64 ann = AddLearner(db, " Ann ", now), bob = AddLearner(db, "Bob", now);
+    const qint64 ann = AddLearner(db, " Ann ", now), bob = AddLearner(db, "Bob", now), lea = AddLearner(db, "Léa", now);
     EXPECT_EQ(failure([&] { AddLearner(db, "ANN", now); }), "There is already a learner named \"ANN\".");
+    EXPECT_EQ(failure([&] { AddLearner(db, "LÉA", now); }), "There is already a learner named \"LÉA\".");  // beyond ASCII
+    EXPECT_EQ(FindLearner(db, "léa").value_or(Learner{}).id, lea);
     EXPECT_EQ(failure([&] { RenameLearner(db, bob, "ann"); }), "There is already a learner named \"ann\".");
     EXPECT_EQ(failure([&] { AddLearner(db, "  ", now); }), "A learner needs a name.");
     EXPECT_EQ(failure([&] { AddLearner(db, QString(65, 'x'), now); }), "A learner's name has at most 64 characters.");
     RenameLearner(db, bob, "Bobby");
     SetArchived(db, ann, true);
     auto names = [&](bool archived) { QStringList n; for (const Learner& l : ListLearners(db, archived)) n << l.name; return n; };
-    EXPECT_EQ(names(false), QStringList{"Bobby"});
-    EXPECT_EQ(names(true), (QStringList{"Ann", "Bobby"}));
+    EXPECT_EQ(names(false), (QStringList{"Bobby", "Léa"}));
+    EXPECT_EQ(names(true), (QStringList{"Ann", "Bobby", "Léa"}));
     EXPECT_EQ(LearnerNamed(db, "bobby", now), bob);
 
     const qint64 game = WriteSession(db, Game(now, "S", {Round("a.jpg", Right)}, "Cleo"));  // a new name is added
     ASSERT_TRUE(FindLearner(db, "cleo"));
     ReassignSession(db, game, ann);
-    EXPECT_EQ(LoadProgress(db, ann, {}).sessions.size(), 1u);
+    EXPECT_EQ(LoadProgress(db, ann, {}, now.date()).sessions.size(), 1u);
     ReassignSession(db, game, std::nullopt);
-    EXPECT_EQ(LoadProgress(db, std::nullopt, {}).sessions.size(), 1u);
+    EXPECT_EQ(LoadProgress(db, std::nullopt, {}, now.date()).sessions.size(), 1u);
 
     EXPECT_EQ(CurrentLearner(w.settings), "");
     ChooseCurrentLearner(w.settings, "Bobby");
@@ -322,7 +324,7 @@ TEST(History, ProgressPerSessionAndPerPictureOverAPeriod)
                                                           Round("dog.jpg", None), Round("cat.jpg", Right, 2000)}, "Ann"));
     WriteSession(db, Game(At("2026-12-02T10:00:00"), "T", {Round("cat.jpg", Right, 500)}, "Ann"));
 
-    const Progress all = LoadProgress(db, ann, {});
+    const Progress all = LoadProgress(db, ann, {}, QDate(2026, 12, 7));
     struct S { int shown, right, answered; qint64 median; };
     const S sessions[] = {{2, 1, 2, 2500}, {4, 3, 3, 2000}, {1, 1, 1, 500}};
     ASSERT_EQ(all.sessions.size(), 3u);
@@ -335,9 +337,9 @@ TEST(History, ProgressPerSessionAndPerPictureOverAPeriod)
     }
     EXPECT_EQ(all.medianResponseMs.value_or(-1), 1500);
     // Still to learn first; the same file name in two sets is two pictures.
-    struct P { const char *set, *image; int shown, right, answered; bool mastered; const char* lastSeen; };
-    const P pictures[] = {{"S", "dog.jpg", 2, 1, 1, false, "2026-12-01"}, {"T", "cat.jpg", 1, 1, 1, false, "2026-12-02"},
-                          {"S", "cat.jpg", 4, 3, 4, true, "2026-12-01"}};
+    struct P { const char *set, *image; int shown, right, answered; const char* lastSeen; };
+    const P pictures[] = {{"S", "cat.jpg", 4, 3, 4, "2026-12-01"}, {"S", "dog.jpg", 2, 1, 1, "2026-12-01"},
+                          {"T", "cat.jpg", 1, 1, 1, "2026-12-02"}};
     ASSERT_EQ(all.images.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
@@ -346,20 +348,16 @@ TEST(History, ProgressPerSessionAndPerPictureOverAPeriod)
         EXPECT_EQ(all.images[i].timesShown, pictures[i].shown);
         EXPECT_EQ(all.images[i].firstRight, pictures[i].right);
         EXPECT_EQ(all.images[i].firstAnswered, pictures[i].answered);
-        EXPECT_EQ(all.images[i].mastered, pictures[i].mastered);
         EXPECT_EQ(all.images[i].lastSeen.date().toString(Qt::ISODate), pictures[i].lastSeen);
     }
     // Days as the learner's computer counted them: the game at 23:30 belongs to November 30.
-    EXPECT_EQ(LoadProgress(db, ann, {QDate(2026, 12, 1), QDate()}).sessions.size(), 2u);
-    EXPECT_EQ(LoadProgress(db, ann, {QDate(), QDate(2026, 11, 30)}).sessions.size(), 1u);
+    EXPECT_EQ(LoadProgress(db, ann, {QDate(2026, 12, 1), QDate()}, QDate(2026, 12, 7)).sessions.size(), 2u);
+    EXPECT_EQ(LoadProgress(db, ann, {QDate(), QDate(2026, 11, 30)}, QDate(2026, 12, 7)).sessions.size(), 1u);
     EXPECT_EQ(LoadRounds(db, ann, {QDate(2026, 12, 2), QDate(2026, 12, 2)}).size(), 1u);
 
     struct M { std::vector<qint64> values; qint64 median; };
     for (const M& m : {M{{5}, 5}, M{{9, 1, 5}, 5}, M{{4, 1, 3, 2}, 2}, M{{1000, 1001}, 1000}}) EXPECT_EQ(Median(m.values).value_or(-1), m.median);
     EXPECT_FALSE(Median({}));
-    struct K { std::vector<bool> answers; bool mastered; };
-    for (const K& k : {K{{true, true}, false}, K{{false, true, true, true}, true}, K{{true, true, true, false}, false}})
-        EXPECT_EQ(Mastered(k.answers), k.mastered);
 }
 
 TEST(History, RoundsExportAsCsvWithAHeaderAndQuotedFields)
@@ -368,13 +366,13 @@ TEST(History, RoundsExportAsCsvWithAHeaderAndQuotedFields)
     for (const F& f : {F{"plain", "plain"}, F{"a,b", "\"a,b\""}, F{"say \"hi\"", "\"say \"\"hi\"\"\""}, F{"two\nlines", "\"two\nlines\""},
                        F{" padded", "\" padded\""}, F{"", ""}})
         EXPECT_EQ(CsvField(f.text), f.field);
-    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false, 0, "errorless", 0};
+    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false, 0, "errorless", 0, "check due"};
     RoundRow skipped{7, "2026-12-07T10:00:00+01:00", "Set, big", 3, "dog.jpg", "cow.jpg|dog.jpg", 2, "none", 0, std::nullopt, true};
     const QList<QByteArray> lines = RoundsCsv("Ann \"A\"", {r, skipped}).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped,prompt_ms,procedure,delay_ms\r");
-    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0,0,errorless,0\r");
-    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1,,,\r");
+    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped,prompt_ms,procedure,delay_ms,stage\r");
+    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0,0,errorless,0,check due\r");
+    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1,,,,\r");
     EXPECT_EQ(lines[3], "");
 }
 

@@ -1,6 +1,7 @@
 // The proposals on the first words children learn, in five languages: each
 // word against its acceptable pictograms (bench/pictograms/*.tsv). The main
-// list must reach the goal; the held-out list, never tuned on, is reported.
+// list and the second held-out list must reach the goal; the first held-out
+// list, seen while the table grew, is reported.
 #include "pictograms/Pictograms.h"
 
 #include <QFile>
@@ -78,27 +79,56 @@ void Report(const char* title, const std::vector<Concept>& list, const std::vect
         std::printf("%s: %s\n", qPrintable(kLanguages[l]), qPrintable(figures[std::size_t(l)].misses.join(", ")));
 }
 
-TEST(FirstWords, AtLeast85PercentRightAndAtMost3PercentWrongInEachLanguage)
+std::vector<Figures> ScoreAll(const std::vector<Concept>& list)
 {
-    const auto list = ReadList("first_words.tsv");
-    ASSERT_GE(list.size(), 55u);
     std::vector<Figures> figures;
     for (int l = 0; l < int(kLanguages.size()); ++l) figures.push_back(Score(list, l));
-    Report("First words", list, figures);
-    for (int l = 0; l < int(kLanguages.size()); ++l) {
-        EXPECT_GE(figures[std::size_t(l)].right, 0.85 * double(list.size())) << kLanguages[l].toStdString();
-        EXPECT_LE(figures[std::size_t(l)].wrong, 0.03 * double(list.size())) << kLanguages[l].toStdString();
+    return figures;
+}
+
+// The list tuned on, and a second held-out list written before the table was broadened.
+TEST(FirstWords, AtLeast85PercentRightAndAtMost3PercentWrongInEachLanguage)
+{
+    for (const char* file : {"first_words.tsv", "held_out_2.tsv"}) {
+        const auto list = ReadList(QString::fromLatin1(file));
+        ASSERT_GE(list.size(), 40u) << file;
+        const std::vector<Figures> figures = ScoreAll(list);
+        Report(file, list, figures);
+        for (int l = 0; l < int(kLanguages.size()); ++l) {
+            EXPECT_GE(figures[std::size_t(l)].right, 0.85 * double(list.size())) << file << " " << kLanguages[l].toStdString();
+            EXPECT_LE(figures[std::size_t(l)].wrong, 0.03 * double(list.size())) << file << " " << kLanguages[l].toStdString();
+        }
     }
 }
 
-// Reported, not enforced: a goal here would invite tuning on it.
+// Reported, not enforced: the first held-out list was seen while the table grew.
 TEST(FirstWords, HeldOutFigures)
 {
     const auto list = ReadList("held_out.tsv");
     ASSERT_GE(list.size(), 25u);
-    std::vector<Figures> figures;
-    for (int l = 0; l < int(kLanguages.size()); ++l) figures.push_back(Score(list, l));
-    Report("Held out", list, figures);
+    Report("held_out.tsv", list, ScoreAll(list));
+}
+
+// Every word of the curated table is proposed as its row says: a pictogram the
+// annotations or the font lack, or a word two rows give, would silently differ.
+TEST(FirstWords, EveryTableWordProposesItsRowsPictogram)
+{
+    QFile in(QStringLiteral(LUMARI_FIRST_WORDS_TABLE));
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly | QIODevice::Text));
+    QList<QStringList> rows;
+    for (QTextStream text(&in); !text.atEnd();)
+        if (const QString line = text.readLine(); !line.startsWith(QLatin1Char('#'))) rows << line.split(QLatin1Char('\t'));
+    ASSERT_GE(rows.size(), 200);
+    for (int l = 0; l < int(kLanguages.size()); ++l) {
+        const PictogramIndex index = PictogramIndex::Load(PictogramIndex::DefaultRoot(), {kLanguages[l]});
+        for (const QStringList& row : rows)
+            for (const QString& word : row.value(2 + l).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+                const std::optional<Pictogram> best = index.Best(word);
+                const QString proposed = best ? Bare(best->emoji) : QStringLiteral("-"), listed = row[1] == "-" ? row[1] : Bare(row[1]);
+                EXPECT_EQ(proposed.toStdString(), listed.toStdString())
+                    << kLanguages[l].toStdString() << ": " << word.toStdString();
+            }
+    }
 }
 
 }  // namespace

@@ -81,7 +81,8 @@ TEST(SetPairs, SetNamesAreTheOptionsWindowsList)
 
 TEST_F(SetChanges, RenameMovesBothFilesToAFreeSafeName)
 {
-    EXPECT_EQ(folder.Rename(PairNamed("cat"), " Dog? ", Pairs()), "Dog 2");
+    EXPECT_EQ(folder.Rename(PairNamed("cat"), " Dog ", Pairs()), "Dog 2");
+    EXPECT_EQ(Failure([&] { folder.Rename(PairNamed("cat"), "Dog?", Pairs()); }), "a pair's name cannot hold any of \\ / : * ? \" < > |");
     EXPECT_EQ(folder.Rename(PairNamed("owl"), "OWL", Pairs()), "OWL");  // a half pair; letter case only
     EXPECT_EQ(Failure([&] { folder.Rename(PairNamed("bee"), "..", Pairs()); }), "a pair needs a name");
     EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/Dog 2.jpg", "Images/Dog.JPG", "Images/OWL.jpg",
@@ -162,7 +163,8 @@ TEST_F(SetChanges, SetsRenamedUnderTheirRuleAndDeletedToTheTrash)
     w.app.MakeSet("Set_birds", {}, {});
     const QStringList sets = {"birds", "Zoo"};
     EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "BIRDS", sets); }), "a set named birds exists");
-    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "a/b", sets); }), "a set's name cannot hold / or \\");
+    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "a/b", sets); }), "a set's name cannot hold any of \\ / : * ? \" < > |");
+    EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "Zoo:1", sets); }), "a set's name cannot hold any of \\ / : * ? \" < > |");
     EXPECT_EQ(Failure([&] { RenameSet(w.files, "Zoo", "..", sets); }), "a set's name cannot be dots alone");
     RenameSet(w.files, "zoo", "Farm", sets);
     DeleteSet(w.files, "BIRDS");

@@ -4,13 +4,16 @@
 #include "teacher/sets/PairPanel.h"
 #include "teacher/sets/PictogramSymbols.h"
 #include "teacher/sets/SetsDialogs.h"
+#include "sets/SetInfo.h"
 #include "teacher/sets/SetsPage.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace lumari::test {
@@ -18,10 +21,31 @@ namespace {
 
 struct ScriptedDialogs : SetsDialogs {
     QStringList ChoosePictures(QWidget*, bool) override { return pictures; }
-    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString& word) override { return words << word, pictogram; }
+    std::optional<Pictogram> ChoosePictogram(QWidget*, const QString& word, const QStringList& l) override { return words << word, languages = l, pictogram; }
+    std::optional<QStringList> ChooseLanguages(QWidget*, const QStringList& now) override { return offered = now, chosenLanguages; }
+    BeforePlay AskBeforePlaying(QWidget*, const QStringList& f, bool) override { return found = f, beforePlay; }
     QStringList pictures;
     std::optional<Pictogram> pictogram;
-    QStringList words;
+    QStringList words, languages, offered, found;
+    std::optional<QStringList> chosenLanguages;
+    BeforePlay beforePlay = BeforePlay::Cancel;
+};
+
+// The desktop's trash under a home of the test's own, on the sets' file system.
+struct OwnTrash {
+    OwnTrash()
+    {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+    }
+    ~OwnTrash()
+    {
+        qputenv("HOME", homeWas);
+        qputenv("XDG_DATA_HOME", dataWas);
+    }
+    QString path() const { return home.path() + "/data/Trash"; }
+    const QTemporaryDir home;
+    const QByteArray homeWas = qgetenv("HOME"), dataWas = qgetenv("XDG_DATA_HOME");
 };
 
 class Page : public ::testing::Test {
@@ -80,9 +104,21 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
     Button("Keep this pictogram")->click();
     EXPECT_EQ(Shown().first(), "apple");
 
-    // A camera's name given a word in the grid: both files renamed, its pictogram proposed.
-    page->pairs().setData(page->pairs().index(page->pairs().RowOf("IMG_0001")), "dog", Qt::EditRole);
+    // A camera's name given a word in the grid: both files renamed, its pictogram proposed, and no warning.
+    page->show();
+    Choose("IMG_0001");
+    page->grid()->edit(page->grid()->currentIndex());
+    QLineEdit* editor = page->grid()->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    editor->setText("dog");
+    static QStringList warnings;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        if (!m.contains("propagateSizeHints")) warnings << m;  // but the offscreen platform's own
+    });
+    QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown().contains("dog proposed"); }, 10000)) << Shown().join(", ").toStdString();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings.join("\n").toStdString(), "");
 
     // The half pair "bee" gets the image the adult chooses.
     dialogs.pictures = {w.app("in/apple.png")};
@@ -108,6 +144,7 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
     for (const QLabel* label : page->findChildren<QLabel*>())
         if (label->text().contains("1000")) note = label;
     ASSERT_NE(note, nullptr);
+    dialogs.beforePlay = SetsDialogs::BeforePlay::PlayAnyway;  // 1001 half pairs
     EXPECT_EQ(note->text(), "This set has 1001 images: the game shows only the first 1000.");
     Button("Play it")->click();
     EXPECT_EQ(w.Stored("GeneralSettings", "ImagesSet"), "birds");
@@ -129,6 +166,101 @@ TEST_F(Page, DeleteAsksAndNoKeepsTheSet)
     EXPECT_EQ(w.boxes.Take(), QStringList{"Move the set “Zoo” and all its pictures to the trash?|36|Delete set"});
     EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/IMG_0001.jpg", "Images/owl.jpg", "Symbols",
                                                   "Symbols/OWL.jpg", "Symbols/bee.jpg"}));
+}
+
+TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLanguages)
+{
+    // As the command line leaves a set: two proposals awaiting review and a pictogram kept, in Italian then English.
+    w.app.MakeSet("Set_Farm", {"cane.jpg", "gatto.jpg", "mela.jpg"}, {"cane.jpg", "gatto.jpg", "mela.jpg"});
+    w.app.WriteFile("Set_Farm/set.json", R"({"languages": ["it", "en"], "pictograms": {
+        "cane": {"emoji": "🐕", "name": "cane", "review": true}, "gatto": {"emoji": "🐈", "name": "gatto", "review": false},
+        "mela": {"emoji": "🍎", "name": "mela", "review": true}}})");
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page->SelectSet("farm");
+    const auto said = [&](const QString& start) {
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            if (label->isVisibleTo(page.get()) && label->text().startsWith(start)) return label->text();
+        return QString();
+    };
+    const auto chosen = [&] { return page->grid()->currentIndex().data().toString(); };
+    EXPECT_EQ(Shown(), (QStringList{"cane proposed", "gatto", "mela proposed"}));
+    EXPECT_EQ(said("Words in"), "Words in: Italiano, English");
+    EXPECT_EQ(said("2 "), "2 pictograms to review");
+    Button("Next")->click();
+    EXPECT_EQ(chosen(), "cane");
+    Button("Keep")->click();  // and on to the next
+    EXPECT_EQ(chosen(), "mela");
+    EXPECT_EQ(said("1 "), "1 pictogram to review");
+    dialogs.pictogram = Pictogram{QString::fromUtf8("🍏"), "green apple"};
+    Button("Other…")->click();
+    EXPECT_EQ(dialogs.languages, (QStringList{"it", "en"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown() == QStringList{"cane", "gatto", "mela"}; }, 10000)) << Shown().join(", ").toStdString();
+
+    // A restart reads the same: nothing left to review.
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page->SelectSet("farm");
+    EXPECT_EQ(Shown(), (QStringList{"cane", "gatto", "mela"}));
+    EXPECT_EQ(said("1 "), "");
+    // Languages chosen on the page are kept with the set, for the next import and pick.
+    dialogs.chosenLanguages = QStringList{"de", "en"};
+    Button("Languages…")->click();
+    EXPECT_EQ(dialogs.offered, (QStringList{"it", "en"}));
+    EXPECT_EQ(said("Words in"), "Words in: Deutsch, English");
+    EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).languages, (QStringList{"de", "en"}));
+    EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).Pictogram("MELA").value_or(PairPictogram{}).emoji, QString::fromUtf8("🍏"));
+
+    // A camera's name given a German word: its pictogram is found in the set's languages, to review.
+    w.app.WriteJpeg("Set_Farm/Images/IMG_0002.jpg");
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page->SelectSet("farm");
+    page->pairs().setData(page->pairs().index(page->pairs().RowOf("IMG_0002")), "Katze", Qt::EditRole);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown().contains("Katze proposed"); }, 10000)) << Shown().join(", ").toStdString();
+    EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).Pictogram("katze").value_or(PairPictogram{}).emoji, QString::fromUtf8("🐈"));
+}
+
+TEST_F(Page, ARemovedPairComesBackFromTheTrashWhenUndone)
+{
+    const OwnTrash own;
+    const QString trash = own.path();
+    w.app.WriteJpeg("Set_Zoo/Images/owl.jpg", Qt::blue);
+    const QByteArray image = ReadBytes(w.app("Set_Zoo/Images/owl.jpg")), symbol = ReadBytes(w.app("Set_Zoo/Symbols/OWL.jpg"));
+
+    Choose("owl");
+    Button("Remove pair")->click();
+    EXPECT_EQ(Shown(), (QStringList{"bee no image", "IMG_0001 no symbol unnamed"}));
+    EXPECT_EQ(Tree(trash), (QStringList{"files", "files/OWL.jpg", "files/owl.jpg", "info", "info/OWL.jpg.trashinfo", "info/owl.jpg.trashinfo"}));
+    page->undoStack()->undo();
+    EXPECT_EQ(Shown().last(), "owl");
+    EXPECT_EQ(ReadBytes(w.app("Set_Zoo/Images/owl.jpg")), image);
+    EXPECT_EQ(ReadBytes(w.app("Set_Zoo/Symbols/OWL.jpg")), symbol);
+    EXPECT_EQ(Tree(trash), (QStringList{"files", "info"}));
+    page->undoStack()->redo();
+    EXPECT_EQ(Shown().size(), 2);
+    // A pair of that name made meanwhile is not overwritten.
+    w.app.WriteJpeg("Set_Zoo/Images/Owl.jpg");
+    page->undoStack()->undo();
+    EXPECT_EQ(w.boxes.Texts(), QStringList{"a pair named Owl exists"});
+    EXPECT_EQ(Tree(trash).size(), 6);
+}
+
+TEST_F(Page, PlayItSaysWhatTheSetsCheckFoundAndFixesItOrRemovesTheHalfPairs)
+{
+    const OwnTrash own;
+    Button("Play it")->click();  // cancelled
+    // The set's pictures are all one red picture.
+    EXPECT_EQ(dialogs.found, (QStringList{"half pair: bee: no image", "half pair: IMG_0001: no symbol", "same symbol: bee, owl"}));
+    dialogs.beforePlay = SetsDialogs::BeforePlay::Fix;
+    dialogs.pictures = {};  // the file dialog cancelled
+    Button("Play it")->click();
+    EXPECT_EQ(page->grid()->currentIndex().data().toString(), "bee");  // the first, to fix
+    dialogs.beforePlay = SetsDialogs::BeforePlay::RemoveHalves;
+    Button("Play it")->click();
+    EXPECT_EQ(Shown(), QStringList{"owl"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(w.app("played")); }, 10000));
+    page->undoStack()->undo();  // both, in one step
+    EXPECT_EQ(Shown().size(), 3);
+    EXPECT_FALSE(QFile::exists(w.app("Set_Zoo/set.json")));
+    EXPECT_EQ(w.boxes.Texts(), QStringList());
 }
 
 TEST_F(Page, FillTheBoxCropsThePictureJustAdded)

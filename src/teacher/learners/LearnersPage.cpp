@@ -1,13 +1,17 @@
 #include "teacher/learners/LearnersPage.h"
 
 #include "history/HistoryFile.h"
+#include "history/LearnerPlans.h"
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
 #include "history/WallClock.h"
 #include "platform/Failure.h"
+#include "reports/PictureStages.h"
 #include "reports/ProgressChart.h"
 #include "reports/ReportPage.h"
+#include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
+#include "teacher/learners/PlanEditor.h"
 #include "teacher/learners/ProgressTableModel.h"
 
 #include <QChartView>
@@ -112,6 +116,8 @@ void LearnersPage::Build()
     left->addLayout(learnerButtons);
     left->addWidget(playsNext_);
     left->addWidget(current_);
+    plan_ = new PlanEditor(this);
+    left->addWidget(plan_);
 
     progressArea_ = new QWidget(this);
     sessionsModel_ = new ProgressTableModel(this);
@@ -143,7 +149,14 @@ void LearnersPage::Build()
     right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(new QLabel(tr("Games"), progressArea_));
     right->addLayout(top, 1);
-    right->addWidget(new QLabel(tr("Pictures"), progressArea_));
+    checks_ = new QLabel(progressArea_);
+    checks_->setObjectName(QStringLiteral("nextChecks"));
+    checks_->setWordWrap(true);
+    auto* picturesTitle = new QHBoxLayout;
+    picturesTitle->addWidget(new QLabel(tr("Pictures"), progressArea_));
+    picturesTitle->addSpacing(24);
+    picturesTitle->addWidget(checks_, 1);
+    right->addLayout(picturesTitle);
     right->addWidget(images_, 1);
     right->addLayout(exports);
 
@@ -168,6 +181,7 @@ void LearnersPage::Build()
     connect(csv, &QPushButton::clicked, this, &LearnersPage::ExportCsv);
     connect(pdf, &QPushButton::clicked, this, &LearnersPage::ExportPdf);
     connect(print, &QPushButton::clicked, this, &LearnersPage::Print);
+    connect(plan_, &PlanEditor::Changed, this, &LearnersPage::SavePlan);
     setEnabled(false);
 }
 
@@ -192,6 +206,8 @@ void LearnersPage::Reload()
             return;
         }
         setEnabled(true);
+        watcher_ = std::make_unique<HistoryWatcher>(history_->db(), historyPath_);
+        connect(watcher_.get(), &HistoryWatcher::changed, this, &LearnersPage::Reload);
         // Who plays next is shown first.
         std::optional<Learner> next;
         Try([&] { next = FindLearner(history_->db(), CurrentLearner(services_.settings)); });
@@ -271,10 +287,14 @@ void LearnersPage::ShowProgress()
     archive_->setText(learner && learners_->currentItem()->data(kArchivedRole).toBool() ? tr("Restore") : tr("Archive"));
     playsNext_->setEnabled(bool(selected));
     progressArea_->setEnabled(bool(selected));
+    std::optional<LearnerPlan> plan;
+    if (learner) Try([&] { plan = LoadLearnerPlan(history_->db(), **selected); });
+    plan_->Show(plan);
     progress_ = Progress();
-    if (selected) Try([&] { progress_ = LoadProgress(history_->db(), *selected, Period()); });
+    if (selected) Try([&] { progress_ = LoadProgress(history_->db(), *selected, Period(), clock_->Now().date()); });
     sessionsModel_->SetTable(SessionsTable(progress_));
     imagesModel_->SetTable(ImagesTable(progress_));
+    checks_->setText(NextChecksText(progress_));
     QChart* old = chart_->chart();
     chart_->setChart(MakeProgressChart(progress_.sessions));
     delete old;
@@ -320,6 +340,15 @@ void LearnersPage::ChooseCurrent()
     if (!selected) return;
     Try([&] { ChooseCurrentLearner(services_.settings, *selected ? SelectedName() : QString()); });
     ShowLearners(*selected);
+}
+
+void LearnersPage::SavePlan(const LearnerPlan& plan)
+{
+    const auto selected = Selected();
+    if (!selected || !*selected) return;
+    Try([&] { SaveLearnerPlan(history_->db(), **selected, plan); });
+    // The plan as stored, and the pictures' stages by its mastery rule.
+    ShowProgress();
 }
 
 void LearnersPage::MoveGame()

@@ -20,13 +20,17 @@ class QTableView;
 namespace lumari {
 
 class HistoryConnection;
+class HistoryWatcher;
 class LearnerDialogs;
+class PlanEditor;
 class ProgressTableModel;
+struct LearnerPlan;
 struct ReportContent;
 
 // The Learners page of lumari-teacher: the learners (add, rename, archive,
-// choose who plays next), and for the one selected their games, a chart of
-// their progress, a table per picture, and the exports (CSV, PDF, printer).
+// choose who plays next), and for the one selected their teaching plan,
+// their games, a chart of their progress, a table per picture with its stage
+// and the next checks, and the exports (CSV, PDF, printer).
 // The history is opened when the page is first shown.
 class LearnersPage : public QWidget {
     Q_OBJECT
@@ -39,8 +43,11 @@ public:
     ~LearnersPage() override;
 
     // Opens the history when not open yet, and reads the learners and the
-    // selected learner's games again.
+    // selected learner's games again. A game recorded by the game, or any
+    // change committed by another program, reloads the page on its own.
     void Reload();
+    // Watches the history for other programs' changes; null until it is open.
+    HistoryWatcher* watcher() const { return watcher_.get(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +66,7 @@ private:
     void RenameLearner();
     void ToggleArchived();
     void ChooseCurrent();
+    void SavePlan(const LearnerPlan& plan);
     void MoveGame();
     void ExportCsv();
     void ExportPdf();
@@ -75,6 +83,7 @@ private:
     LearnerDialogs* dialogs_;
     const WallClock* clock_;
     std::unique_ptr<HistoryConnection> history_;
+    std::unique_ptr<HistoryWatcher> watcher_;  // after the connection it reads: gone before it
     bool opened_ = false;
     Progress progress_;
 
@@ -86,6 +95,8 @@ private:
     QPushButton* rename_ = nullptr;
     QPushButton* archive_ = nullptr;
     QPushButton* playsNext_ = nullptr;
+    PlanEditor* plan_ = nullptr;
+    QLabel* checks_ = nullptr;
     QWidget* progressArea_ = nullptr;
     ProgressTableModel* sessionsModel_ = nullptr;
     QTableView* sessions_ = nullptr;

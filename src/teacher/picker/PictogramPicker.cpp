@@ -1,14 +1,12 @@
 #include "teacher/picker/PictogramPicker.h"
 
+#include "teacher/picker/PictogramLanguages.h"
 #include "teacher/picker/PictogramResults.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QLocale>
 #include <QVBoxLayout>
 
 namespace lumari {
@@ -19,11 +17,11 @@ constexpr int kIconPixels = 64;
 
 }  // namespace
 
-PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) : QWidget(parent), index_(index)
+PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) : QWidget(parent), index_(&index)
 {
     auto* layout = new QVBoxLayout(this);
     QStringList missing;
-    if (!index_.available()) missing << index_.missing();
+    if (!index_->available()) missing << index_->missing();
     if (!PictogramPainter::FontAvailable()) missing << PictogramPainter::Missing();
     missing_ = missing.join(QLatin1Char('\n'));
     if (!missing_.isEmpty()) {
@@ -62,6 +60,9 @@ PictogramPicker::PictogramPicker(const PictogramIndex& index, QWidget* parent) :
     layout->addWidget(nothing_);
     layout->addWidget(grid_, 1);
     setFocusProxy(field_);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& at) { emit picked(at.isValid()); });
+    connect(results_, &QAbstractItemModel::modelReset, this, [this] { emit picked(grid_->currentIndex().isValid()); });
 
     connect(field_, &QLineEdit::textChanged, this, &PictogramPicker::Search);
     connect(grid_, &QAbstractItemView::activated, this, [this](const QModelIndex& at) { Pick(at.row()); });
@@ -72,19 +73,33 @@ void PictogramPicker::SetWord(const QString& word)
     if (field_) field_->setText(word);
 }
 
-void PictogramPicker::Search(const QString& typed)
+void PictogramPicker::SetIndex(const PictogramIndex& index, const QStringList& languages)
 {
-    results_->SetMatches(index_.Search(typed, kShown));
-    if (results_->rowCount() > 0) grid_->setCurrentIndex(results_->index(0));
-    // An empty grid alone would look like a picker still at work.
-    QStringList languages;
-    for (const QString& code : index_.languages()) languages << QLocale::languageToString(QLocale(code).language());
-    const bool nothing = results_->rowCount() == 0 && !typed.trimmed().isEmpty();
-    nothing_->setText(nothing ? tr("No pictogram has the word “%1” in %2.").arg(typed.trimmed(), languages.join(QStringLiteral(", "))) : QString());
-    nothing_->setVisible(nothing);
+    languages_ = languages;
+    if (!field_ || !index.available()) return;
+    index_ = &index;
+    Search(field_->text());
 }
 
-QString PictogramPicker::nothingFound() const { return nothing_ ? nothing_->text() : QString(); }
+std::optional<Pictogram> PictogramPicker::current() const
+{
+    const int row = grid_ ? grid_->currentIndex().row() : -1;
+    return row >= 0 && row < results_->rowCount() ? std::optional<Pictogram>(results_->At(row)) : std::nullopt;
+}
+
+void PictogramPicker::Search(const QString& typed)
+{
+    results_->SetMatches(index_->Search(typed, kShown));
+    if (results_->rowCount() > 0) grid_->setCurrentIndex(results_->index(0));
+    // An empty grid says why, and where it looked.
+    const QString word = typed.trimmed();
+    const QStringList languages = languages_.isEmpty() ? index_->languages() : languages_;
+    nothing_->setText(languages.isEmpty() ? tr("No pictogram for \"%1\"").arg(word)
+                                          : tr("No pictogram for \"%1\" in %2").arg(word, LanguageNames(languages)));
+    nothing_->setVisible(!word.isEmpty() && results_->rowCount() == 0);
+}
+
+QString PictogramPicker::nothingFound() const { return nothing_ && !nothing_->isHidden() ? nothing_->text() : QString(); }
 
 void PictogramPicker::Pick(int row)
 {
@@ -101,24 +116,6 @@ bool PictogramPicker::eventFilter(QObject* watched, QEvent* event)
         if (key == Qt::Key_Down || key == Qt::Key_PageDown) return grid_->setFocus(), true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-std::optional<Pictogram> PictogramPicker::Choose(const PictogramIndex& index, const QString& word, QWidget* parent)
-{
-    QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Lumari ! – Choose a pictogram"));
-    auto* picker = new PictogramPicker(index, &dialog);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(picker);
-    layout->addWidget(buttons);
-    dialog.resize(640, 480);
-    std::optional<Pictogram> choice;
-    connect(picker, &PictogramPicker::chosen, &dialog, [&](const Pictogram& p) { choice = p, dialog.accept(); });
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    picker->SetWord(word);
-    picker->setFocus();
-    return dialog.exec() == QDialog::Accepted ? choice : std::nullopt;
 }
 
 }  // namespace lumari

@@ -5,8 +5,9 @@
 #include "platform/Services.h"
 #include "sets/ImportBatch.h"
 #include "sets/SetPaths.h"
-#include "state/CreaSet.h"
+#include "sets/SetInfo.h"
 #include "sets/WordRecordings.h"
+#include "state/CreaSet.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ private:
 
 struct Arguments {
     QString set;
+    QStringList languages;  // empty: the set's own
     QStringList inputs;
     QString problem;  // "" when they are usable
 };
@@ -63,6 +65,13 @@ Arguments Parse(const QStringList& arguments)
         } else if (!optionsEnd && a.startsWith(QStringLiteral("--set="))) {
             parsed.set = a.mid(6);
             named = true;
+        } else if (!optionsEnd && (a == QStringLiteral("--language") || a.startsWith(QStringLiteral("--language=")))) {
+            const QString codes = a.contains(u'=') ? a.section(u'=', 1) : arguments.value(++i);
+            parsed.languages = ParseLanguages(codes);
+            if (parsed.languages.isEmpty()) {
+                parsed.problem = Tr("--language needs a language code, such as de or it,en");
+                return parsed;
+            }
         } else if (!optionsEnd && a.startsWith(u'-') && a.size() > 1) {
             parsed.problem = Tr("unknown option: %1").arg(a);
             return parsed;
@@ -95,17 +104,24 @@ bool MakeSet(const Services& services, const QString& set, StreamNotifier& notif
 
 }  // namespace
 
+const char* TeacherSynopsis()
+{
+    return "lumari-teacher\n"
+           "lumari-teacher import [--language code[,code...]] --set name file-or-folder...\n"
+           "lumari-teacher check --set name\n"
+           "lumari-teacher report --learner name [--from date] [--to date] [--csv file] [--pdf file]\n"
+           "lumari-teacher learner name [--procedure procedure] [--delay seconds] [--zero-delay-sessions n] [--prompt dim|hide]\n"
+           "[--mastery percent/sessions/rounds] [--screen window|full] [--scan off|ms] [--scan-mode auto|step] [--scan-keys keys]\n"
+           "[--debounce ms] [--dwell off|ms] [--speak off|word] [--task match|spoken] [--plays-next]\n"
+           "lumari-teacher --help | -h | --version\n";
+}
+
 int RunTeacherCommand(const QStringList& arguments, const Services& services, const SymbolMaker& symbols,
                       QTextStream& out, QTextStream& err)
 {
     const Arguments parsed = Parse(arguments);
     if (!parsed.problem.isEmpty()) {
-        err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n'
-            << Tr("usage: lumari-teacher import --set NAME FILE_OR_FOLDER...") << u'\n'
-            << Tr("       lumari-teacher report --learner NAME [--from DATE] [--to DATE] [--csv FILE] [--pdf FILE]") << u'\n'
-            << Tr("       lumari-teacher learner NAME [--procedure NAME] [--delay SECONDS] [--zero-delay-sessions N] "
-                  "[--prompt dim|hide] [--mastery PERCENT/SESSIONS/ROUNDS] [--plays-next]") << u'\n'
-            << Tr("       lumari-teacher (without arguments: the window)") << Qt::endl;
+        err << QStringLiteral("lumari-teacher: ") << parsed.problem << u'\n' << TeacherSynopsis() << Qt::flush;
         return kUsageError;
     }
     const QString problem = SetNameProblem(parsed.set);
@@ -115,6 +131,15 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
     }
     StreamNotifier notifier(err);
     if (!MakeSet(services, parsed.set, notifier)) return kUsageError;
+    // The languages given are the set's from now on: later imports, renames and picks use them.
+    const QString folder = SetInfoFolder(services.files, parsed.set);
+    SetInfo info = SetInfo::Load(folder);
+    if (!info.problem().isEmpty()) err << QStringLiteral("lumari-teacher: ") << info.problem() << Qt::endl;
+    QString why;
+    if (!parsed.languages.isEmpty() && parsed.languages != info.languages) {
+        info.languages = parsed.languages;
+        if (!info.Save(folder, &why)) err << QStringLiteral("lumari-teacher: ") << why << Qt::endl;
+    }
 
     ImportBatch batch(services.files, parsed.set, &symbols);
     QEventLoop loop;
@@ -141,11 +166,16 @@ int RunTeacherCommand(const QStringList& arguments, const Services& services, co
     batch.Start(parsed.inputs);
     if (batch.running()) loop.exec();
 
-    int added = 0, skipped = recordingsLeftOut, noSymbol = 0;
+    // set.json was read back by the batch: a problem told above is not told twice.
+    if (batch.infoProblem() != info.problem()) err << QStringLiteral("lumari-teacher: ") << batch.infoProblem() << Qt::endl;
+
+    int added = 0, unchanged = 0, skipped = recordingsLeftOut, noSymbol = 0;
+    using R = ImportOutcome::Result;
     for (const ImportOutcome& o : batch.outcomes())
         if (!recording(o))
-            ++(o.result == ImportOutcome::Result::Added ? added : o.result == ImportOutcome::Result::Skipped ? skipped : noSymbol);
-    out << Tr("Set %1: %2 added, %3 skipped, %4 without a symbol.").arg(parsed.set).arg(added).arg(skipped).arg(noSymbol)
+            ++(o.result == R::Added ? added : o.result == R::Unchanged ? unchanged : o.result == R::Skipped ? skipped : noSymbol);
+    out << Tr("Set %1: %2 added, %3 unchanged, %4 skipped, %5 without a symbol.")
+               .arg(parsed.set).arg(added).arg(unchanged).arg(skipped).arg(noSymbol)
         << Qt::endl;
     return skipped + noSymbol > 0 ? kSomeLeftOut : kAllWhole;
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <future>
+#include <map>
+#include <mutex>
 #include <memory>
 
 namespace lumari {
@@ -22,8 +24,14 @@ public:
 
     Made Make(const QString& pairName) const override;
     QImage Draw(const Pictogram& pictogram) const override;
+    // Each list's words are read once, on first use, and kept.
+    const SymbolMaker& InLanguages(const QStringList& languages) const override;
 
 private:
+    QString root_;
+    QStringList languages_;
+    mutable std::mutex mutex_;
+    mutable std::map<QStringList, std::unique_ptr<PictogramSymbols>> others_;
     std::shared_future<std::shared_ptr<const PictogramIndex>> index_;
 };
 

@@ -3,9 +3,14 @@
 #include "platform/Services.h"
 #include "settings/StoredKeys.h"
 #include "state/CreaSet.h"
+#include "sets/PictureImport.h"
+#include "sets/RemovePairCommand.h"
+#include "sets/SetCheck.h"
+#include "sets/SetInfo.h"
+#include "teacher/picker/PictogramLanguages.h"
 #include "teacher/sets/PairDelegate.h"
 #include "teacher/sets/PairPanel.h"
-#include "sets/PictureImport.h"
+#include "teacher/sets/ReviewBar.h"
 #include "teacher/sets/SetsDialogs.h"
 #include "sets/SymbolMaker.h"
 
@@ -15,6 +20,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
@@ -23,6 +29,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lumari {
 namespace {
@@ -36,6 +44,11 @@ QStringList LocalFiles(const QMimeData* data)
     for (const QUrl& url : data->urls())
         if (url.isLocalFile()) paths << url.toLocalFile();
     return paths;
+}
+
+int ProposalsLeft(const PairListModel& model)
+{
+    return int(std::count_if(model.pairs().begin(), model.pairs().end(), [&](const Pair& p) { return model.Proposed(p.name).has_value(); }));
 }
 
 }  // namespace
@@ -52,6 +65,9 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
       sets_(new QListWidget(this)),
       title_(new QLabel(this)),
       note_(new QLabel(this)),
+      words_(new QLabel(this)),
+      languages_(new QPushButton(tr("Languages…"), this)),
+      review_(new ReviewBar(this)),
       add_(new QPushButton(tr("Add pictures…"), this)),
       play_(new QPushButton(tr("Play it"), this)),
       progress_(new QProgressBar(this)),
@@ -102,7 +118,13 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
     busy->addWidget(cancel_);
     auto* right = new QVBoxLayout;
     right->addLayout(top);
+    auto* words = new QHBoxLayout;
+    words->addWidget(words_);
+    words->addWidget(languages_);
+    words->addStretch(1);
+    right->addLayout(words);
     right->addWidget(note_);
+    right->addWidget(review_);
     right->addLayout(busy);
     right->addWidget(grid_, 1);
     right->addWidget(panel_);
@@ -129,16 +151,20 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &SetsPage::ShowChosenPair);
     connect(&model_, &QAbstractItemModel::modelReset, this, &SetsPage::ShowChosenPair);
     connect(&model_, &QAbstractItemModel::dataChanged, this, &SetsPage::ShowChosenPair);
-    connect(&model_, &PairListModel::renameAsked, this, &SetsPage::RenamePair);
+    // After the grid has closed its editor: a rename shows the set anew, which would take the editor away first.
+    connect(&model_, &PairListModel::renameAsked, this, &SetsPage::RenamePair, Qt::QueuedConnection);
     connect(panel_, &PairPanel::renameAsked, this, [this](const QString& wanted) {
         RenamePair(grid_->currentIndex().row(), wanted);
     });
     connect(panel_, &PairPanel::chooseImage, this, [this] { ChooseSide(Side::Image); });
     connect(panel_, &PairPanel::chooseSymbol, this, [this] { ChooseSide(Side::Symbol); });
     connect(panel_, &PairPanel::otherPictogram, this, &SetsPage::OtherPictogram);
-    connect(panel_, &PairPanel::keepPictogram, this, [this] {
-        if (const Pair* pair = ChosenPair()) model_.Propose(pair->name, std::nullopt);
-    });
+    connect(panel_, &PairPanel::keepPictogram, this, &SetsPage::KeepPictogram);
+    languages_->setToolTip(tr("The languages of the pairs' names, searched for their pictograms"));
+    connect(languages_, &QPushButton::clicked, this, &SetsPage::ChooseLanguages);
+    connect(review_, &ReviewBar::keep, this, [this] { KeepPictogram(), NextToReview(); });
+    connect(review_, &ReviewBar::other, this, &SetsPage::OtherPictogram);
+    connect(review_, &ReviewBar::next, this, &SetsPage::NextToReview);
     connect(panel_, &PairPanel::fillChanged, this, &SetsPage::FillBox);
     connect(panel_, &PairPanel::removeAsked, this, &SetsPage::RemovePair);
 
@@ -188,12 +214,13 @@ void SetsPage::ShowSet()
     if (item != nullptr) folder_ = std::make_unique<SetFolder>(services_.files, item->data(Qt::UserRole).toString());
     model_.Show(folder_.get(), folder_ ? folder_->Pairs() : QList<Pair>());
     title_->setText(folder_ ? folder_->set() : tr("No set chosen"));
-    for (QWidget* w : std::initializer_list<QWidget*>{add_, play_}) w->setEnabled(folder_ != nullptr);
+    for (QWidget* w : std::initializer_list<QWidget*>{add_, play_, languages_}) w->setEnabled(folder_ != nullptr);
     const int images = item ? item->data(Qt::UserRole + 1).toInt() : 0;
     note_->setText(images > 1000 ? tr("This set has %1 images: the game shows only the first 1000.").arg(images) : QString());
     note_->setVisible(!note_->text().isEmpty());
     originals_.clear();
     filled_.clear();
+    ShowInfo();
 }
 
 // Reads the set's pairs again, keeping the chosen pair and the scrolled place.
@@ -207,6 +234,7 @@ void SetsPage::RefreshPairs()
     const int row = model_.RowOf(name);
     if (row >= 0) grid_->setCurrentIndex(model_.index(row));
     grid_->verticalScrollBar()->setValue(scrolled);
+    ShowInfo();
     // The counts in the list follow.
     QListWidgetItem* item = sets_->currentItem();
     if (item == nullptr) return;
@@ -241,6 +269,7 @@ void SetsPage::RenameCurrentSet()
     } catch (const std::exception& e) {
         Tell(Severity::Critical, ReasonOf(e));
     }
+    undo_.clear();  // its steps name the set as it was
     ReloadSets(shown);
 }
 
@@ -250,6 +279,7 @@ void SetsPage::DeleteCurrentSet()
     const QString set = folder_->set();
     if (!notifier_.Tell(Severity::Question, tr("Move the set “%1” and all its pictures to the trash?").arg(set), tr("Delete set")))
         return;
+    undo_.clear();
     try {
         DeleteSet(services_.files, set);
     } catch (const SetError& e) {
@@ -260,7 +290,7 @@ void SetsPage::DeleteCurrentSet()
 
 void SetsPage::PlayIt()
 {
-    if (!folder_) return;
+    if (!folder_ || !ReadyToPlay()) return;
     try {
         // As the options window stores the chosen set.
         stored::ImagesSet.Set(services_.settings, folder_->set());
@@ -269,6 +299,60 @@ void SetsPage::PlayIt()
     }
     if (!QProcess::startDetached(gameProgram_, {}, QFileInfo(gameProgram_).absolutePath()))
         Tell(Severity::Critical, tr("Lumari ! could not be started (%1).").arg(QDir::toNativeSeparators(gameProgram_)));
+}
+
+bool SetsPage::ReadyToPlay()
+{
+    // The half pairs removed, the set is checked once more.
+    for (int asked = 0; asked < 2; ++asked) {
+        RefreshPairs();
+        const std::vector<SetFinding> found = CheckSet(*folder_, SetInfo::Load(SetInfoFolder(services_.files, folder_->set())));
+        if (found.empty()) return true;
+        QStringList lines;
+        bool halves = false;
+        for (const SetFinding& f : found) {
+            lines << FindingLine(f);
+            halves = halves || f.kind == SetFinding::Kind::HalfPair;
+        }
+        switch (dialogs_.AskBeforePlaying(this, lines, halves)) {
+        case SetsDialogs::BeforePlay::PlayAnyway:
+            return true;
+        case SetsDialogs::BeforePlay::Cancel:
+            return false;
+        case SetsDialogs::BeforePlay::Fix:
+            Fix(found.front());
+            return false;
+        case SetsDialogs::BeforePlay::RemoveHalves:
+            undo_.beginMacro(tr("Remove the half pairs"));
+            for (const SetFinding& f : found) {
+                const int row = model_.RowOf(f.pairs.value(0));
+                if (f.kind == SetFinding::Kind::HalfPair && row >= 0)
+                    undo_.push(new RemovePairCommand(services_.files, folder_->set(), model_.pairs()[row],
+                                                     [this](const QString& set, const QString& failure) { Undone(set, failure); }));
+            }
+            undo_.endMacro();
+            break;
+        }
+    }
+    return false;
+}
+
+void SetsPage::Fix(const SetFinding& finding)
+{
+    // The pair to change: a half pair, or the last of those showing one picture.
+    const QString name = finding.kind == SetFinding::Kind::SameSymbol ? finding.pairs.value(finding.pairs.size() - 1) : finding.pairs.value(0);
+    const int row = model_.RowOf(name);
+    if (row < 0) return;
+    grid_->setCurrentIndex(model_.index(row));
+    grid_->scrollTo(model_.index(row));
+    if (finding.kind == SetFinding::Kind::SameName) {
+        panel_->nameField()->setFocus();
+        panel_->nameField()->selectAll();
+    } else if (finding.kind == SetFinding::Kind::HalfPair && finding.missing == Side::Image) {
+        ChooseSide(Side::Image);
+    } else {
+        OtherPictogram();
+    }
 }
 
 void SetsPage::dragEnterEvent(QDragEnterEvent* event)
@@ -307,6 +391,7 @@ void SetsPage::Imported(const ImportOutcome& outcome)
 {
     if (!outcome.pair.isEmpty()) {
         originals_.insert(outcome.pair.toUpper(), outcome.source);
+        // Shown at once; the import keeps it with the set when it ends.
         model_.Propose(outcome.pair, outcome.proposed);
         if (!refresh_.isActive()) refresh_.start();
     }
@@ -335,6 +420,7 @@ const Pair* SetsPage::ChosenPair() const
 void SetsPage::ShowChosenPair()
 {
     const Pair* pair = ChosenPair();
+    review_->Show(ProposalsLeft(model_), pair && model_.Proposed(pair->name).has_value());
     panel_->Show(pair, pair ? model_.Proposed(pair->name).value_or(Pictogram{}).name : QString(),
                  pair && filled_.value(pair->name.toUpper()));
 }
@@ -354,10 +440,9 @@ void SetsPage::RenamePair(int row, const QString& wanted)
     const QString from = pair.name.toUpper(), to = name.toUpper();
     if (originals_.contains(from)) originals_.insert(to, originals_.take(from));
     if (filled_.contains(from)) filled_.insert(to, filled_.take(from));
-    const std::optional<Pictogram> proposed = model_.Proposed(pair.name);
-    model_.Propose(pair.name, std::nullopt);
     model_.Show(folder_.get(), folder_->Pairs());
-    model_.Propose(name, proposed);
+    ChangeInfo([&](SetInfo& info) { info.Rename(pair.name, name); });
+    ShowInfo();
     grid_->setCurrentIndex(model_.index(model_.RowOf(name)));
     // A pair that has just got a real name gets its pictogram at once.
     if (pair.symbol.isEmpty() && !IsCameraName(name)) ProposeFor(name);
@@ -367,12 +452,15 @@ void SetsPage::RemovePair()
 {
     const Pair* pair = ChosenPair();
     if (!folder_ || pair == nullptr) return;
-    try {
-        folder_->Remove(*pair);
-    } catch (const SetError& e) {
-        Tell(Severity::Critical, e.reason());
-    }
-    RefreshPairs();
+    undo_.push(new RemovePairCommand(services_.files, folder_->set(), *pair,
+                                     [this](const QString& set, const QString& failure) { Undone(set, failure); }));
+}
+
+void SetsPage::Undone(const QString& set, const QString& failure)
+{
+    if (!failure.isEmpty()) Tell(Severity::Critical, failure);
+    if (folder_ && folder_->set() == set) return RefreshPairs();
+    SelectSet(set);
 }
 
 void SetsPage::StoreLater(const QString& name, Side side, std::function<QImage()> make, std::function<void()> stored)
@@ -414,7 +502,7 @@ void SetsPage::ChooseSide(Side side)
     const Fit fit = side == Side::Image && filled_.value(name.toUpper()) ? Fit::Fill : Fit::Whole;
     StoreLater(name, side, [source, box, fit] { return PreparePicture(source, box, fit); }, [this, name, side, source] {
         if (side == Side::Image) originals_.insert(name.toUpper(), source);
-        if (side == Side::Symbol) model_.Propose(name, std::nullopt);
+        if (side == Side::Symbol && ChangeInfo([&](SetInfo& info) { info.Forget(name); })) ShowInfo();
     });
 }
 
@@ -423,23 +511,102 @@ void SetsPage::OtherPictogram()
     const Pair* pair = ChosenPair();
     if (pair == nullptr) return;
     const QString name = pair->name;
-    const std::optional<Pictogram> chosen = dialogs_.ChoosePictogram(this, IsCameraName(name) ? QString() : name);
+    const std::optional<Pictogram> chosen = dialogs_.ChoosePictogram(this, IsCameraName(name) ? QString() : name, Languages());
     if (!chosen) return;
     StoreLater(name, Side::Symbol, [this, chosen] {
         QImage picture = symbols_.Draw(*chosen);
         if (picture.isNull()) throw SetError(PictogramPainter::Missing());
         return picture;
-    }, [this, name] { model_.Propose(name, std::nullopt); });
+    }, [this, name, chosen] {
+        if (ChangeInfo([&](SetInfo& info) { info.SetPictogram(name, {chosen->emoji, chosen->name, false}); })) ShowInfo();
+    });
+}
+
+QStringList SetsPage::Languages() const
+{
+    return folder_ ? SetInfo::Load(SetInfoFolder(services_.files, folder_->set())).Languages() : PictogramIndex::DefaultLanguages();
+}
+
+void SetsPage::ShowInfo()
+{
+    const SetInfo info = folder_ ? SetInfo::Load(SetInfoFolder(services_.files, folder_->set())) : SetInfo();
+    if (folder_ && !info.problem().isEmpty() && toldDamaged_ != folder_->set()) {
+        toldDamaged_ = folder_->set();
+        Tell(Severity::Information, tr("What the set “%1” keeps beside its pictures could not be read (%2): its languages and the pictograms "
+                                       "to review start afresh.").arg(folder_->set(), info.problem()));
+    }
+    words_->setText(tr("Words in: %1").arg(LanguageNames(info.Languages())));
+    // The "?" marks follow what the set keeps, whoever proposed them; an
+    // import going on writes its proposals when it ends.
+    const bool importing = batch_ && batch_->running();
+    for (const Pair& pair : model_.pairs()) {
+        const std::optional<PairPictogram> p = info.Pictogram(pair.name);
+        const bool review = p && p->review && !pair.symbol.isEmpty();
+        const std::optional<Pictogram> shown = model_.Proposed(pair.name);
+        if (importing && shown && !review) continue;
+        if (review != shown.has_value() || (review && shown->emoji != p->emoji))
+            model_.Propose(pair.name, review ? std::optional<Pictogram>(Pictogram{p->emoji, p->name}) : std::nullopt);
+    }
+    ShowChosenPair();
+}
+
+bool SetsPage::ChangeInfo(const std::function<void(SetInfo&)>& change)
+{
+    if (!folder_) return false;
+    const QString folder = SetInfoFolder(services_.files, folder_->set());
+    SetInfo info = SetInfo::Load(folder);
+    change(info);
+    QString why;
+    if (info.Save(folder, &why)) return true;
+    Tell(Severity::Critical, tr("What the set keeps beside its pictures could not be written: %1").arg(why));
+    return false;
+}
+
+void SetsPage::ChooseLanguages()
+{
+    if (!folder_) return;
+    const std::optional<QStringList> chosen = dialogs_.ChooseLanguages(this, Languages());
+    if (chosen && !chosen->isEmpty() && ChangeInfo([&](SetInfo& info) { info.languages = *chosen; })) ShowInfo();
+}
+
+void SetsPage::KeepPictogram()
+{
+    const Pair* pair = ChosenPair();
+    if (pair == nullptr) return;
+    const QString name = pair->name;
+    if (ChangeInfo([&](SetInfo& info) {
+            if (std::optional<PairPictogram> p = info.Pictogram(name)) info.SetPictogram(name, {p->emoji, p->name, false});
+        }))
+        ShowInfo();
+}
+
+void SetsPage::NextToReview()
+{
+    // In the grid's order, after the chosen pair, from the top again at the end.
+    const QList<Pair>& pairs = model_.pairs();
+    const int from = grid_->currentIndex().row();
+    for (int step = 1; step <= pairs.size(); ++step) {
+        const int row = int((from + step + pairs.size()) % pairs.size());
+        if (model_.Proposed(pairs[row].name)) {
+            grid_->setCurrentIndex(model_.index(row));
+            grid_->scrollTo(model_.index(row));
+            return;
+        }
+    }
 }
 
 void SetsPage::ProposeFor(const QString& name)
 {
     auto proposal = std::make_shared<std::optional<Pictogram>>();
-    StoreLater(name, Side::Symbol, [this, name, proposal] {
-        SymbolMaker::Made made = symbols_.Make(name);
+    const SymbolMaker& symbols = symbols_.InLanguages(Languages());  // the set's words
+    StoreLater(name, Side::Symbol, [&symbols, name, proposal] {
+        SymbolMaker::Made made = symbols.Make(name);
         if (!made.picture.isNull()) *proposal = made.pictogram;
         return made.picture;  // none: the pair keeps asking for a symbol
-    }, [this, name, proposal] { model_.Propose(name, *proposal); });
+    }, [this, name, proposal] {
+        const std::optional<Pictogram>& p = *proposal;
+        if (p && ChangeInfo([&](SetInfo& info) { info.SetPictogram(name, {p->emoji, p->name, true}); })) ShowInfo();
+    });
 }
 
 void SetsPage::FillBox(bool fill)

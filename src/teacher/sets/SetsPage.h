@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QThreadPool>
 #include <QTimer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +24,9 @@ class QPushButton;
 namespace lumari {
 
 class PairPanel;
+class ReviewBar;
+class SetInfo;
+struct SetFinding;
 class SetsDialogs;
 class SymbolMaker;
 struct Services;
@@ -54,6 +58,8 @@ public:
     QListWidget* setList() const { return sets_; }
     PairPanel* panel() const { return panel_; }
     ThumbnailCache& thumbnails() { return thumbnails_; }
+    // What the window's Edit menu takes back ("Remove pair").
+    QUndoStack* undoStack() { return &undo_; }
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -69,6 +75,10 @@ private:
     void RenameCurrentSet();
     void DeleteCurrentSet();
     void PlayIt();
+    // The set's check before it is played: what it found told, and fixed or
+    // played anyway as the adult chooses. True to play.
+    bool ReadyToPlay();
+    void Fix(const SetFinding& finding);
 
     void Imported(const ImportOutcome& outcome);
     void ImportFinished();
@@ -77,8 +87,22 @@ private:
     void ShowChosenPair();
     void RenamePair(int row, const QString& wanted);
     void RemovePair();
+    // After a step of the undo stack in a set: shows that set as it now is.
+    void Undone(const QString& set, const QString& failure);
     void ChooseSide(Side side);
     void OtherPictogram();
+    // The set's word languages, for its pictograms.
+    QStringList Languages() const;
+    // What the set keeps beside its pictures: its languages and the
+    // proposals awaiting review, shown; a change read, made and written at
+    // once (an import may write it too), false when it could not be.
+    void ShowInfo();
+    bool ChangeInfo(const std::function<void(SetInfo&)>& change);
+    void ChooseLanguages();
+    // The review's steps: the chosen pair's pictogram kept, the next
+    // proposal after the chosen pair chosen.
+    void KeepPictogram();
+    void NextToReview();
     void FillBox(bool fill);
     void ProposeFor(const QString& name);
     // Makes a picture on a worker thread, then stores it as one side of the
@@ -98,6 +122,7 @@ private:
     std::unique_ptr<ImportBatch> batch_;
     QThreadPool work_;
     QTimer refresh_;
+    QUndoStack undo_;
     QHash<QString, QString> originals_;  // upper-cased pair name → the picture its image was made from
     QHash<QString, bool> filled_;        // upper-cased pair name → "Fill the box"
     QStringList problems_;               // of the import going on
@@ -105,6 +130,10 @@ private:
     QListWidget* sets_;
     QLabel* title_;
     QLabel* note_;
+    QLabel* words_;
+    QPushButton* languages_;
+    ReviewBar* review_;
+    QString toldDamaged_;  // the set whose damaged set.json was told
     QPushButton* add_;
     QPushButton* play_;
     QProgressBar* progress_;

@@ -1,17 +1,22 @@
 // The Learners page, offscreen, on a real history file and the real settings file.
 #include "history/HistoryFile.h"
+#include "history/LearnerPlans.h"
 #include "history/SessionWriter.h"
 #include "history/HistorySamples.h"
 #include "support/TestServices.h"
+#include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/LearnersPage.h"
 
 #include <QChartView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 
@@ -76,7 +81,7 @@ TEST_F(Page, ShowsWhoPlaysNextWithTheirGamesChartAndPicturesSortedByEachColumn)
     table("images")->horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
     EXPECT_EQ(Cell("images", 0, 0), "cat.jpg");
     EXPECT_EQ(Cell("images", 0, 3), "100 %");
-    EXPECT_EQ(Cell("images", 0, 5), "mastered");
+    EXPECT_EQ(Cell("images", 0, 5), "teaching");  // 4 right first answers: too few rounds for the default rule
     EXPECT_EQ(Cell("images", 2, 3), "\u2013");
     table("images")->horizontalHeader()->setSortIndicator(2, Qt::AscendingOrder);
     EXPECT_EQ(Cell("images", 2, 2), "4");
@@ -84,6 +89,30 @@ TEST_F(Page, ShowsWhoPlaysNextWithTheirGamesChartAndPicturesSortedByEachColumn)
     Select("No learner chosen");
     EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
     EXPECT_EQ(Cell("images", 0, 0), "hen.jpg");
+}
+
+TEST_F(Page, TheLearnersPlanIsStoredAndThePicturesShowTheirStagesByItsRule)
+{
+    auto* procedure = page->findChild<QComboBox*>("procedure");
+    auto spin = [&](const char* name) { return page->findChild<QSpinBox*>(name); };
+    procedure->setCurrentIndex(procedure->findData(int(Procedure::ConstantDelay)));
+    spin("delay")->setValue(2);
+    spin("masteryRounds")->setValue(4);
+    const auto opened = OpenHistory(history.file());
+    LearnerPlan set;
+    set.procedure = Procedure::ConstantDelay, set.delaySeconds = 2, set.mastery.rounds = 4;
+    EXPECT_EQ(LoadLearnerPlan(opened.connection->db(), 1), set);
+    // cat.jpg, right 4 times in 2 games, mastered on December 2 by 4 rounds: checked a week on.
+    ASSERT_EQ(Cell("images", 2, 0), "cat.jpg");
+    EXPECT_EQ(Cell("images", 2, 5), "mastered");
+    EXPECT_EQ(Cell("images", 2, 6), "2026-12-09");
+    EXPECT_EQ(page->findChild<QLabel*>("nextChecks")->text(), "Next checks: cat on 2026-12-09");
+    Select("No learner chosen");
+    EXPECT_FALSE(procedure->isEnabled());
+    EXPECT_EQ(page->findChild<QLabel*>("nextChecks")->text(), "");
+    Select("Ann");
+    EXPECT_EQ(spin("masteryRounds")->value(), 4);
+    EXPECT_TRUE(spin("zeroDelaySessions")->isEnabled());
 }
 
 TEST_F(Page, LearnersAreAddedRenamedArchivedAndChosenToPlayNext)
@@ -125,6 +154,24 @@ TEST_F(Page, AGameMovesToAnotherLearnerAndTheReportsAreWrittenAndPrinted)
     Select("No learner chosen");
     EXPECT_EQ(table("sessions")->model()->rowCount(), 2);
     EXPECT_TRUE(w.boxes.shown.empty());
+}
+
+TEST_F(Page, AGameRecordedByTheGameShowsWithoutAClickAndNoGameSaysSo)
+{
+    dialogs.names = {"Bob"};
+    Press("add");
+    QChart* chart = page->findChild<QChartView*>("chart")->chart();
+    EXPECT_EQ(chart->title(), "No games yet");
+    EXPECT_TRUE(chart->axes().isEmpty());  // no dates of 1970
+    page->hide();  // another tab is open
+    {
+        const auto game = OpenHistory(history.file());  // the game's own connection
+        WriteSession(game.connection->db(), Game(At("2026-12-07T09:00:00"), "Farm", {Round("cat.jpg", Right)}, "Bob"));
+    }
+    page->watcher()->Check();  // as the history's file or the poll calls it
+    EXPECT_EQ(list()->currentItem()->text(), "Bob");
+    EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
+    EXPECT_EQ(page->findChild<QChartView*>("chart")->chart()->series().size(), 2);
 }
 
 }  // namespace

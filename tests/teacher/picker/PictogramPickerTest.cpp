@@ -1,9 +1,13 @@
 // The pictogram picker with real widgets: typing, choosing by keyboard and
 // by double click, icons drawn as they are shown, and the words missing.
 #include "support/TestServices.h"
+#include "teacher/picker/PictogramDialog.h"
+#include "teacher/picker/PictogramLanguages.h"
 #include "teacher/picker/PictogramPicker.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -55,7 +59,7 @@ TEST(PictogramPicker, ResultsFollowTheTypingAndEnterChoosesTheFirst)
     s.field->clear();
     QTest::keyClicks(s.field, "xqzzy");
     EXPECT_EQ(s.grid->model()->rowCount(), 0);
-    EXPECT_EQ(s.picker.nothingFound(), "No pictogram has the word “xqzzy” in Italian, English.");
+    EXPECT_EQ(s.picker.nothingFound(), "No pictogram for \"xqzzy\" in Italiano, English");
     QTest::keyClick(s.field, Qt::Key_Return);
     EXPECT_EQ(s.chosen.count(), 1);
     s.field->clear();
@@ -86,6 +90,27 @@ TEST(PictogramPicker, ArrowsAndDoubleClickChooseInTheGridWhereIconsAreDrawnInCol
     QTest::mouseDClick(s.grid->viewport(), Qt::LeftButton, {}, third.center());
     ASSERT_EQ(s.chosen.count(), 2);
     EXPECT_EQ(s.Chosen(1).name, s.Name(2));
+}
+
+TEST(PictogramPicker, TheDialogSaysWhereAWordWasNotFoundSearchesALanguageAddedAndTakesThePickedOnOk)
+{
+    const PictogramIndexes indexes;
+    PictogramDialog dialog(indexes, {"it", "en"}, "Marienkäfer");
+    dialog.show();
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    const auto said = [&] {
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->isVisible() && label->text().startsWith("No pictogram")) return label->text();
+        return QString();
+    };
+    EXPECT_EQ(said(), "No pictogram for \"Marienkäfer\" in Italiano, English");
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.AddLanguage("de");
+    EXPECT_EQ(said(), "");
+    ASSERT_TRUE(ok->isEnabled());
+    ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.choice().value_or(Pictogram{}).emoji, "🐞");
 }
 
 TEST(PictogramPicker, WithoutTheWordsItSaysWhatToInstall)

@@ -14,9 +14,8 @@ select_right() {
   local previous=$IMAGE
   wait_until framed || return 1
   xdotool windowfocus --sync "$game" key space
-  wait_until_short() { local n; for n in $(seq 10); do drawn "$previous" && return 0; sleep 0.1; done; return 1; }
   # The frame may have moved on between the look and the press: then the press was a wrong answer; look again.
-  wait_until_short
+  local n; for n in $(seq 10); do drawn "$previous" && return 0; sleep 0.1; done; return 1
 }
 wait_until select_right || fail "Space on the framed right symbol did not bring the next image"
 close_window "$game"

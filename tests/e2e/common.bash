@@ -5,11 +5,7 @@ set -euo pipefail
 APP_DIR=$1 E2E_DIR=$2 BUILD_DIR=$3
 shift 3
 skip() { echo "SKIP: $*"; exit 77; }
-fail() {
-  echo "FAIL: $*"
-  if [ -s "$WORK/app.log" ]; then echo "--- program output:"; cat "$WORK/app.log"; fi
-  exit 1
-}
+fail() { echo "FAIL: $*"; if [ -s "$WORK/app.log" ]; then echo "--- program output:"; cat "$WORK/app.log"; fi; exit 1; }
 for tool in Xvfb xdotool xprop import convert /usr/bin/python3 "$@"; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
@@ -31,11 +27,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 INI=$XDG_CONFIG_HOME/K.Orvel-Lumari.ini
 
 # Polls a command until it succeeds, at most about 30 s.
-wait_until() {
-  local n
-  for n in $(seq 300); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+wait_until() { local n; for n in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
 
 # An X server on a display nobody else holds, of the size a journey sets in E2E_SCREEN (1280x1024 by default); -noreset: a client that leaves (a probe) does not reset it under
 # the program. It writes its display number once it takes connections.
@@ -48,10 +40,7 @@ export DISPLAY=:$(head -n 1 "$WORK/display")
 
 # Starts the program, after an optional command prefix; open_options waits for its first window,
 # $options; start_game presses its "Start program" and waits for the game window, $game.
-start_app() {
-  "$@" "$WORK/app/lumari" >>"$WORK/app.log" 2>&1 &
-  APP_PID=$!
-}
+start_app() { "$@" "$WORK/app/lumari" >>"$WORK/app.log" 2>&1 & APP_PID=$!; }
 open_options() { start_app "$@"; wait_window "Lumari !"; options=$WIN; }
 start_game() { open_options "$@"; click "$options" 352 492; wait_window "Lumari !" "$options"; game=$WIN; }
 

@@ -244,9 +244,7 @@ TEST(AnswerInput, EachGestureCountsAsTheLearnerMeantIt)
         {"keypad digit of the right symbol", 4,
          [](Game& g) { g.Key(Qt::Key_1 + g.Position(true), Qt::KeypadModifier); }, 2, 1, 0, 1},
         {"digits of no placeholder in use", 3, [](Game& g) {
-             for (auto with : {Qt::NoModifier, Qt::KeypadModifier})
-                 for (int k : {Qt::Key_4, Qt::Key_5, Qt::Key_0}) g.Key(k, with);
-         }, 1, 0, 0, 0},
+             for (auto with : {Qt::NoModifier, Qt::KeypadModifier}) for (int k : {Qt::Key_4, Qt::Key_5, Qt::Key_0}) g.Key(k, with); }, 1, 0, 0, 0},
         {"Enter and keypad Enter", 2, [](Game& g) { g.Key(Qt::Key_Return); g.Key(Qt::Key_Enter, Qt::KeypadModifier); }, 3, 0, 0, 0},
     };
     for (const auto& c : cases) {

@@ -44,10 +44,7 @@ struct PlainRounds {
         closed = closed || shown.setEnded;
         return shown;
     }
-    ShownRound Answer(int position)
-    {
-        return Simbolo_Click(w.services(), o, t, g.round, position).right ? Next() : ShownRound{};
-    }
+    ShownRound Answer(int position) { return Simbolo_Click(w.services(), o, t, g.round, position).right ? Next() : ShownRound{}; }
     // A placeholder whose answer is right (or wrong); the last one when none is.
     int Position(bool right) const
     {

@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <tuple>
 
 namespace lumari::test {
@@ -36,10 +37,7 @@ const struct Play { int placeholders; Drawing way; bool labels; QStringList imag
     {2, kRandom, true, kFive, {"a.jpg"}, "RSW"},
 };
 
-GameOptions Options(const QString& set, int placeholders, Drawing way = kRandom, bool labels = true)
-{
-    return {set, labels, true, "ok.wav", "no.wav", placeholders, way};
-}
+GameOptions Options(const QString& set, int placeholders, Drawing way = kRandom, bool labels = true) { return {set, labels, true, "ok.wav", "no.wav", placeholders, way}; }
 
 // The play's set, larger than its boxes, each name in a colour of its own; then damaged pictures.
 void MakeSet(World& w, const Play& play)
@@ -86,15 +84,17 @@ struct Moment {
 ImageBox* PictureOf(QWidget* window, int t) { return window->findChild<ImageBox*>(t < 0 ? QString("Immagine") : QString("Simbolo%1").arg(t)); }
 QLabel* CaptionOf(QWidget* window, int t) { return window->findChild<QLabel*>(t < 0 ? QString("lblImmagine") : QString("lblSimbolo%1").arg(t)); }
 
-// The moments of a window's boxes.
-void Watch(World& w, QPointer<frmMain>& window, int placeholders, std::vector<Moment>& moments)
+// The moments of a world's boxes, with what is on show at each target.
+using OnShow = std::function<std::pair<QImage, QString>(int target)>;
+void Watch(World& w, int placeholders, std::vector<Moment>& moments, OnShow shown)
 {
-    w.boxes.whileOpen = [&w, &window, placeholders, &moments](const ShownBox& b) {
+    w.boxes.whileOpen = [&w, placeholders, &moments, shown](const ShownBox& b) {
         Moment m{b.prompt, {}, {}, ReadBytes(w.app("LumariCheck.log"))};
-        for (int t = kImageTarget; t < placeholders; ++t) m.images << PictureOf(window, t)->image(), m.captions << CaptionOf(window, t)->text();
+        for (int t = kImageTarget; t < placeholders; ++t) m.images << shown(t).first, m.captions << shown(t).second;
         moments.push_back(m);
     };
 }
+OnShow ShownIn(QPointer<frmMain>& window) { return [&window](int t) { return std::pair(PictureOf(window, t)->image(), CaptionOf(window, t)->text()); }; }
 
 // Rounds drawn ahead, pictures decoded on workers, symbols cached; only the first play has a window,
 // whose every box opens on what the plain routines have on show, and the same log.
@@ -109,15 +109,11 @@ TEST(GameSession, GivesWhatThePlainRoutinesGiveAndTheWindowPaintsIt)
         GameSession real(realWorld.services(), options, stopwatch, nullptr, BoxOf);
         QPointer<frmMain> window = &play == kPlays ? new frmMain(windowWorld.services(), options, stopwatch) : nullptr;
         std::vector<Moment> seen, plainSeen;
-        if (window) Watch(windowWorld, window, play.placeholders, seen);
+        if (window) Watch(windowWorld, play.placeholders, seen, ShownIn(window));
         auto box = [&](int t) { return PictureOf(window, t); };
         auto label = [&](int t) { return CaptionOf(window, t); };
         PlainRounds plain(plainWorld, options, [&](int t) { return window ? box(t)->devicePixelSize() : BoxOf(t); });
-        plainWorld.boxes.whileOpen = [&](const ShownBox& b) {
-            Moment m{b.prompt, {}, {}, ReadBytes(plainWorld.app("LumariCheck.log"))};
-            for (int t = kImageTarget; t < play.placeholders; ++t) m.images << plain.images.value(t), m.captions << plain.captions.value(t);
-            plainSeen.push_back(m);
-        };
+        Watch(plainWorld, play.placeholders, plainSeen, [&](int t) { return std::pair(plain.images.value(t), plain.captions.value(t)); });
         if (window) window->Open();
         ExpectSame(real.Start(), plain.Start());
         for (int step = 0; step <= play.steps.size() && !real.ended(); ++step) {
@@ -154,7 +150,7 @@ TEST(GameSession, EachBoxComesAtItsMoment)
     const SteppingStopwatch stopwatch;
     QPointer<frmMain> window = new frmMain(w.services(), Options("t", 1), stopwatch);
     std::vector<Moment> seen;
-    Watch(w, window, 1, seen);
+    Watch(w, 1, seen, ShownIn(window));
     window->Open();
     // The log's writes so far, each ended by CR LF.
     auto log = [](const QStringList& writes) { return (writes.join("\r\n") + "\r\n").toLatin1(); };

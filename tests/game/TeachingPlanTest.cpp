@@ -20,8 +20,7 @@ MonotonicTime At(int ms) { return kShown + milliseconds(ms); }
 TeachingPlan Plan(Procedure procedure, int delayMs = 0, PromptForm form = PromptForm::Dim, int level = 20)
 {
     TeachingPlan plan;
-    plan.procedure = procedure, plan.delayMs = delayMs, plan.promptForm = form, plan.distractorLevel = level;
-    return plan;
+    return plan.procedure = procedure, plan.delayMs = delayMs, plan.promptForm = form, plan.distractorLevel = level, plan;
 }
 
 TEST(TeachingPlan, EachProcedurePromptsAtItsMomentAndTheFirstAnswerSaysWhetherPrompted)
@@ -32,7 +31,6 @@ TEST(TeachingPlan, EachProcedurePromptsAtItsMomentAndTheFirstAnswerSaysWhetherPr
                  std::optional<qint64> promptMs; bool prompted; } const rows[] = {
         {"no plan never prompts", Plan(None), "t5000", {}, 100, false, {}, false},
         {"errorless dims with the image", Plan(Errorless), "r300", {}, 20, true, 0, true},
-        {"constant delay: nothing before the delay", Plan(ConstantDelay, 2000), "t1500", 2000, 100, false, {}, false},
         {"constant delay: the prompt once time has passed", Plan(ConstantDelay, 2000), "t1500 t2100 r2300", 2000, 20, true, 2100, true},
         {"constant delay: answered first, no prompt", Plan(ConstantDelay, 2000), "r900 t3000", 2000, 100, false, {}, false},
         {"constant delay: a wrong answer first settles it", Plan(ConstantDelay, 2000), "w900 t3000 r3100", 2000, 100, false, {}, false},
@@ -71,8 +69,7 @@ TEST(TeachingPlan, DistractorFadingRisesAfterThreeAloneAndStepsBackAfterAWrongRo
 {
     // Each round's answers in order (R right, W wrong); "c" before a round makes it a check.
     struct Row { const char* name; int level; std::vector<const char*> rounds; int after; } const rows[] = {
-        {"three right first answers rise by 20", 20, {"R", "R", "R"}, 40},
-        {"six rise twice", 20, {"R", "R", "R", "R", "R", "R"}, 60},
+        {"three right first answers rise by 20, six twice", 20, {"R", "R", "R", "R", "R", "R"}, 60},
         {"never past 100", 100, {"R", "R", "R"}, 100},
         {"a wrong first answer steps back and restarts the count", 60, {"R", "R", "WR", "R", "R"}, 40},
         {"a round with many wrong answers steps back once", 60, {"WWWR"}, 40},
@@ -129,8 +126,7 @@ TEST(TeachingPlan, TheSessionsDelayFollowsThePreviousSessionsOnTheSet)
     const SessionOutcome constant{ConstantDelay, 0, 10, 5}, unplanned{None, {}, 10, 10};
     auto progressive = [](int delayMs, int answers, int alone) { return SessionOutcome{ProgressiveDelay, delayMs, answers, alone}; };
     struct Row { const char* name; Procedure procedure; DelayRule rule; std::vector<SessionOutcome> previous; int delayMs; } const rows[] = {
-        {"constant: the first session at 0", ConstantDelay, {4, 2}, {}, 0},
-        {"constant: the second at 0", ConstantDelay, {4, 2}, {constant}, 0},
+        {"constant: the first two sessions at 0", ConstantDelay, {4, 2}, {constant}, 0},
         {"constant: the third at D", ConstantDelay, {4, 2}, {constant, constant}, 4000},
         {"constant: games without it do not count", ConstantDelay, {4, 2}, {unplanned, unplanned, constant}, 0},
         {"constant: no zero-delay sessions", ConstantDelay, {2, 0}, {}, 2000},

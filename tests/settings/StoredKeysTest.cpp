@@ -73,18 +73,11 @@ TEST(StoredKeys, EveryKeyReadsEveryStoredFormAndWritesItsTextForm)
         Typed(Year, "Information", "Year", text, ""), Typed(Contact, "Information", "Contact", text, ""),
         Typed(Website, "Information", "Website", text, ""), Typed(CurrentLearner, "Learners", "Current", text, ""),
     };
+    // The last two as edited by hand: blanks around, an unquoted list that is one text.
     const Form forms[] = {
-        {"=", "E13", "E13", ""},
-        {"=-1", "-1", "-1", "-1"},
-        {"=0", "0", "0", "0"},
-        {"=1", "1", "1", "1"},
-        {"=\" 2 \"", "2", "2", " 2 "},
-        {"=2.5", "2", "2", "2.5"},
-        {"=abc", "E13", "E13", "abc"},
-        {"=32768", "E6", "32768", "32768"},
-        {"=2147483648", "E6", "E6", "2147483648"},
-        {" =  7 ", "7", "7", "7"},         // edited by hand: blanks around
-        {"=3, 4", "E13", "E13", "3, 4"},  // edited by hand: an unquoted list is one text
+        {"=", "E13", "E13", ""}, {"=-1", "-1", "-1", "-1"}, {"=0", "0", "0", "0"}, {"=1", "1", "1", "1"},
+        {"=\" 2 \"", "2", "2", " 2 "}, {"=2.5", "2", "2", "2.5"}, {"=abc", "E13", "E13", "abc"}, {"=32768", "E6", "32768", "32768"},
+        {"=2147483648", "E6", "E6", "2147483648"}, {" =  7 ", "7", "7", "7"}, {"=3, 4", "E13", "E13", "3, 4"},
     };
     for (const Key& key : keys) {
         std::vector<Form> rows{{nullptr, key.missing, key.missing, key.missing}};

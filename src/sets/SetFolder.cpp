@@ -44,16 +44,6 @@ void Move(const QString& from, const QString& to)
         throw SetError(Tr("cannot rename %1 to %2: %3").arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(), file.errorString()));
 }
 
-// Returns where the file lies in the trash.
-QString Trash(const QString& path)
-{
-    // The trash lies in the user's data folder, which a fresh account may lack.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    QFile file(path);
-    if (!file.moveToTrash())
-        throw SetError(Tr("cannot move %1 to the trash: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return file.fileName();
-}
 
 // Takes a file back out of the trash, with the note the trash keeps of it.
 bool Untrash(const QString& inTrash, const QString& path)
@@ -95,6 +85,16 @@ int ReadingOrder(const QString& a, const QString& b)
 }
 
 }  // namespace
+
+QString TrashFile(const QString& path)
+{
+    // The trash lies in the user's data folder, which a fresh account may lack.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QFile file(path);
+    if (!file.moveToTrash())
+        throw SetError(Tr("cannot move %1 to the trash: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return file.fileName();
+}
 
 QList<Pair> PairUp(const QStringList& images, const QStringList& symbols)
 {
@@ -200,14 +200,14 @@ Trashed SetFolder::Remove(const Pair& pair) const
     Trashed trashed;
     trashed.word = TrashRecording(*this, pair.name);
     try {
-        trashed.image = pair.image.isEmpty() ? QString() : Trash(ImagePath(pair.image));
+        trashed.image = pair.image.isEmpty() ? QString() : TrashFile(ImagePath(pair.image));
     } catch (const SetError&) {
         trashed.word.Restore();
         throw;
     }
     if (pair.symbol.isEmpty()) return trashed;
     try {
-        trashed.symbol = Trash(SymbolPath(pair.symbol));
+        trashed.symbol = TrashFile(SymbolPath(pair.symbol));
     } catch (const SetError&) {
         // Not half a pair in the trash: the image comes back.
         if (!trashed.image.isEmpty()) Untrash(trashed.image, ImagePath(pair.image));
@@ -249,7 +249,7 @@ void DeleteSet(Files& files, const QString& set)
 {
     const QString folder = SetPaths(files.AppPath()).SetFolder(set);
     if (folder.isEmpty()) throw SetError(SetNameProblem(set));
-    Trash(ResolvePath(folder));
+    TrashFile(ResolvePath(folder));
 }
 
 }  // namespace lumari

@@ -54,6 +54,10 @@ struct Trashed {
 // One set's folders on disk, found as the game finds them: the program's
 // folder's paths resolve without regard to letter case. Changes throw
 // SetError with the reason; a change that fails half-way is undone.
+// Moves a file or folder to the desktop's trash; returns where it lies
+// there. SetError with the reason when it cannot go.
+QString TrashFile(const QString& path);
+
 class SetFolder {
 public:
     // SetError for a set name that would lead out of the program's folder.

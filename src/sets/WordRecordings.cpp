@@ -51,15 +51,6 @@ QFileInfoList Namesakes(const QString& file)
 
 bool IsWav(const QFileInfo& file) { return file.suffix().compare(QStringLiteral("wav"), Qt::CaseInsensitive) == 0; }
 
-QString Trash(const QString& path)
-{
-    // The trash lies in the user's data folder, which a fresh account may lack.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    QFile file(path);
-    if (!file.moveToTrash())
-        throw SetError(Tr("cannot move %1 to the trash: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return file.fileName();
-}
 
 }  // namespace
 
@@ -182,7 +173,7 @@ void RenameRecording(const SetFolder& folder, const QString& from, const QString
     const QString target = WordsFolder(folder) + u'/' + to + kWav;
     if (target == source) return;
     // A file of the new name with no pair of its own is kept in the trash, not overwritten.
-    if (const QString stray = ResolvePath(target); stray != source && QFileInfo(stray).exists()) Trash(stray);
+    if (const QString stray = ResolvePath(target); stray != source && QFileInfo(stray).exists()) TrashFile(stray);
     if (!QFile::rename(source, target))
         throw SetError(Tr("cannot rename %1 to %2").arg(QFileInfo(source).fileName(), QFileInfo(target).fileName()));
 }
@@ -198,7 +189,7 @@ TrashedRecording TrashRecording(const SetFolder& folder, const QString& pair)
 {
     const QString path = RecordingPath(folder, pair);
     if (!QFileInfo(path).isFile()) return {};
-    return {Trash(path), path};
+    return {TrashFile(path), path};
 }
 
 }  // namespace lumari

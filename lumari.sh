@@ -12,6 +12,8 @@ PACKAGES=(
   fonts-liberation xdg-utils libsndfile1-dev
   fonts-noto-color-emoji unicode-cldr-core qt6-image-formats-plugins
   libqt6sql6-sqlite qt6-charts-dev
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+  speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 )
 TEST_PACKAGES=(
   googletest libgtest-dev

@@ -2,6 +2,7 @@
 
 #include "sets/SymbolMaker.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -57,6 +58,8 @@ ImportBatch::~ImportBatch()
     walker_.waitForDone();
     // The pictures in flight finish or, not begun, are left alone.
     jobsDone_.acquire(jobsStarted_);
+    // The proposals told before a page closed mid-way stay to review.
+    if (running_) SaveProposals();
 }
 
 void ImportBatch::Start(const QStringList& inputs, Fit fit)
@@ -130,7 +133,7 @@ void ImportBatch::Dispatch()
         const int index = dispatched_++;
         const ImportItem& item = items_[std::size_t(index)];
         if (!item.refused.isEmpty()) {
-            if (!Done(index, {ImportOutcome::Result::Skipped, item.shown, item.path, {}, item.refused, {}}, {})) return;
+            if (!Done(index, {{ImportOutcome::Result::Skipped, item.shown, item.path, {}, item.refused, {}}, {}, {}})) return;
             continue;
         }
         const Claim claim = ClaimName(QFileInfo(item.path).fileName());
@@ -140,12 +143,13 @@ void ImportBatch::Dispatch()
         ++jobsStarted_;
         PictureThreads().start([this, index, job = std::move(job), claim, symbols = symbols_] {
             if (!stopping_) {
-                ImportOutcome outcome = Run(job, symbols, stored_);
+                QByteArray digest;
+                ImportOutcome outcome = Run(job, symbols, stored_, &digest);
                 QMetaObject::invokeMethod(
                     this,
-                    [this, index, outcome = std::move(outcome), claim]() mutable {
+                    [this, index, made = Made{std::move(outcome), claim, std::move(digest)}]() mutable {
                         --inFlight_;
-                        if (Done(index, std::move(outcome), claim)) Dispatch();
+                        if (Done(index, std::move(made))) Dispatch();
                     },
                     Qt::QueuedConnection);
             }
@@ -155,17 +159,21 @@ void ImportBatch::Dispatch()
     if (inFlight_ == 0 && next_ == dispatched_ && (canceled_ || dispatched_ == total())) Finish();
 }
 
-bool ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
+bool ImportBatch::Done(int index, Made made)
 {
     // A page closed from a slot told of a result deletes the batch: nothing of it is touched after.
     const QPointer<ImportBatch> alive(this);
-    const bool none = outcome.result == ImportOutcome::Result::Skipped || outcome.result == ImportOutcome::Result::Unchanged;
-    if (none && !claim.name.isEmpty()) Release(claim);
-    waiting_.emplace(index, std::move(outcome));
-    // Told in the order of the input, whatever order the threads finish in.
+    const ImportOutcome::Result result = made.outcome.result;
+    const bool none = result == ImportOutcome::Result::Skipped || result == ImportOutcome::Result::Unchanged;
+    if (none && !made.claim.name.isEmpty()) Release(made.claim);
+    waiting_.emplace(index, std::move(made));
+    // Told in the order of the input, whatever order the threads finish in:
+    // of two copies of one picture, the first given is the one kept.
     while (!waiting_.empty() && waiting_.begin()->first == next_) {
-        Propose(waiting_.begin()->second);
-        outcomes_.push_back(std::move(waiting_.begin()->second));
+        Made& first = waiting_.begin()->second;
+        Unduplicate(first);
+        Propose(first.outcome);
+        outcomes_.push_back(std::move(first.outcome));
         waiting_.erase(waiting_.begin());
         ++next_;
         emit imported(outcomes_.back());
@@ -173,6 +181,21 @@ bool ImportBatch::Done(int index, ImportOutcome outcome, Claim claim)
     }
     emit progressed(next_, total());
     return !alive.isNull();
+}
+
+void ImportBatch::Unduplicate(Made& made)
+{
+    if (made.digest.isEmpty()) return;
+    const auto kept = added_.constFind(made.digest);
+    if (kept == added_.cend()) {
+        added_.insert(made.digest, made.outcome.pair);
+        return;
+    }
+    const QString file = PairFileName(made.outcome.pair);
+    QFile::remove(folder_.ImagePath(file));
+    if (made.outcome.proposed) QFile::remove(folder_.SymbolPath(file));
+    Release(made.claim);
+    made.outcome = {ImportOutcome::Result::Unchanged, made.outcome.file, made.outcome.source, kept.value(), {}, {}};
 }
 
 void ImportBatch::Propose(ImportOutcome& outcome)
@@ -188,23 +211,38 @@ void ImportBatch::Propose(ImportOutcome& outcome)
         return;
     }
     shown_.insert(outcome.proposed->emoji, outcome.pair);
-    info_.SetPictogram(outcome.pair, {outcome.proposed->emoji, outcome.proposed->name, true});
-    infoChanged_ = true;
+    proposals_.emplace_back(outcome.pair, PairPictogram{outcome.proposed->emoji, outcome.proposed->name, true});
+}
+
+void ImportBatch::SaveProposals()
+{
+    if (proposals_.empty()) return;
+    const QString setFolder = QFileInfo(folder_.ImagesFolder()).path();
+    // Read again: a Keep, a language or a pictogram chosen on the page meanwhile stays.
+    SetInfo now = SetInfo::Load(setFolder);
+    for (const auto& [pair, pictogram] : proposals_) {
+        // A pair removed or renamed meanwhile takes no proposal; one given a pictogram meanwhile keeps it.
+        if (!QFileInfo::exists(folder_.SymbolPath(PairFileName(pair)))) continue;
+        if (now.Pictogram(pair) != info_.Pictogram(pair)) continue;
+        now.SetPictogram(pair, pictogram);
+    }
+    proposals_.clear();
+    QString why;
+    if (!now.Save(setFolder, &why)) infoProblem_ = why;
 }
 
 void ImportBatch::Finish()
 {
     if (!running_) return;
     running_ = false;
-    QString why;
-    if (infoChanged_ && !info_.Save(QFileInfo(folder_.ImagesFolder()).path(), &why)) infoProblem_ = why;
+    SaveProposals();
     emit finished();
 }
 
 // Its image, then (when it has a real name and no symbol yet) its
 // pictogram. The image is written first, so a program killed in between
 // leaves a half pair, never half a file.
-ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored)
+ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored, QByteArray* digest)
 {
     ImportOutcome outcome{ImportOutcome::Result::Skipped, job.item.shown, job.item.path, {}, {}, {}};
     // Made under a hidden name first (no "*.jpg": the game does not list
@@ -219,8 +257,9 @@ ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols, const
         return outcome;
     }
     QFile file(fresh);
-    const QString same = file.open(QIODevice::ReadOnly) ? stored.PairWith(file.readAll()) : QString();
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.close();
+    const QString same = bytes.isEmpty() ? QString() : stored.PairWith(bytes);
     if (!same.isEmpty()) {
         file.remove();
         outcome.result = ImportOutcome::Result::Unchanged;
@@ -234,6 +273,7 @@ ImportOutcome ImportBatch::Run(const Job& job, const SymbolMaker* symbols, const
     }
     outcome.pair = job.name;
     outcome.result = ImportOutcome::Result::Added;
+    if (!bytes.isEmpty()) *digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     if (!job.wantsSymbol) return outcome;
 
     outcome.result = ImportOutcome::Result::NoSymbol;

@@ -45,8 +45,10 @@ QString OutcomeLine(const ImportOutcome& outcome);
 // does: each picture stored at 1200 × 600 in Images under a free pair name,
 // and each pair that has no symbol yet and a real name (not a camera's) given
 // the best pictogram for it, in the set's languages, recorded in its set.json
-// as a proposal to review. A picture the set holds already adds nothing, and
-// a pictogram another pair shows is not proposed again. Pictures are decoded on worker threads, at most
+// as a proposal to review. A picture the set holds already, or given twice,
+// adds nothing, and a pictogram another pair shows is not proposed again. The
+// proposals go into set.json as it stands when they are saved, so what the
+// page (or another program) changed there meanwhile stays. Pictures are decoded on worker threads, at most
 // a few at a time whatever the input, so memory stays bounded; results come
 // on the batch's thread in the order of the input. A folder of 10,000 files is
 // named in linear time.
@@ -55,7 +57,8 @@ class ImportBatch : public QObject {
 public:
     // The set must exist. symbols: nullptr gives no symbols.
     ImportBatch(Files& files, const QString& set, const SymbolMaker* symbols, QObject* parent = nullptr);
-    // Stops dispatching and waits for the pictures in flight.
+    // Stops dispatching and waits for the pictures in flight; the proposals
+    // told so far are saved.
     ~ImportBatch() override;
 
     void Start(const QStringList& inputs, Fit fit = Fit::Whole);
@@ -87,13 +90,23 @@ private:
     void Dispatch();
     Claim ClaimName(const QString& fileName);
     void Release(const Claim& claim);
+    // A picture made, waiting for those before it.
+    struct Made {
+        ImportOutcome outcome;
+        Claim claim;
+        QByteArray digest;  // of the image it stored; empty when it stored none
+    };
     // Whether the batch still lives: a slot may delete it.
-    bool Done(int index, ImportOutcome outcome, Claim claim);
+    bool Done(int index, Made made);
+    // A second copy of a picture this batch stored: taken back, told as unchanged.
+    void Unduplicate(Made& made);
     // Settles a proposal, in the order of the input: one pictogram per set.
     void Propose(ImportOutcome& outcome);
+    // The proposals not saved yet, into set.json as it is now.
+    void SaveProposals();
     void Finish();
     // One file, on a worker thread.
-    static ImportOutcome Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored);
+    static ImportOutcome Run(const Job& job, const SymbolMaker* symbols, const StoredImages& stored, QByteArray* digest);
 
     SetFolder folder_;
     const SymbolMaker* symbols_;
@@ -104,13 +117,14 @@ private:
     int jobsStarted_ = 0;
 
     std::vector<ImportItem> items_;
-    std::map<int, ImportOutcome> waiting_;  // finished out of order
+    std::map<int, Made> waiting_;           // finished out of order
     std::vector<ImportOutcome> outcomes_;   // told, in order
     TakenNames taken_;
     QHash<QString, QString> halves_;  // upper-cased name → name, of pairs that lack their image
     StoredImages stored_;
-    SetInfo info_;
-    bool infoChanged_ = false;
+    QHash<QByteArray, QString> added_;  // digest of each image this batch stored → its pair
+    SetInfo info_;  // as the batch started
+    std::vector<std::pair<QString, PairPictogram>> proposals_;  // not saved yet
     QString infoProblem_;
     QHash<QString, QString> shown_;  // pictogram → the pair that shows it
     int dispatched_ = 0;

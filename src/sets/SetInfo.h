@@ -16,6 +16,7 @@ struct PairPictogram {
     QString emoji;
     QString name;
     bool review = false;
+    bool operator==(const PairPictogram&) const = default;
 };
 
 // What a set keeps beside its pictures, in Set_<name>/set.json (the game

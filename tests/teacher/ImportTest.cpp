@@ -63,7 +63,7 @@ TEST_F(Import, AWavFileBesideAPictureIsItsPairsRecordingInSixteenBitMono)
     Write("Cat.png", small);  // a pair "cat" exists: the picture becomes "Cat 2", and so does its word
     Write("cat.WAV", StereoWord(8000));
     Write("lonely.wav", StereoWord(8000));
-    Write("owl.png", small);
+    Write("owl.png", Encoded(Quarters({81, 40}), "png"));  // another picture
     Write("Owl.wav", "no sound in here");
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
@@ -86,27 +86,29 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
 {
     const QByteArray photo = Encoded(Quarters({2400, 1200}), "jpeg");
     for (int n = 1; n <= 8; ++n) Write(QString("turned %1.jpg").arg(n), WithOrientation(photo, n));
-    const QImage small = Quarters({80, 40});
-    for (const char* format : {"png", "bmp", "tiff"}) Write(QString("as %1.%1").arg(format), Encoded(small, format));
+    int width = 80;  // each small picture its own, but for the copy
+    const auto small = [&] { return Quarters({width++, 40}); };
+    for (const char* format : {"png", "bmp", "tiff"}) Write(QString("as %1.%1").arg(format), Encoded(small(), format));
+    Write("as png2.png", ReadBytes(in("as png.png")));  // a copy, given beside its photo
     // Qt writes no GIF: ImageMagick makes one.
-    Write("quarters.png", Encoded(small, "png"));
+    Write("quarters.png", Encoded(small(), "png"));
     ASSERT_EQ(QProcess::execute("convert", {in("quarters.png"), in("as gif.gif")}), 0);
     QFile::remove(in("quarters.png"));
-    QByteArray huge = Encoded(small, "jpeg");
+    QByteArray huge = Encoded(small(), "jpeg");
     huge.replace(huge.indexOf("\xFF\xC0") + 5, 4, BigEndian(60000, 2) + BigEndian(60000, 2));
     Write("huge.jpg", huge);
     Write("cut.jpg", photo.left(photo.size() / 2));
     // A camera's thumbnail, a whole JPEG with its own end marker, before the picture that is cut short.
-    const QByteArray thumbnail = Encoded(small, "jpeg");
+    const QByteArray thumbnail = Encoded(small(), "jpeg");
     const QByteArray withThumbnail = photo.left(2) + "\xFF\xFE" + BigEndian(quint32(thumbnail.size() + 2), 2) + thumbnail + photo.mid(2);
     Write("cut thumbnail.jpg", withThumbnail.left(withThumbnail.size() / 2));
     Write("empty.jpg", {});
     Write("notes.txt", "apple, dog, cat\n");
-    Write("Cat.png", Encoded(small, "png"));       // a pair "cat" exists
-    Write("owl.png", Encoded(small, "png"));       // completes the symbol-only pair "Owl"
-    Write("IMG_0001.jpg", Encoded(small, "jpeg"));  // a camera's name, taken too
-    Write("a:b?.bmp", Encoded(small, "bmp"));
-    Write(".hidden.png", Encoded(small, "png"));
+    Write("Cat.png", Encoded(small(), "png"));       // a pair "cat" exists
+    Write("owl.png", Encoded(small(), "png"));       // completes the symbol-only pair "Owl"
+    Write("IMG_0001.jpg", Encoded(small(), "jpeg"));  // a camera's name, taken too
+    Write("a:b?.bmp", Encoded(small(), "bmp"));
+    Write(".hidden.png", Encoded(small(), "png"));
 
     ImportBatch batch(w.files, "Zoo", nullptr);
     RunToEnd(batch, {in()});
@@ -126,6 +128,7 @@ TEST_F(Import, EachInputStoredUprightAtTheBoxSizeOrSkippedWithItsReason)
         {"as bmp.bmp", R::NoSymbol, "as bmp", none, "red", "green"},
         {"as gif.gif", R::NoSymbol, "as gif", none, "red", "green"},
         {"as png.png", R::NoSymbol, "as png", none, "red", "green"},
+        {"as png2.png", R::Unchanged, "as png", "", "red", "green"},
         {"as tiff.tiff", R::NoSymbol, "as tiff", none, "red", "green"},
         {"Cat.png", R::NoSymbol, "Cat 2", none, "red", "green"},
         {"cut thumbnail.jpg", R::Skipped, "", "damaged picture", {}, {}},
@@ -276,6 +279,43 @@ TEST_F(Import, CancelOrClosingTheBatchLeavesWholeFilesOnly)
         EXPECT_LT(files.size(), 40);
         // Every picture written is whole and named: no temporary file is left.
         for (const QString& file : files) EXPECT_EQ(QImage(images.filePath(file)).size(), QSize(1200, 600)) << file.toStdString();
+    }
+}
+
+TEST_F(Import, SetJsonChangedDuringTheImportKeepsTheChangeAndTheProposalsToldSoFar)
+{
+    struct EachItsOwn : SymbolMaker {  // a pictogram per name, drawn at once
+        Made Make(const QString& name) const override { return {Quarters({600, 600}), {name, name}, {}}; }
+        QImage Draw(const Pictogram&) const override { return {}; }
+    } const symbols;
+    for (int i = 0; i < 3; ++i) Write(QString("p%1.png").arg(i), Encoded(Quarters({80 + i, 40}), "png"));
+    const struct { const char* set; bool closes; QStringList toReview; } rows[] = {
+        {"Farm", false, {"p0", "p1", "p2"}},
+        {"Closed", true, {"p0"}},  // the page closed at the first result
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.set);
+        const QString folder = w.app(QString("Set_") + row.set);
+        w.app.MakeSet(QString("Set_") + row.set, {"cat.jpg"}, {"cat.jpg"});
+        SetInfo before;
+        before.SetPictogram("cat", {"🐈", "cat", true});
+        ASSERT_TRUE(before.Save(folder));
+        auto batch = std::make_unique<ImportBatch>(w.files, row.set, &symbols);
+        // Meanwhile the adult keeps cat's pictogram and sets the words' language.
+        QObject::connect(batch.get(), &ImportBatch::imported, batch.get(), [&] {
+            SetInfo now = SetInfo::Load(folder);
+            if (!now.languages.isEmpty()) return;
+            now.languages = {"fr"};
+            now.SetPictogram("cat", {"🐈", "cat", false});
+            ASSERT_TRUE(now.Save(folder));
+            if (row.closes) batch.reset();
+        });
+        QSignalSpy ended(batch.get(), row.closes ? SIGNAL(destroyed(QObject*)) : SIGNAL(finished()));
+        batch->Start({in()});
+        ASSERT_TRUE(!ended.isEmpty() || ended.wait(60000));
+        const SetInfo after = SetInfo::Load(folder);
+        EXPECT_EQ(after.languages, QStringList{"fr"});
+        EXPECT_EQ(after.ToReview(), row.toReview);
     }
 }
 

@@ -32,9 +32,10 @@ AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options
         trap([&] { counter = AddInt32(counter, 1); });
         round.firstAnswerPending = false;
     }
-    const QString sound = answer.right && prompted ? QString::fromLatin1(kPromptedSound)
-                          : answer.right            ? options.SoundOk
-                                                    : options.SoundWrong;
+    // The prompted bell stands in for the right answer's sound: silent when that is.
+    const QString sound = !answer.right                        ? options.SoundWrong
+                          : prompted && !options.SoundOk.isEmpty() ? QString::fromLatin1(kPromptedSound)
+                                                                   : options.SoundOk;
     if (!sound.isEmpty() && options.PlaySounds)
         API_PlaySound(services, SetLayout(services.files.AppPath()).Sound(sound));
     return answer;

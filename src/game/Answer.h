@@ -23,11 +23,13 @@ struct AnswerOutcome {
 // is chosen.
 // A right answer ends the round: the next one is started by the caller,
 // after the sound has started. With a teaching plan, a right answer given
-// with a prompt on show plays the prompted sound instead, when sounds are on.
+// with a prompt on show plays the prompted sound instead, when sounds are on
+// and a right answer has a sound.
 AnswerOutcome Simbolo_Click(const Services& services, const GameOptions& options, GameTally& tally, RoundState& round,
                             int index, bool prompted = false);
 
-// The sound of a right answer given with a prompt, in Sounds.
-inline constexpr const char* kPromptedSound = "prompted.wav";
+// The sound of a right answer given with a prompt, in a folder of Sounds
+// that the options window's lists do not read.
+inline constexpr const char* kPromptedSound = "Prompt\\prompted.wav";
 
 }  // namespace lumari

@@ -15,8 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The bundled top-level folders an installed copy gives each user.
-const QStringList kBundled = {QStringLiteral("Set_default"), QStringLiteral("Sounds")};
+// The bundled folders an installed copy gives each user, each once. The
+// prompted bell's folder came after Sounds: a user given Sounds before it gets
+// it on its own.
+const QStringList kBundled = {QStringLiteral("Set_default"), QStringLiteral("Sounds"), QStringLiteral("Sounds/Prompt")};
 // Hidden, so the program's own listings never show it.
 const QString kGivenList = QStringLiteral(".bundled");
 
@@ -88,8 +90,9 @@ ProgramFolder FindProgramFolder(const QString& executableFolder, const QString& 
     for (const QString& name : kBundled) {
         if (given.contains(name)) continue;
         const QString target = folder + u'/' + name;
-        // A folder of that name the user made before is theirs: kept as it is.
-        if (!QFileInfo::exists(target)) {
+        // A folder of that name the user made before is theirs: kept as it is; so
+        // is the lack of one inside a folder the user deleted.
+        if (!QFileInfo::exists(target) && QFileInfo(target).dir().exists()) {
             const QString reason = CopyFolder(bundle + u'/' + name, target);
             if (!reason.isEmpty()) {
                 failures << QStringLiteral("%1 (from %2): %3").arg(name, QDir::toNativeSeparators(bundle + u'/' + name), reason);

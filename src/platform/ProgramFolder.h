@@ -15,8 +15,9 @@ struct ProgramFolder {
 // The executable's folder when it holds "Set_default" (the build folder, a
 // portable folder). Otherwise, when the bundled files sit in
 // <executable folder>/../share/lumari (an installed copy), the user's
-// <dataHome>/lumari: made when missing, and given each bundled top-level
-// folder once. A folder the user changed or deleted afterwards is never
+// <dataHome>/lumari: made when missing, and given each bundled folder once
+// (Set_default, Sounds, and Sounds/Prompt on its own for those given Sounds
+// before it). A folder the user changed or deleted afterwards is never
 // copied again: a hidden list in the user's folder records what was given.
 // A failed copy leaves nothing half-made and is tried again at the next start.
 ProgramFolder FindProgramFolder(const QString& executableFolder, const QString& dataHome);

@@ -33,6 +33,12 @@ for folder in Set_default Sounds; do
   diff -r "$PREFIX/share/lumari/$folder" "$DATA/$folder" || fail "$folder was not copied to $DATA"
 done
 
+# A user given the sounds before the prompted bell had a folder of its own gets that folder alone.
+rm -r "$DATA/Sounds/Prompt"
+sed -i '/^Sounds\/Prompt$/d' "$DATA/.bundled"
+PATH="$PREFIX/bin:$PATH" lumari-teacher check --set default >>"$WORK/app.log" 2>&1 || true
+diff -r "$PREFIX/share/lumari/Sounds" "$DATA/Sounds" || fail "the prompted bell's folder was not given to an earlier user"
+
 # The user deletes the sounds and changes a picture: a second start keeps both.
 rm -r "$DATA/Sounds"
 picture="$DATA/Set_default/Images/$(ls "$DATA/Set_default/Images" | head -n 1)"

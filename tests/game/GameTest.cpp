@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -163,21 +164,28 @@ TEST(Answers, OnlyTheRoundsFirstAnswerCountsAndEveryOneSounds)
 {
     // heard: the sounds in order, "next" where a right answer asks for the next round.
     // The tally before: 9 shown, 5 correct, 7 wrong (as no game would count, to tell the two apart).
-    const struct { bool drawn, sounds; QString ok, no; QList<int> clicks; int correct, wrong; QStringList heard; } cases[] = {
+    // prompted: each answer given with a teaching plan's prompt on show.
+    const QString bell = QString(kPromptedSound);
+    const struct { bool drawn, sounds; QString ok, no; QList<int> clicks; int correct, wrong; QStringList heard; bool prompted = false; } cases[] = {
         {true, true, "ok.wav", "no.wav", {0, 0, 1}, 5, 8, {"no.wav", "no.wav", "ok.wav", "next"}},
         {true, true, "ok.wav", "no.wav", {1, 0}, 6, 7, {"ok.wav", "next", "no.wav"}},
         {true, false, "ok.wav", "no.wav", {0, 1}, 5, 8, {"next"}},
         {true, true, "ok.wav", "", {0, 1, 1}, 5, 8, {"ok.wav", "next", "ok.wav", "next"}},
         {true, true, "", "no.wav", {1}, 6, 7, {"next"}},
         {false, true, "ok.wav", "no.wav", {0}, 5, 7, {"ok.wav", "next"}},
+        {true, true, "ok.wav", "no.wav", {0, 1}, 5, 8, {"no.wav", bell, "next"}, true},
+        {true, false, "ok.wav", "no.wav", {1}, 6, 7, {"next"}, true},
+        {true, true, "", "no.wav", {1}, 6, 7, {"next"}, true},
     };
+    // The bell is bundled where it is played from.
+    EXPECT_TRUE(QFileInfo::exists(LUMARI_DATA_DIR "/Sounds/" + QString(bell).replace('\\', '/')));
     for (const auto& c : cases) {
         World w;
         const GameOptions o{"t", true, c.sounds, c.ok, c.no};
         GameTally t{9, 5, 7};
         RoundState r = c.drawn ? RoundState{"Cat.jpg", {"dog.jpg", "CAT.JPG"}, true} : RoundState{};
         for (int i : c.clicks)
-            if (Simbolo_Click(w.services(), o, t, r, i).right) w.sound.played << "next";
+            if (Simbolo_Click(w.services(), o, t, r, i, c.prompted).right) w.sound.played << "next";
         EXPECT_EQ(t.SessionShown, 9);
         EXPECT_EQ(t.SessionCorrect, c.correct);
         EXPECT_EQ(t.SessionWrong, c.wrong);

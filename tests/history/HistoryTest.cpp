@@ -142,7 +142,7 @@ TEST(History, AGameWithAPlanPlacesPromptsAndRecordsEachRoundsPrompt)
             watch.Step(std::chrono::milliseconds(left ? 2500 : 300));
             EXPECT_EQ(game.TimePassed(), (PromptState{left ? kDimmedOpacity : 100, left}));
             game.Answer(right);
-            EXPECT_TRUE(w.sound.played.last().endsWith(left ? "\\Sounds\\prompted.wav" : "\\Sounds\\ok.wav")) << n;
+            EXPECT_TRUE(w.sound.played.last().endsWith(left ? "\\Sounds\\Prompt\\prompted.wav" : "\\Sounds\\ok.wav")) << n;
         }
         game.Close();
         // Never 3 rounds running in one place; any 12 rounds use each place twice.

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QComboBox>
 #include <QDir>
-
+#include <QDirIterator>
 
 #include <tuple>
 
@@ -159,6 +159,24 @@ TEST(Options, AGreyedCheckBoxClickedIsCheckedOrUnchecked)
     window->close();
     EXPECT_EQ(w.Stored(keys::kGeneral, keys::kShowLabels), "1");
     EXPECT_EQ(w.Stored(keys::kGeneral, keys::kPlaySounds), "2");  // greyed and left alone, stored as shown
+}
+
+TEST(Options, TheBundledSoundsOfferedAreTheAnswersSoundsOnly)
+{
+    World w;
+    w.app.MakeSet("Set_default", {"a.jpg"}, {"a.jpg"});
+    const QDir bundled(LUMARI_DATA_DIR "/Sounds");
+    for (QDirIterator it(bundled.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString file = it.next();
+        w.app.WriteFile("Sounds/" + bundled.relativeFilePath(file), ReadBytes(file));
+    }
+    QPointer<frmApertura> window = frmApertura::Start(w.services(), w.module1);
+    ASSERT_TRUE(window);
+    const QComboBox* list = window->findChild<QComboBox*>("cboSoundOK");
+    QStringList offered;
+    for (int i = 0; i < list->count(); ++i) offered << list->itemText(i);
+    EXPECT_EQ(offered, (QStringList{"*** NO SOUND ***", "error.wav", "ok.wav"}));
+    delete window.data();
 }
 
 TEST(Options, ChoicesAndTotalsHoldWhenNothingCanBeWritten)

@@ -132,7 +132,8 @@ QByteArray makeError()
 }
 
 // For a right answer given with a prompt: one soft, low bell note, calmer
-// and shorter than the triad kept for an answer given alone.
+// and shorter than the triad kept for an answer given alone. In a folder of
+// its own, so the options window does not offer it as an answer's sound.
 QByteArray makePrompted()
 {
     Samples s(size_t(0.35 * kRate), 0.0);
@@ -146,7 +147,7 @@ bool writeSounds(Output &out)
 {
     return out.writeBytes("data/Sounds/ok.wav", makeOk())
         && out.writeBytes("data/Sounds/error.wav", makeError())
-        && out.writeBytes("data/Sounds/prompted.wav", makePrompted());
+        && out.writeBytes("data/Sounds/Prompt/prompted.wav", makePrompted());
 }
 
 } // namespace assets

@@ -195,25 +195,31 @@ struct History : GameObserver {
         ++r.answers;
     }
     void RoundSkipped(const RoundSkippedEvent&) noexcept override { rounds.back().skipped = true; }
-    void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow, tally = e.tally; }
+    void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow, tally = e.tally, level = e.distractorLevel; }
     std::vector<Round> rounds;
     MonotonicTime shownAt;
     int ends = 0;
     bool onShowAtEnd = false;
     GameTally tally{-1, -1, -1};
+    std::optional<int> level{-1};
 };
 
 // Games played with a step of the clock before each move: k x 100 ms before the k-th. C closes the
-// window. The end tells the game's tally: shown, correct, wrong.
+// window. The end tells the game's tally: shown, correct, wrong; played with distractor fading (from its
+// first level), the level it reached, which the learner's next game on the set starts from.
 TEST(GameSession, TellsWhatALearnersHistoryRecords)
 {
     struct Expected { const char* first; int answers, responseMs; bool skipped; };
-    const struct { const char* what; Drawing way; QStringList symbols; QString steps; std::vector<Expected> rounds; bool onShowAtEnd; GameTally tally; } cases[] = {
+    const struct { const char* what; Drawing way; QStringList symbols; QString steps; std::vector<Expected> rounds; bool onShowAtEnd; GameTally tally;
+                   bool fading = false; std::optional<int> level{}; } cases[] = {
         {"right; wrong then right; skipped; closed on the fourth", kRandom, {"a.jpg", "b.jpg"}, "RWRSC",
          {{"right", 1, 100, false}, {"wrong", 2, 200, false}, {"none", 0, -1, true}, {"none", 0, -1, false}}, true, {4, 1, 1}},
         {"a right answer to the last image", kControlled, {"a.jpg", "b.jpg"}, "RRC", {{"right", 1, 100, false}, {"right", 1, 200, false}}, false, {2, 2, 0}},
         {"the last image skipped", kControlled, {"a.jpg", "b.jpg"}, "SSC", {{"none", 0, -1, true}, {"none", 0, -1, true}}, false, {2, 0, 0}},
         {"too few symbols: no round", kRandom, {"a.jpg"}, "RSC", {}, false, {0, 0, 0}},
+        {"distractor fading: three right alone raise its level", kRandom, {"a.jpg", "b.jpg"}, "RRRC",
+         {{"right", 1, 100, false}, {"right", 1, 200, false}, {"right", 1, 300, false}, {"none", 0, -1, false}}, true, {4, 3, 0},
+         true, 40},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -221,7 +227,9 @@ TEST(GameSession, TellsWhatALearnersHistoryRecords)
         w.app.MakeSet("Set_s", {"a.jpg", "b.jpg"}, c.symbols);
         SteppingStopwatch clock;
         History history;
-        GameSession game(w.services(), Options("s", 2, c.way), clock, &history, BoxOf);
+        GameOptions options = Options("s", 2, c.way);
+        if (c.fading) options.plan.procedure = Procedure::DistractorFading;
+        GameSession game(w.services(), options, clock, &history, BoxOf);
         game.Start();
         for (int k = 1; const QChar s : c.steps + "RSC") {  // after the end: nothing more
             clock.Step(milliseconds(100 * k++));
@@ -243,6 +251,7 @@ TEST(GameSession, TellsWhatALearnersHistoryRecords)
         EXPECT_EQ(history.onShowAtEnd, c.onShowAtEnd);
         EXPECT_EQ(std::tuple(history.tally.SessionShown, history.tally.SessionCorrect, history.tally.SessionWrong),
                   std::tuple(c.tally.SessionShown, c.tally.SessionCorrect, c.tally.SessionWrong));
+        EXPECT_EQ(history.level, c.level);
     }
 }
 

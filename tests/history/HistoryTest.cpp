@@ -55,7 +55,7 @@ struct PlayedGame {
         recorder.RoundSkipped({After(watch, 3000)});
         show("hen.jpg", {"cat.jpg", "hen.jpg"}, 1);
         wall.now = At("2026-12-07T10:04:30");
-        recorder.GameEnded({After(watch, 7000), true, tally});
+        recorder.GameEnded({After(watch, 7000), true, tally, 60});  // distractor fading's level reached
     }
     void show(const QString& image, const QStringList& symbols, int right)
     {
@@ -100,6 +100,7 @@ TEST(History, APlayedGameIsRecordedRoundByRoundForTheCurrentLearner)
     const char* const session[] = {"Ann", "2026-12-07T10:00:00+01:00", "2026-12-07T10:04:30+01:00", "Animals", "2", "2", "4", "1", "1"};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(Text(s.value(i)), session[i]) << "sessions column " << i;
     EXPECT_FALSE(s.next());
+    EXPECT_EQ(Value(db, "SELECT group_concat(set_name || ' ' || level) FROM distractor_levels"), "Animals 60");
 
     const char* const columns[] = {"image", "symbols", "right_position", "first_answer", "answers", "response_ms", "skipped"};
     const char* const rounds[][7] = {

@@ -22,12 +22,14 @@ for size in $sizes; do
     "$WORK/app/lumari-teacher" learner Bench --screen full --plays-next >/dev/null
     start_game
     settle "$game"
-    # The described centres of the image and of both placeholders, scaled to fit the screen and centred.
+    # The described centres of the image and of both placeholders, scaled to fit the screen; centred
+    # is what full screen shows of the layout, the image, both placeholders and their captions
+    # (601 x 641 from 48,8), "Change set" being out of the child's reach.
     read -r image left right < <(/usr/bin/python3 - "${size%x*}" "${size#*x}" <<'PY'
 import sys
 w, h = map(int, sys.argv[1:3])
 s = min(w / 1009, h / 676)
-ox, oy = round((w - 1009 * s) / 2), round((h - 676 * s) / 2)
+ox, oy = round((w - 601 * s) / 2 - 48 * s), round((h - 641 * s) / 2 - 8 * s)
 print(" ".join("%d,%d" % (round(ox + x * s), round(oy + y * s)) for x, y in ((348, 206), (148, 548), (545, 548))))
 PY
 )

@@ -127,9 +127,16 @@ GameSession::Prepared GameSession::Prepare()
             if (drawnFirst.contains(names[i])) planned->imageSlots.push_back(std::int32_t(i + 1));
     }
     round.drawn = DrawRound(services_, options_, game_, planned ? &*planned : nullptr);
+    round.requests = Requests(round.drawn);
+    round.pictures = pipeline_.Start(round.requests);
+    return round;
+}
+
+std::vector<PictureRequest> GameSession::Requests(const DrawnRound& drawn) const
+{
     const SetLayout layout(services_.files.AppPath());
     std::vector<PictureRequest> requests;
-    for (const RoundPicture& picture : PicturesOf(round.drawn.plan, PlaceholdersInUse(options_.MaxPlaceholders))) {
+    for (const RoundPicture& picture : PicturesOf(drawn.plan, PlaceholdersInUse(options_.MaxPlaceholders))) {
         if (picture.leftEmpty) continue;
         // A path the round refuses is refused again, and reported, when shown.
         try {
@@ -138,8 +145,19 @@ GameSession::Prepared GameSession::Prepare()
         } catch (const RuntimeError&) {
         }
     }
-    round.pictures = pipeline_.Start(requests);
-    return round;
+    return requests;
+}
+
+void GameSession::ShownSizesChanged()
+{
+    if (!next_) return;
+    std::vector<PictureRequest> requests = Requests(next_->drawn);
+    const bool same = std::equal(requests.begin(), requests.end(), next_->requests.begin(), next_->requests.end(),
+                                 [](const PictureRequest& a, const PictureRequest& b) { return a.size == b.size; });
+    if (same) return;
+    // The draws are kept: drawing again would change the game's sequence of rounds.
+    next_->requests = std::move(requests);
+    next_->pictures = pipeline_.Start(next_->requests);
 }
 
 ShownRound GameSession::NextRound()
@@ -149,13 +167,15 @@ ShownRound GameSession::NextRound()
     if (!round && RoundRefusal(options_, game_) == Refusal::None) round = Prepare();
     const PictureBatch* batch = round ? round->pictures.get() : nullptr;
     if (batch) round->pictures->Wait();
-    // A picture decoded ahead is taken unless its file changed since: then it is read again now.
+    // A picture decoded ahead is taken unless its file changed since, or it is
+    // now shown at another size: then it is read again now.
     const PictureSource pictures = [&](const RoundPicture& picture, const QString& path) {
-        if (const PictureBatch::Result* prepared = batch ? batch->Find(picture.target, path) : nullptr) {
+        const QSize size = shownSize_(picture.target);
+        if (const PictureBatch::Result* prepared = batch ? batch->Find(picture.target, path, size) : nullptr) {
             if (prepared->error) throw *prepared->error;
             return prepared->image;
         }
-        return services_.pictures.Load(path, shownSize_(picture.target));
+        return services_.pictures.Load(path, size);
     };
     ShownRound shown = Cambia(services_, options_, tally_, game_, pictures, round ? &round->drawn : nullptr);
     if (batch) pipeline_.Keep(*batch);

@@ -64,15 +64,22 @@ public:
     bool ended() const { return ended_; }
     // Whether the pictures of the round drawn ahead are all decoded.
     bool NextRoundReady() const;
+    // The window's pictures are now shown at other sizes (resized, full
+    // screen): the round drawn ahead keeps its draws, and those of its
+    // pictures decoded for another size are decoded again at the new one.
+    void ShownSizesChanged();
 
 private:
     // A round drawn ahead with its pictures on their way.
     struct Prepared {
         DrawnRound drawn;
+        std::vector<PictureRequest> requests;  // at the sizes shown when they were asked for
         std::shared_ptr<PictureBatch> pictures;
     };
 
     Prepared Prepare();
+    // The pictures a drawn round shows, at the sizes they are shown now.
+    std::vector<PictureRequest> Requests(const DrawnRound& drawn) const;
     // Cambia with the round drawn ahead.
     ShownRound NextRound();
     void End(bool roundOnShow);

@@ -39,11 +39,11 @@ bool PictureBatch::Ready() const
     return std::all_of(jobs_.begin(), jobs_.end(), [](const auto& job) { return job->state == Done; });
 }
 
-const PictureBatch::Result* PictureBatch::Find(int target, const QString& path) const
+const PictureBatch::Result* PictureBatch::Find(int target, const QString& path, const QSize& size) const
 {
     for (const auto& job : jobs_)
         if (job->request.target == target && job->request.path == path && job->state == Done) {
-            const bool unchanged = ResolvePath(path) == job->request.file &&
+            const bool unchanged = job->request.size == size && ResolvePath(path) == job->request.file &&
                                    PictureCache::KeyOf(job->request.file, job->request.size) == job->cacheKey;
             return unchanged ? &job->result : nullptr;
         }

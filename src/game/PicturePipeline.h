@@ -45,10 +45,11 @@ public:
     // Decodes whatever no worker has taken yet, then waits for the rest.
     void Wait();
     bool Ready() const;
-    // The result for a target and path once Wait has returned; nullptr when
-    // the round does not hold that picture, or when its file has changed,
-    // appeared or gone since it was read: that one is read again at once.
-    const Result* Find(int target, const QString& path) const;
+    // The result for a target and path decoded at that size once Wait has
+    // returned; nullptr when the round does not hold that picture, when it
+    // was decoded at another size, or when its file has changed, appeared or
+    // gone since it was read: that one is read again at once.
+    const Result* Find(int target, const QString& path, const QSize& size) const;
 
 private:
     friend class PicturePipeline;

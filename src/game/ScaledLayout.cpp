@@ -63,11 +63,24 @@ GameGeometry DescribedGeometry(int placeholders)
     return g;
 }
 
-LayoutFit FitLayout(QSize client)
+LayoutFit FitLayout(QSize client, const QRect& centred)
 {
     const double width = kDescribedClientSize.width(), height = kDescribedClientSize.height();
     const double scale = std::max(0.0, std::min(client.width() / width, client.height() / height));
-    return {scale, QPoint(qRound((client.width() - width * scale) / 2), qRound((client.height() - height * scale) / 2))};
+    const auto offset = [scale](int space, int from, int length) {
+        return qRound((space - length * scale) / 2 - from * scale);
+    };
+    return {scale, QPoint(offset(client.width(), centred.x(), centred.width()),
+                          offset(client.height(), centred.y(), centred.height()))};
+}
+
+QRect CentredArea(const GameGeometry& described, int placeholders, bool changeSetShown)
+{
+    if (changeSetShown) return QRect(QPoint(), kDescribedClientSize);
+    QRect area = described.imageCaption | described.image;
+    for (std::size_t i = 0; i < std::size_t(std::clamp(placeholders, 0, GameGeometry::kPlaces)); ++i)
+        area |= described.symbolCaptions[i] | described.symbols[i];
+    return area;
 }
 
 QRect Scaled(const QRect& described, const LayoutFit& fit)

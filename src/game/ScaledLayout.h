@@ -35,7 +35,15 @@ struct LayoutFit {
 
     bool operator==(const LayoutFit&) const = default;
 };
-LayoutFit FitLayout(QSize client);
+// `centred`: the described area centred in the client, by default the whole
+// described client area; the scale always fits that whole area.
+LayoutFit FitLayout(QSize client, const QRect& centred = QRect(QPoint(), kDescribedClientSize));
+
+// The described area a window centres: its whole client area while "Change
+// set" is shown at its right; in full screen, where it is out of the child's
+// reach, the image, the placeholders in use and their captions only, which
+// would otherwise sit on the left of a wide screen.
+QRect CentredArea(const GameGeometry& described, int placeholders, bool changeSetShown);
 
 // A described rectangle under a fit: its edges scaled and rounded, so
 // neighbours stay neighbours; at scale 1 and no offset, itself.

@@ -77,8 +77,9 @@ QLabel* MakeLabel(QWidget* parent, double pointSize)
 
 frmMain::frmMain(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
                  GameObserver* observer, QWidget* parent)
-    : QWidget(parent), services_(services), options_(options),
-      session_(std::make_unique<GameSession>(services, options, stopwatch, observer,
+    : QWidget(parent), boxes_(services.boxes, [this](bool open) { BoxOpen(open); }),
+      services_(services.WithBoxes(boxes_)), options_(options),
+      session_(std::make_unique<GameSession>(services_, options, stopwatch, observer,
                                              [this](int target) { return PictureOf(target)->devicePixelSize(); })),
       stopwatch_(stopwatch)
 {
@@ -124,6 +125,7 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
         scanner_.emplace(access);
         scanFrame_ = new ScanFrame(this);
         scanTimer_ = new QTimer(this);
+        scanTimer_->setObjectName(QStringLiteral("scanTimer"));
         scanTimer_->setSingleShot(true);
         scanTimer_->setTimerType(Qt::PreciseTimer);
         connect(scanTimer_, &QTimer::timeout, this, &frmMain::ScanTick);
@@ -136,6 +138,7 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
         dwellRing_ = new FillRing(this);
         dwellRing_->setObjectName(QStringLiteral("dwellRing"));
         dwellTimer_ = new QTimer(this);
+        dwellTimer_->setObjectName(QStringLiteral("dwellTimer"));
         dwellTimer_->setTimerType(Qt::PreciseTimer);
         connect(dwellTimer_, &QTimer::timeout, this, &frmMain::DwellTick);
         for (ImageBox* box : Simbolo_) box->installEventFilter(this);
@@ -176,7 +179,7 @@ void frmMain::Open()
         fullScreen_ = true;
         cmdCambia_->hide();
         setGeometry(screen()->geometry());
-        Lay(FitLayout(size()));
+        Lay(Fit());
     }
     Untrapped(services_.boxes, [this] { Form_Load(); });
     if (closed_) return;
@@ -334,15 +337,25 @@ void frmMain::Lay(const LayoutFit& fit)
     if (dwell_) DrawDwell();
 }
 
+LayoutFit frmMain::Fit() const
+{
+    const GameGeometry described = DescribedGeometry(options_.MaxPlaceholders);
+    return FitLayout(size(), CentredArea(described, PlaceholdersInUse(options_.MaxPlaceholders), !fullScreen_));
+}
+
 void frmMain::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // The described game keeps every control where it was designed.
-    if (!options_.access.Described()) Lay(FitLayout(size()));
+    if (options_.access.Described()) return;
+    Lay(Fit());
+    // The round drawn ahead is decoded for the boxes as they now are.
+    session_->ShownSizesChanged();
 }
 
 void frmMain::AccessRound(bool onShow)
 {
+    accessRound_ = onShow;
     const MonotonicTime now = stopwatch_.Now();
     if (scanner_) {
         if (onShow) scanner_->RoundShown(now, PlaceholdersInUse(options_.MaxPlaceholders));
@@ -354,6 +367,13 @@ void frmMain::AccessRound(bool onShow)
         else dwell_->Stop();
         DrawDwell();
     }
+}
+
+void frmMain::BoxOpen(bool open)
+{
+    const bool onShow = accessRound_;
+    AccessRound(onShow && !open && !closed_);
+    accessRound_ = onShow && !closed_;  // the round is still on show behind the box
 }
 
 void frmMain::ScanTick()
@@ -444,7 +464,9 @@ void frmMain::EscHeld()
     QAction* leave = menu.addAction(QStringLiteral("Leave full screen"));
     HeldEscape held;
     menu.installEventFilter(&held);
+    BoxOpen(true);
     const QAction* chosen = menu.exec(mapToGlobal(rect().center()));
+    BoxOpen(false);
     if (closed_) return;
     if (chosen == changeSet) cmdCambia_Click();
     else if (chosen == endGame) close();

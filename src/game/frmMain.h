@@ -6,6 +6,7 @@
 #include "game/Round.h"
 #include "game/ScaledLayout.h"
 #include "game/Scanner.h"
+#include "game/WatchedBoxes.h"
 #include "platform/Services.h"
 
 #include <QPointer>
@@ -89,8 +90,13 @@ private:
 
     // The controls placed and their fonts sized for the layout's fit.
     void Lay(const LayoutFit& fit);
+    // The fit of the described layout to the window as it is now.
+    LayoutFit Fit() const;
     // A round on show from now, or none: the scan and dwell start or stop.
     void AccessRound(bool onShow);
+    // A box opens in front of the round, or the last one closes: the scan and
+    // the dwell stop behind it, and start afresh on the round once it is gone.
+    void BoxOpen(bool open);
     void ScanTick();
     void DrawScan();
     void DwellTick();
@@ -98,6 +104,7 @@ private:
     void EscHeld();
     void LeaveFullScreen();
 
+    WatchedBoxes boxes_;  // every box of the game, its session's too
     Services services_;
     GameOptions options_;
     std::unique_ptr<GameSession> session_;
@@ -105,6 +112,7 @@ private:
     const Stopwatch& stopwatch_;
     LayoutFit fit_;
     bool fullScreen_ = false;
+    bool accessRound_ = false;  // a round on show for the scan and the dwell
     std::optional<Scanner> scanner_;
     std::optional<Dwell> dwell_;
     QTimer* scanTimer_ = nullptr;

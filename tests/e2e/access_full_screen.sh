@@ -12,8 +12,9 @@ settle "$game"
 geometry() { xdotool getwindowgeometry "$game" | awk '/Position|Geometry/ { printf "%s ", $2 }'; }
 covers() { [ "$(geometry)" = "0,0 1600x1200 " ]; }
 wait_until covers || fail "the game window does not cover the screen: $(geometry)"
-# The image, 600 px wide as described, scaled by 1.59 from x=76 and centred at y=390: both ends of a 940 px span are its colour.
-image_wide() { shot "$game"; local c; c=$(colour 82 390); [ "$c" != other ] && [ "$(colour 1020 390)" = "$c" ]; }
+# The image, 600 px wide as described, scaled by 1.59 and centred with the placeholders (from x=323, its
+# middle at y=406): both ends of a 937 px span are its colour.
+image_wide() { shot "$game"; local c; c=$(colour 330 406); [ "$c" != other ] && [ "$(colour 1267 406)" = "$c" ]; }
 wait_until image_wide || fail "the image is not shown at least 1.4 times its described width"
 count() { xdotool search --onlyvisible --pid "$APP_PID" . 2>/dev/null | wc -l; }
 before=$(count)

@@ -141,23 +141,41 @@ TEST(AccessOptions, ScanKeysReadAndWriteTheirNames)
 
 TEST(ScaledLayout, TheDescribedLayoutFitsEachScreenWholeAndCentred)
 {
-    struct Row { QSize client; double scale; QPoint offset; QRect image; } const rows[] = {  // image: with four placeholders
-        {{1009, 676}, 1.0, {0, 0}, {192, 56, 600, 300}},
-        {{1600, 1200}, 1600 / 1009.0, {0, 64}, {304, 153, 952, 476}},
-        {{3840, 2160}, 2160 / 676.0, {308, 0}, {921, 179, 1918, 959}},
-        {{800, 600}, 800 / 1009.0, {0, 32}, {152, 76, 476, 238}},
-        {{1080, 1920}, 1080 / 1009.0, {0, 598}, {206, 658, 642, 321}},
+    // full: "Change set" out of reach, what is shown centred. image: with four placeholders, or as given.
+    struct Row { QSize client; int placeholders; bool full; double scale; QPoint offset; QRect image; } const rows[] = {
+        {{1009, 676}, 4, false, 1.0, {0, 0}, {192, 56, 600, 300}},
+        {{1600, 1200}, 4, false, 1600 / 1009.0, {0, 64}, {304, 153, 952, 476}},
+        {{3840, 2160}, 4, false, 2160 / 676.0, {308, 0}, {921, 179, 1918, 959}},
+        {{800, 600}, 4, false, 800 / 1009.0, {0, 32}, {152, 76, 476, 238}},
+        {{1080, 1920}, 4, false, 1080 / 1009.0, {0, 598}, {206, 658, 642, 321}},
+        {{1920, 1080}, 4, false, 1080 / 676.0, {154, 0}, {461, 89, 958, 480}},
+        {{2560, 1080}, 2, false, 1080 / 676.0, {474, 0}, {551, 89, 958, 480}},
+        {{1600, 1200}, 2, true, 1600 / 1009.0, {247, 79}, {323, 168, 952, 476}},
+        {{1920, 1080}, 2, true, 1080 / 676.0, {403, 15}, {480, 104, 958, 480}},
+        {{2560, 1080}, 2, true, 1080 / 676.0, {723, 15}, {800, 104, 958, 480}},
+        {{3840, 2160}, 3, true, 2160 / 676.0, {712, 30}, {942, 209, 1917, 959}},
+        {{1080, 1920}, 4, true, 1080 / 1009.0, {13, 608}, {219, 668, 642, 321}},
+        {{768, 1366}, 2, true, 768 / 1009.0, {119, 433}, {156, 476, 456, 228}},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.client.width());
-        const LayoutFit fit = FitLayout(row.client);
+        SCOPED_TRACE(QString("%1x%2 %3").arg(row.client.width()).arg(row.client.height()).arg(row.full).toStdString());
+        const GameGeometry described = DescribedGeometry(row.placeholders);
+        const QRect centred = CentredArea(described, row.placeholders, !row.full);
+        const LayoutFit fit = FitLayout(row.client, centred);
         EXPECT_DOUBLE_EQ(fit.scale, row.scale);
         EXPECT_EQ(fit.offset, row.offset);
-        const GameGeometry scaled = Scaled(DescribedGeometry(4), fit);
+        const GameGeometry scaled = Scaled(described, fit);
         EXPECT_EQ(scaled.image, row.image);
+        // Every control shown is on the screen.
         const QRect client(QPoint(0, 0), row.client);
-        for (const QRect& rect : {scaled.imageCaption, scaled.changeSet, scaled.symbols[3], scaled.symbolCaptions[0]})
-            EXPECT_TRUE(client.contains(rect)) << rect.x() << ',' << rect.y();
+        QList<QRect> shown{scaled.imageCaption, scaled.image};
+        for (int i = 0; i < row.placeholders; ++i) shown << scaled.symbols[std::size_t(i)] << scaled.symbolCaptions[std::size_t(i)];
+        if (!row.full) shown << scaled.changeSet;
+        for (const QRect& rect : shown) EXPECT_TRUE(client.contains(rect)) << rect.x() << ',' << rect.y();
+        // As much room on the left as on the right, above as below.
+        const QRect area = Scaled(centred, fit);
+        EXPECT_LE(std::abs(area.left() - (client.right() - area.right())), 1);
+        EXPECT_LE(std::abs(area.top() - (client.bottom() - area.bottom())), 1);
     }
     for (int placeholders : {2, 3, 4})
         EXPECT_EQ(Scaled(DescribedGeometry(placeholders), FitLayout(kDescribedClientSize)), DescribedGeometry(placeholders));

@@ -1,5 +1,6 @@
 // The game's routines on real files, and the real window's input.
 #include "PlainRounds.h"
+#include "game/AccessMarks.h"
 #include "game/ImageBox.h"
 #include "game/GameSession.h"
 #include "game/PictureCache.h"
@@ -12,12 +13,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 
 
 namespace lumari::test {
 namespace {
+
+using std::chrono::milliseconds;
 
 QString Trapped(const QString& what, const QString& routine) { return QString("Error \"%1\" in %2() routine|16|").arg(what, routine); }
 QString NotDistinct(int n) { return Trapped(QString("Not enough symbols with different names (letter case ignored) to fill %1 symbols placeholders").arg(n), "Cambia"); }
@@ -214,11 +218,12 @@ struct Game {
     World w{7};  // the same seed: the same rounds
     SteppingStopwatch stopwatch;
     QPointer<frmMain> window;
-    Game(int placeholders, bool captions)
+    Game(int placeholders, bool captions, const AccessOptions& access = {}, QSize pictures = {64, 48})
     {
-        const QStringList names{"a.jpg", "b.jpg", "c.jpg", "d.jpg"};
-        w.app.MakeSet("Set_s", names, names);
-        const GameOptions options{"s", captions, true, "ok.wav", "error.wav", placeholders};
+        for (const QString name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+            w.app.WriteJpeg("Set_s/Images/" + name, Qt::blue, pictures), w.app.WriteJpeg("Set_s/Symbols/" + name, Qt::black, pictures);
+        GameOptions options{"s", captions, true, "ok.wav", "error.wav", placeholders};
+        options.access = access;
         window = frmMain::Start(w.services(), options, stopwatch);
         EXPECT_TRUE(window && QTest::qWaitForWindowActive(window));
     }
@@ -230,7 +235,7 @@ struct Game {
             if ((r.symbolTags[std::size_t(i)].toUpper() == r.imageTag.toUpper()) == right) return i;
         return -1;
     }
-    QWidget* Picture(int i) const { return window->findChild<QWidget*>(i < 0 ? "Immagine" : QString("Simbolo%1").arg(i)); }
+    ImageBox* Picture(int i) const { return window->findChild<ImageBox*>(i < 0 ? "Immagine" : QString("Simbolo%1").arg(i)); }
     QPoint At(int i) const { return Picture(i)->geometry().center(); }
     void Key(int key, Qt::KeyboardModifiers with = {}) { QTest::keyClick(window->windowHandle(), Qt::Key(key), with); }
     void Click(int i) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, At(i)); }
@@ -283,6 +288,63 @@ TEST(AnswerInput, EachPictureIsNamedByItsCaptionShownOrNot)
     EXPECT_EQ(names[true], captions);
     EXPECT_EQ(names[false], captions);
     EXPECT_TRUE(captions.size() == 10 && !captions.contains(QString()));
+}
+
+// With access settings: a box stops the scan and the dwell, and the window's size is the pictures' size.
+TEST(AccessWindow, TheScanAndTheDwellStandStillBehindABoxAndStartAfreshAfterIt)
+{
+    AccessOptions access;
+    access.scanMs = 1000;
+    access.dwellMs = 2000;
+    Game g(1, true, access);  // one placeholder: every answer is right
+    QWidget* frame = g.window->findChild<QWidget*>("scanFrame");
+    const auto* ring = g.window->findChild<FillRing*>("dwellRing");
+    const auto* scan = g.window->findChild<QTimer*>("scanTimer");
+    const auto* dwell = g.window->findChild<QTimer*>("dwellTimer");
+    // The pointer rests on the symbol; the images are gone, so the next round comes with a box.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(g.Picture(0), &enter);
+    for (const QString name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) QFile::remove(g.w.app("Set_s/Images/" + name));
+    QList<bool> behind;  // while the box is open: the frame, the ring, the scan's timer, the dwell's timer
+    g.w.boxes.whileOpen = [&](const ShownBox&) {
+        if (!behind.isEmpty()) return;
+        behind = {frame->isVisible(), ring->isVisible(), scan->isActive(), dwell->isActive()};
+        g.stopwatch.Step(milliseconds(1000));  // before the scan's first step
+        g.Key(Qt::Key_Space);  // a switch pressed behind the box
+    };
+    g.Key(Qt::Key_1);
+    EXPECT_EQ(g.w.boxes.Take(), QStringList{Trapped("File not found", "Cambia")});
+    EXPECT_EQ(behind, QList<bool>({false, false, false, false}));
+    const GameTally& tally = g.window->session().tally();
+    EXPECT_EQ(tally.SessionShown, 2);
+    EXPECT_EQ(tally.SessionCorrect, 1);
+    // Afresh after the box: the frame on the first symbol for a step and a half, the ring empty.
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->geometry().center(), g.At(0));
+    EXPECT_EQ(scan->interval(), 1500);
+    EXPECT_TRUE(ring->isVisible());
+    EXPECT_EQ(ring->fill(), 0.0);
+}
+
+TEST(AccessWindow, TheRoundDrawnAheadIsShownAtTheSizeOfTheResizedWindowWithTheSameDraws)
+{
+    AccessOptions access;
+    access.dwellMs = 1000;
+    QStringList rounds[2];  // each round's image and symbols, without and with a resize
+    for (const bool resized : {false, true}) {
+        Game g(2, true, access, {2000, 1000});  // pictures larger than any box: decoded at the box's size
+        for (int round = 0; round < 5; ++round) {
+            const RoundState& shown = g.window->game().round;
+            rounds[resized] << shown.imageTag + ' ' + shown.symbolTags[0] + ' ' + shown.symbolTags[1];
+            if (resized && round == 2) g.window->resize(1600, 1200);
+            g.Key(Qt::Key_1 + g.Position(true));
+            if (!resized || round != 2) continue;
+            // The round drawn before the resize: its image scaled by 1600 / 1009, every picture at its box's size.
+            EXPECT_EQ(g.Picture(-1)->image().size(), QSize(952, 476));
+            for (int i : {0, 1}) EXPECT_EQ(g.Picture(i)->image().size(), g.Picture(i)->devicePixelSize()) << i;
+        }
+    }
+    EXPECT_EQ(rounds[true], rounds[false]);
 }
 
 }  // namespace

@@ -70,12 +70,16 @@ AccessEditor::AccessEditor(QWidget* parent) : QWidget(parent)
     speak_->setToolTip(tr("Each image's word is spoken as it appears: your recording, or the computer's voice."));
     task_ = Choice(QStringLiteral("task"), {{tr("Match"), QStringLiteral("match")}, {tr("Find the one I say"), QStringLiteral("spoken")}}, this);
     task_->setToolTip(tr("Find the one I say: the word is spoken instead of the photo shown."));
+    // One line: the tab that holds the editor sizes itself without wrapping it.
+    about_ = new QLabel(tr("\"No learner chosen\" has no settings."), this);
+    about_->setObjectName(QStringLiteral("accessAbout"));
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("accessProblem"));
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b00020"));
 
     auto* form = new QFormLayout(this);
+    form->addRow(about_);
     form->addRow(tr("Screen:"), screen_);
     form->addRow(tr("Scanning:"), scan_);
     form->addRow(tr("Switches:"), scanMode_);
@@ -110,6 +114,7 @@ void AccessEditor::Show(const std::optional<AccessOptions>& access)
     access_ = access.value_or(AccessOptions());
     problem_->clear();
     problem_->hide();
+    about_->setVisible(!learner_);
     ShowFields();
 }
 

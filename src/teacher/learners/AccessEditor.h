@@ -46,6 +46,7 @@ private:
     QSpinBox* dwell_ = nullptr;
     QComboBox* speak_ = nullptr;
     QComboBox* task_ = nullptr;
+    QLabel* about_ = nullptr;
     QLabel* problem_ = nullptr;
 };
 

@@ -134,8 +134,8 @@ void LearnersPage::Build()
     auto* settings = new QTabWidget(this);
     settings->setObjectName(QStringLiteral("learnerSettings"));
     plan_ = new PlanEditor(settings);
-    plan_->setTitle(QString());
-    plan_->setFlat(true);
+    plan_->setTitle(QString());  // the tab says it
+    plan_->setStyleSheet(QStringLiteral("QGroupBox { border: none; }"));
     access_ = new AccessEditor(settings);
     settings->addTab(plan_, tr("Teaching plan"));
     settings->addTab(access_, tr("Access"));

@@ -22,6 +22,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -190,6 +191,7 @@ TEST_F(Page, AGameRecordedByTheGameShowsWithoutAClickAndNoGameSaysSo)
 
 TEST_F(Page, TheAccessSettingsAreStoredAsTheCommandStoresThemAndABadValueIsRefusedLosingNothing)
 {
+    Field<QTabWidget>("learnerSettings")->setCurrentWidget(page->findChild<QWidget*>("access"));
     EXPECT_FALSE(Field<QComboBox>("scanMode")->isEnabled());  // the switches' settings only while scanning
     Choose("screen", "full");
     Field<QSpinBox>("scan")->setValue(700);

@@ -83,6 +83,7 @@ LearnersPage::LearnersPage(const Services& services, Notifier& notifier, QWidget
       voiceLister_(VoiceLanguages)
 {
     setObjectName(QStringLiteral("learnersPage"));
+    voiceThread_.setMaxThreadCount(1);
     Build();
 }
 
@@ -92,11 +93,12 @@ LearnersPage::LearnersPage(const Services& services, Notifier& notifier, const Q
       voiceLister_(std::move(voices))
 {
     setObjectName(QStringLiteral("learnersPage"));
+    voiceThread_.setMaxThreadCount(1);
     Build();
 }
 
-// The look for voices posts to the page: it ends before the page does.
-LearnersPage::~LearnersPage() { voiceCheck_.waitForFinished(); }
+// The looks for voices post to the page: they end before the page does.
+LearnersPage::~LearnersPage() { voiceThread_.waitForDone(); }
 
 void LearnersPage::Build()
 {
@@ -409,24 +411,25 @@ void LearnersPage::SaveAccess(const QString& option, const QString& value)
 
 void LearnersPage::CheckVoices(bool spoken)
 {
-    const int check = ++voiceChecks_;
+    const int check = ++*voiceChecks_;
     if (!spoken) {
         withoutVoice_->hide();
         return;
     }
-    // The voices are asked once (a second or two while speech starts); the sets each time.
-    voiceCheck_ = QtConcurrent::run([this, check, voices = voices_, lister = voiceLister_, folder = services_.files.AppPath()] {
-        const QStringList found = voices ? *voices : lister();
-        std::vector<SetWithoutVoice> sets = SetsWithoutVoice(folder, found);
-        QMetaObject::invokeMethod(this, [this, check, found, sets = std::move(sets)] { ShowWithoutVoice(check, found, sets); },
-                                  Qt::QueuedConnection);
+    // The voices are asked once (a second or two while speech starts), the sets each time; a
+    // check overtaken by a later one before it starts is skipped.
+    voiceCheck_ = QtConcurrent::run(&voiceThread_, [this, check, latest = voiceChecks_, voices = voices_, lister = voiceLister_,
+                                                    folder = services_.files.AppPath()] {
+        if (check != *latest) return;
+        if (!*voices) *voices = lister();
+        std::vector<SetWithoutVoice> sets = SetsWithoutVoice(folder, **voices);
+        QMetaObject::invokeMethod(this, [this, check, sets = std::move(sets)] { ShowWithoutVoice(check, sets); }, Qt::QueuedConnection);
     });
 }
 
-void LearnersPage::ShowWithoutVoice(int check, const QStringList& voices, const std::vector<SetWithoutVoice>& sets)
+void LearnersPage::ShowWithoutVoice(int check, const std::vector<SetWithoutVoice>& sets)
 {
-    voices_ = voices;
-    if (check != voiceChecks_) return;  // another learner is shown meanwhile
+    if (check != *voiceChecks_) return;  // another learner is shown meanwhile
     withoutVoice_->setText(WithoutVoiceText(sets));
     withoutVoice_->setVisible(!sets.empty());
 }

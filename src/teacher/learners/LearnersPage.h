@@ -6,8 +6,10 @@
 #include "platform/Services.h"
 
 #include <QFuture>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -82,7 +84,7 @@ private:
     void SaveAccess(const QString& option, const QString& value);
     // For a learner whose word is spoken: looks for the sets no voice speaks, off the page's thread.
     void CheckVoices(bool spoken);
-    void ShowWithoutVoice(int check, const QStringList& voices, const std::vector<SetWithoutVoice>& sets);
+    void ShowWithoutVoice(int check, const std::vector<SetWithoutVoice>& sets);
     void MoveGame();
     void ExportCsv();
     void ExportPdf();
@@ -103,9 +105,12 @@ private:
     bool opened_ = false;
     Progress progress_;
     VoiceLister voiceLister_;
-    std::optional<QStringList> voices_;  // asked once, off the page's thread
+    // The looks for voices, one at a time on a thread of their own; the
+    // voices are asked there once and kept there.
+    QThreadPool voiceThread_;
+    std::shared_ptr<std::optional<QStringList>> voices_ = std::make_shared<std::optional<QStringList>>();
     QFuture<void> voiceCheck_;
-    int voiceChecks_ = 0;  // the latest check's number: an earlier one's answer is stale
+    std::shared_ptr<std::atomic<int>> voiceChecks_ = std::make_shared<std::atomic<int>>(0);  // the latest check's number
 
     QLabel* problem_ = nullptr;
     QListWidget* learners_ = nullptr;

@@ -321,7 +321,8 @@ void LearnersPage::ShowProgress()
     });
     plan_->Show(plan);
     access_->Show(access);
-    CheckVoices(access && (access->speech != Speech::Off || access->task == Task::Spoken));
+    const bool spoken = access && (access->speech != Speech::Off || access->task == Task::Spoken);
+    CheckVoices(spoken ? std::optional(**selected) : std::nullopt);
     progress_ = Progress();
     if (selected) Try([&] { progress_ = LoadProgress(history_->db(), *selected, Period(), clock_->Now().date()); });
     sessionsModel_->SetTable(SessionsTable(progress_));
@@ -409,13 +410,13 @@ void LearnersPage::SaveAccess(const QString& option, const QString& value)
     ShowProgress();
 }
 
-void LearnersPage::CheckVoices(bool spoken)
+void LearnersPage::CheckVoices(std::optional<qint64> spoken)
 {
     const int check = ++*voiceChecks_;
-    if (!spoken) {
-        withoutVoice_->hide();
-        return;
-    }
+    // The same learner's sets looked at again keep what was said until the answer comes.
+    if (spoken != voiceLearner_) withoutVoice_->hide();
+    voiceLearner_ = spoken;
+    if (!spoken) return;
     // The voices are asked once (a second or two while speech starts), the sets each time; a
     // check overtaken by a later one before it starts is skipped.
     voiceCheck_ = QtConcurrent::run(&voiceThread_, [this, check, latest = voiceChecks_, voices = voices_, lister = voiceLister_,

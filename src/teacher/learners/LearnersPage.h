@@ -83,7 +83,8 @@ private:
     // One access setting as "lumari-teacher learner" takes it, checked and stored as it stores it.
     void SaveAccess(const QString& option, const QString& value);
     // For a learner whose word is spoken: looks for the sets no voice speaks, off the page's thread.
-    void CheckVoices(bool spoken);
+    // spoken: the learner, none when no learner's word is spoken.
+    void CheckVoices(std::optional<qint64> spoken);
     void ShowWithoutVoice(int check, const std::vector<SetWithoutVoice>& sets);
     void MoveGame();
     void ExportCsv();
@@ -110,6 +111,7 @@ private:
     QThreadPool voiceThread_;
     std::shared_ptr<std::optional<QStringList>> voices_ = std::make_shared<std::optional<QStringList>>();
     QFuture<void> voiceCheck_;
+    std::optional<qint64> voiceLearner_;  // whose sets the latest look is for
     std::shared_ptr<std::atomic<int>> voiceChecks_ = std::make_shared<std::atomic<int>>(0);  // the latest check's number
 
     QLabel* problem_ = nullptr;

@@ -53,8 +53,18 @@ QString LanguageText(const QString& code)
 
 QString WithoutVoiceText(const std::vector<SetWithoutVoice>& sets)
 {
+    // A sentence each for the first sets; the others by name, so the page keeps its room.
+    constexpr std::size_t kToldInFull = 3;
     QStringList lines;
     for (const SetWithoutVoice& set : sets) {
+        if (lines.size() == qsizetype(kToldInFull)) {
+            QStringList others;
+            for (std::size_t i = kToldInFull; i < sets.size(); ++i) others << sets[i].set;
+            lines << (others.size() == 1 ? Tr("No voice speaks the words of set %1 either.").arg(others[0])
+                                         : Tr("No voice speaks the words of %1 more sets either: %2.")
+                                               .arg(others.size()).arg(others.join(QStringLiteral(", "))));
+            break;
+        }
         QStringList languages;
         for (const QString& code : set.languages) languages << LanguageText(code);
         lines << Tr("No voice speaks %1 on this computer for set %2: record its words on the Sets page (%3 of %4 have none).")

@@ -24,7 +24,8 @@ std::vector<SetWithoutVoice> SetsWithoutVoice(const QString& programFolder, cons
 
 // What the Learners page says of them, one sentence per set ("" for none):
 // "No voice speaks Italian on this computer for set Animali: record its
-// words on the Sets page (12 of 15 have none)."
+// words on the Sets page (12 of 15 have none)."; beyond the third set, the
+// others are named on one line.
 QString WithoutVoiceText(const std::vector<SetWithoutVoice>& sets);
 
 // A language code as people read it: "it" Italian, "pt_BR" Portuguese (Brazil).

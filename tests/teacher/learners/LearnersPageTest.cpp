@@ -264,6 +264,7 @@ TEST(VoiceCheck, SetsWhoseLanguagesNoVoiceSpeaksAndWithPairsUnrecordedAreTold)
         {"Animali", {"it"}, {"cane.jpg", "gatto.jpg", "lupo.jpg"}, {"cane"}},
         {"Eco", {"it"}, {"eco.jpg"}, {"eco"}},  // every word recorded: never told
         {"Fado", {"pt_BR"}, {"fado.jpg"}, {}},
+        {"Wald", {"de"}, {"baum.jpg", "fuchs.jpg"}, {"baum"}},
         {"Zoo", {"en", "it"}, {"cat.jpg", "dog.jpg"}, {}},
     };
     for (const auto& s : sets) {
@@ -275,10 +276,10 @@ TEST(VoiceCheck, SetsWhoseLanguagesNoVoiceSpeaksAndWithPairsUnrecordedAreTold)
         ASSERT_TRUE(info.Save(app(folder)));
     }
     const struct { QStringList voices; QStringList told; } rows[] = {
-        {{"it_IT", "en_GB"}, {"Fado"}},                  // a bare language: any of its countries' voices
-        {{"pt_PT"}, {"Animali", "Fado", "Zoo"}},         // a language with a country: that country's voice
-        {{"pt_BR", "en_US"}, {"Animali"}},               // one voiced language of a set is enough
-        {{}, {"Animali", "Fado", "Zoo"}},                // no speech at all
+        {{"it_IT", "en_GB", "de_AT"}, {"Fado"}},                 // a bare language: any of its countries' voices
+        {{"pt_PT", "de_DE"}, {"Animali", "Fado", "Zoo"}},        // a language with a country: that country's voice
+        {{"pt_BR", "en_US"}, {"Animali", "Wald"}},               // one voiced language of a set is enough
+        {{}, {"Animali", "Fado", "Wald", "Zoo"}},                // no speech at all
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.voices.join(',').toStdString());
@@ -286,9 +287,13 @@ TEST(VoiceCheck, SetsWhoseLanguagesNoVoiceSpeaksAndWithPairsUnrecordedAreTold)
         for (const SetWithoutVoice& s : SetsWithoutVoice(app.path(), row.voices)) told << s.set;
         EXPECT_EQ(told, row.told);
     }
-    EXPECT_EQ(WithoutVoiceText(SetsWithoutVoice(app.path(), {"it_IT"})),
+    EXPECT_EQ(WithoutVoiceText(SetsWithoutVoice(app.path(), {"it_IT", "de_DE"})),
               "No voice speaks Portuguese (Brazil) on this computer for set Fado: record its words on the Sets page (1 of 1 have none).");
-    EXPECT_TRUE(WithoutVoiceText(SetsWithoutVoice(app.path(), {})).contains("No voice speaks English or Italian on this computer for set Zoo"));
+    EXPECT_TRUE(WithoutVoiceText(SetsWithoutVoice(app.path(), {"de_DE", "pt_BR"})).contains("No voice speaks English or Italian on this computer for set Zoo"));
+    const QStringList lines = WithoutVoiceText(SetsWithoutVoice(app.path(), {})).split('\n');  // beyond three sets, the others by name
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[2].startsWith("No voice speaks German on this computer for set Wald")) << lines[2].toStdString();
+    EXPECT_EQ(lines[3], "No voice speaks the words of set Zoo either.");
 
     const struct { const char* language; QStringList voices; bool voiced; } languages[] = {
         {"pt-BR", {"pt_PT"}, false}, {"pt-BR", {"pt_BR"}, true}, {"it", {"it_IT"}, true},

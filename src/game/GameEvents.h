@@ -36,13 +36,18 @@ struct RoundShownEvent {
     int rightPosition = 0;
 };
 
-// An answer by click or key: its placeholder (0 is the leftmost), whether it
-// was right, and whether it was the first answer of its round.
+// How an answer was given: a click (or a touch) on the placeholder, its digit
+// key, the switches' select on the scan's frame, or the pointer's dwell.
+enum class AnsweredBy { Click, Key, Scan, Dwell };
+
+// An answer: its placeholder (0 is the leftmost), whether it was right,
+// whether it was the first answer of its round, and how it was given.
 struct AnswerEvent {
     MonotonicTime at;
     int position = 0;
     bool right = false;
     bool first = false;
+    AnsweredBy by = AnsweredBy::Click;
 };
 
 // With a teaching plan, the round on show prompts: its distractors dim or hide.

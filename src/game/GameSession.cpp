@@ -38,7 +38,7 @@ ShownRound GameSession::Start()
     return NextRound();
 }
 
-ShownRound GameSession::Answer(int position)
+ShownRound GameSession::Answer(int position, AnsweredBy by)
 {
     if (ended_) return {};
     const MonotonicTime at = stopwatch_.Now();
@@ -47,7 +47,7 @@ ShownRound GameSession::Answer(int position)
     const AnswerOutcome answer = Simbolo_Click(services_, options_, tally_, game_.round, position, prompted);
     // Before any round was shown every placeholder is empty, and an answer belongs to no round.
     if (answer.judged && roundOnShow_) {
-        Tell(&GameObserver::Answered, AnswerEvent{at, position, answer.right, answer.first});
+        Tell(&GameObserver::Answered, AnswerEvent{at, position, answer.right, answer.first, by});
         if (coach_) {
             coach_->Answered(at, answer.right);
             TellPrompt(at);

@@ -41,10 +41,10 @@ public:
     // The game's start: the catalogues, the tally, the coherence check (its
     // boxes and log writes in turn) and the first round.
     ShownRound Start();
-    // An answer on a placeholder (0 is the leftmost), by click or key:
+    // An answer on a placeholder (0 is the leftmost), given as `by` says:
     // counted when it is the round's first, its sound started; a right one
     // brings the next round. Nothing once the game has ended.
-    ShownRound Answer(int position);
+    ShownRound Answer(int position, AnsweredBy by = AnsweredBy::Click);
     // "Change set": the round on show is left for a new one.
     ShownRound ChangeSet();
     // The game's window closed: the game ends, if it has not already.

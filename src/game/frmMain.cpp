@@ -216,9 +216,9 @@ void frmMain::Form_Load()
     setCursor(Qt::CrossCursor);
 }
 
-void frmMain::Simbolo_Click(int index)
+void frmMain::Simbolo_Click(int index, AnsweredBy by)
 {
-    Untrapped(services_.boxes, [&] { Show(session_->Answer(index)); });
+    Untrapped(services_.boxes, [&] { Show(session_->Answer(index, by)); });
 }
 
 void frmMain::cmdCambia_Click()
@@ -260,7 +260,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
         if (event->isAutoRepeat()) return;
         const std::optional<int> selected = scanner_->Pressed(stopwatch_.Now(), key);
         DrawScan();
-        if (selected) Simbolo_Click(*selected);
+        if (selected) Simbolo_Click(*selected, AnsweredBy::Scan);
         return;
     }
     if (fullScreen_ && key == Qt::Key_Escape) {
@@ -283,7 +283,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
     if (plain && key >= Qt::Key_1 && key < Qt::Key_1 + kPlaceholderSlots) {
         // The placeholders stand left to right in index order; those not in use are hidden.
         const int index = key - Qt::Key_1;
-        if (!event->isAutoRepeat() && !Simbolo_[std::size_t(index)]->isHidden()) Simbolo_Click(index);
+        if (!event->isAutoRepeat() && !Simbolo_[std::size_t(index)]->isHidden()) Simbolo_Click(index, AnsweredBy::Key);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -405,7 +405,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             if (watched == Simbolo_[std::size_t(i)] && event->type() == QEvent::Enter) symbol = i;
         const std::optional<int> selected = dwell_->PointerAt(stopwatch_.Now(), symbol);
         DrawDwell();
-        if (selected) Simbolo_Click(*selected);
+        if (selected) Simbolo_Click(*selected, AnsweredBy::Dwell);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -414,7 +414,7 @@ void frmMain::DwellTick()
 {
     const std::optional<int> selected = dwell_->TimePassed(stopwatch_.Now());
     DrawDwell();
-    if (selected) Simbolo_Click(*selected);
+    if (selected) Simbolo_Click(*selected, AnsweredBy::Dwell);
 }
 
 void frmMain::DrawDwell()

@@ -73,7 +73,8 @@ protected:
 
 private:
     void Form_Load();
-    void Simbolo_Click(int index);
+    // by: how the answer was given, as the history records it.
+    void Simbolo_Click(int index, AnsweredBy by = AnsweredBy::Click);
     void cmdCambia_Click();
 
     // Carries out a round's steps in order, its pictures put in place and its

@@ -38,8 +38,16 @@ void AddAccessOptions(QCommandLineParser& parser)
 
 std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const QCommandLineParser& parser)
 {
-    auto given = [&](const char* name) { return parser.isSet(QString::fromLatin1(name)); };
-    auto value = [&](const char* name) { return parser.value(QString::fromLatin1(name)); };
+    AccessValues values;
+    for (const char* name : kOptions)
+        if (parser.isSet(QString::fromLatin1(name))) values.insert(QString::fromLatin1(name), parser.value(QString::fromLatin1(name)));
+    return AppliedAccess(access, values);
+}
+
+std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const AccessValues& values)
+{
+    auto given = [&](const char* name) { return values.contains(QString::fromLatin1(name)); };
+    auto value = [&](const char* name) { return values.value(QString::fromLatin1(name)); };
     if (given("screen")) {
         const auto screen = ScreenModeNamed(value("screen"));
         if (!screen) return HistoryText::tr("The screen is window or full, not %1.").arg(value("screen"));

@@ -2,6 +2,7 @@
 
 #include "game/AccessOptions.h"
 
+#include <QMap>
 #include <QString>
 
 #include <variant>
@@ -20,6 +21,9 @@ inline constexpr const char* kAccessUsage =
     "[--dwell off|MS] [--speak off|word] [--task match|spoken]";
 // The settings with the options given applied, or the sentence saying which value is wrong.
 std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const QCommandLineParser& parser);
+// The same for values given by the option's name ("scan" to "700"), as the Learners page gives them.
+using AccessValues = QMap<QString, QString>;
+std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const AccessValues& values);
 // One "key: value" line each, as the plan's.
 void PrintAccess(QTextStream& out, const AccessOptions& access);
 

@@ -59,6 +59,9 @@ MasteryTracker TrackerBefore(const QSqlDatabase& db, LearnerRef learner, const P
 
 bool Planned(const QString& procedure) { return !procedure.isEmpty() && procedure != QLatin1String("none"); }
 
+// A game recorded before tasks were kept was a matching one.
+QString TaskOf(const QVariant& stored) { return stored.isNull() ? TaskName(Task::Match) : stored.toString(); }
+
 // Pictures still to learn first: by stage, then the lowest share right alone, then by name.
 bool StillToLearnFirst(const ImageProgress& a, const ImageProgress& b)
 {
@@ -75,7 +78,7 @@ bool StillToLearnFirst(const ImageProgress& a, const ImageProgress& b)
 Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& period, const QDate& today)
 {
     MasteryTracker mastery = TrackerBefore(db, learner, period);
-    QSqlQuery row = Select(db, Columns(", s.started, s.shown, r.response_ms, s.procedure, s.delay_ms"),
+    QSqlQuery row = Select(db, Columns(", s.started, s.shown, r.response_ms, s.procedure, s.delay_ms, s.task"),
                            QStringLiteral("LEFT JOIN"), learner, period);
     Progress progress;
     std::vector<qint64> sessionTimes, allTimes;
@@ -96,9 +99,11 @@ Progress LoadProgress(const QSqlDatabase& db, LearnerRef learner, const Period& 
             s.shown = column(1).toInt();
             s.procedure = column(3).toString();
             s.delayMs = ResponseOf(column(4));
+            s.spoken = TaskOf(column(5)) == TaskName(Task::Spoken);
             progress.sessions.push_back(s);
             progress.shown += s.shown;
             progress.planned = progress.planned || Planned(s.procedure);
+            progress.spoken = progress.spoken || s.spoken;
         }
         if (row.value(1).isNull()) continue;  // a session without rounds
         const MasteryRound round = MasteryRoundOf(row);
@@ -141,7 +146,7 @@ std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, con
 {
     MasteryTracker mastery = TrackerBefore(db, learner, period);
     QSqlQuery row = Select(db, Columns(", s.started, r.seq, r.symbols, r.right_position, r.answers, r.response_ms, r.skipped, "
-                                   "r.prompt_ms, s.procedure, s.delay_ms"),
+                                   "r.prompt_ms, s.procedure, s.delay_ms, s.task, r.answered_by"),
                            QStringLiteral("JOIN"), learner, period);
     auto column = [&row](int i) { return row.value(kFirstOwnColumn + i); };
     std::vector<RoundRow> rounds;
@@ -151,7 +156,8 @@ std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, con
         rounds.push_back({round.session, column(0).toString(), round.set, column(1).toInt(), round.image, column(2).toString(),
                           column(3).toInt(), row.value(3).toString(), column(4).toInt(), ResponseOf(column(5)),
                           column(6).toInt() != 0, ResponseOf(column(7)), column(8).toString(), ResponseOf(column(9)),
-                          StageName(mastery.Of({round.set, round.image}, round.day).stage)});
+                          StageName(mastery.Of({round.set, round.image}, round.day).stage), TaskOf(column(10)),
+                          column(11).toString()});
     }
     return rounds;
 }

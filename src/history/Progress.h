@@ -35,6 +35,7 @@ struct SessionSummary {
     std::optional<qint64> medianResponseMs;
     QString procedure{};     // the teaching plan it was played with ("none"), "" when not recorded
     std::optional<qint64> delayMs{};  // that plan's delay
+    bool spoken = false;     // played as "Find the one I say"
 };
 
 // One picture of the learner's sets.
@@ -58,6 +59,7 @@ struct Progress {
     int unpromptedRight = 0;
     std::optional<qint64> medianResponseMs;  // over every first answer
     bool planned = false;  // some game was played with a teaching plan, so prompts may have been shown
+    bool spoken = false;   // some game was played as "Find the one I say"
 };
 
 // Everything the Learners page and the report show of one learner's games in
@@ -84,6 +86,8 @@ struct RoundRow {
     QString procedure{};  // the game's, "" when not recorded
     std::optional<qint64> delayMs{};
     QString stage{};  // the stage the round left its picture in, by the learner's mastery rule
+    QString task{};        // the game's task: match (also for games recorded before tasks) or spoken
+    QString answeredBy{};  // how the first answer was given (click, key, scan, dwell); "" without one or when not recorded
 };
 // The rounds of a learner's games in a period, in the order played.
 std::vector<RoundRow> LoadRounds(const QSqlDatabase& db, LearnerRef learner, const Period& period);

@@ -46,8 +46,12 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "scan_keys TEXT NOT NULL DEFAULT 'default', debounce_ms INTEGER NOT NULL DEFAULT 300, dwell_ms INTEGER, "
         "speak TEXT NOT NULL DEFAULT 'off', task TEXT NOT NULL DEFAULT 'match')",
     },
+    {
+        "ALTER TABLE sessions ADD COLUMN task TEXT",
+        "ALTER TABLE rounds ADD COLUMN answered_by TEXT",
+    },
 };
-static_assert(kSchemaVersion == 3, "one migration per version after the first");
+static_assert(kSchemaVersion == 4, "one migration per version after the first");
 
 void SetVersion(const QSqlDatabase& db, int version)
 {

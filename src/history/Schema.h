@@ -13,7 +13,10 @@ namespace lumari {
 //   3: teaching plans: rounds.prompt_ms, sessions.procedure and delay_ms, the
 //      learners' plans (learner_plans) and distractor fading's level per
 //      learner and set (distractor_levels).
-constexpr int kSchemaVersion = 3;
+//   4: sessions.task (the task played: match, or spoken for "Find the one I
+//      say"; NULL in older rows means match) and rounds.answered_by (how the
+//      round's first answer was given: click, key, scan or dwell).
+constexpr int kSchemaVersion = 4;
 
 // The tables as version 1 made them, in a file without tables.
 void CreateFirstVersion(const QSqlDatabase& db);

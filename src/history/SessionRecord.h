@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/AccessOptions.h"
+#include "game/GameEvents.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -22,6 +25,18 @@ inline QString FirstAnswerText(FirstAnswer answer)
     return QStringLiteral("none");
 }
 
+// How a round's first answer was given, as the rounds table spells it.
+inline QString AnsweredByText(AnsweredBy by)
+{
+    switch (by) {
+    case AnsweredBy::Key: return QStringLiteral("key");
+    case AnsweredBy::Scan: return QStringLiteral("scan");
+    case AnsweredBy::Dwell: return QStringLiteral("dwell");
+    case AnsweredBy::Click: break;
+    }
+    return QStringLiteral("click");
+}
+
 // One round as the learner played it.
 struct RoundRecord {
     QString image;                    // the image's file name, its tag
@@ -32,6 +47,7 @@ struct RoundRecord {
     std::optional<qint64> responseMs; // from the round shown to its first answer
     bool skipped = false;             // left by "Change set"
     std::optional<qint64> promptMs{}; // from the round shown to its prompt, when one came before the first answer
+    std::optional<AnsweredBy> answeredBy{};  // how the first answer was given; none without one
 };
 
 // One game: who played it, when, with which options, its counts as the
@@ -49,6 +65,7 @@ struct SessionRecord {
     QString procedure{};          // the teaching plan's procedure by name, "" when not known
     std::optional<int> delayMs{}; // its delay for this game
     std::optional<int> distractorLevel{};  // distractor fading's level at the end, kept for the learner and set
+    Task task = Task::Match;      // the task played: matching, or "Find the one I say"
     std::vector<RoundRecord> rounds;
 };
 

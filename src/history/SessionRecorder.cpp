@@ -33,6 +33,8 @@ void SessionRecorder::Answered(const AnswerEvent& event) noexcept
     if (event.first && round.firstAnswer == FirstAnswer::None) {
         round.firstAnswer = event.right ? FirstAnswer::Right : FirstAnswer::Wrong;
         round.responseMs = std::chrono::duration_cast<std::chrono::milliseconds>(event.at - shownAt_).count();
+        // The first answer's way, as its time: a scanned answer takes the scan's steps.
+        round.answeredBy = event.by;
     }
     // A right answer ends the round; the next one is shown at once.
     if (event.right) roundOn_ = false;
@@ -80,6 +82,7 @@ std::optional<SessionRecord> SessionRecorder::Session() const
         session.delayMs = options_.plan.delayMs;
     }
     session.distractorLevel = distractorLevel_;
+    session.task = options_.access.task;
     return session;
 }
 

@@ -65,6 +65,8 @@ ProgressTable SessionsTable(const Progress& progress)
     ProgressTable table;
     AddColumn(table, ReportText::tr("Date"), false);
     AddColumn(table, ReportText::tr("Set"), false);
+    // The task only where some game was "Find the one I say": the others all matched.
+    if (progress.spoken) AddColumn(table, ReportText::tr("Task"), false);
     if (planned) {
         AddColumn(table, ReportText::tr("Plan"), false);
         AddColumn(table, ReportText::tr("Delay"), true);
@@ -76,6 +78,8 @@ ProgressTable SessionsTable(const Progress& progress)
     for (const SessionSummary& s : progress.sessions) {
         std::vector<TableCell> row = {{s.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")), s.started.toMSecsSinceEpoch()},
                                       {s.setName, s.setName.toLower()}};
+        if (progress.spoken)
+            row.push_back({s.spoken ? ReportText::tr("Find the one I say") : ReportText::tr("Match"), int(s.spoken)});
         if (planned) {
             row.push_back({s.procedure.isEmpty() ? QString::fromUtf8(kNone) : s.procedure, s.procedure});
             row.push_back(DelayCell(s));

@@ -24,10 +24,11 @@ struct ProgressTable {
     std::vector<std::vector<TableCell>> rows;
 };
 
-// Date, set, [plan, delay,] rounds shown, first answers right (%),
+// Date, set, [task,] [plan, delay,] rounds shown, first answers right (%),
 // [unprompted right (%),] median response time; row i is
-// progress.sessions[i], oldest first. The columns in brackets are there when
-// some game was played with a teaching plan (progress.planned).
+// progress.sessions[i], oldest first. The task is there when some game was
+// "Find the one I say" (progress.spoken); the plan's columns when some game
+// was played with a teaching plan (progress.planned).
 ProgressTable SessionsTable(const Progress& progress);
 // Picture, set, times shown, first answers right (%), [unprompted right
 // (%),] last seen, stage, next check; the pictures still to learn first.

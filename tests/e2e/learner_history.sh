@@ -29,12 +29,15 @@ rounds=$(sql "SELECT first_answer, answers, skipped FROM rounds ORDER BY seq")
 [ "$rounds" = "right:1:0 wrong:2:0 none:0:1 none:0:0" ] || fail "the rounds: $rounds"
 timed=$(sql "SELECT response_ms > 0 FROM rounds ORDER BY seq")
 [ "$timed" = "1 1 None None" ] || fail "response times given: $timed"
+ways=$(sql "SELECT s.task, r.answered_by FROM rounds r JOIN sessions s ON s.id = r.session_id ORDER BY r.seq")
+[ "$ways" = "match:click match:key match:None match:None" ] || fail "the task and each first answer's way: $ways"
 
 "$WORK/app/lumari-teacher" report --learner ann --csv "$WORK/ann.csv" --pdf "$WORK/ann.pdf" >"$WORK/report.log" 2>&1 ||
   fail "report: $(cat "$WORK/report.log")"
 grep -qE "^Ann, .*: 1 game, 4 rounds shown" "$WORK/report.log" || fail "the totals line: $(cat "$WORK/report.log")"
 [ "$(wc -l <"$WORK/ann.csv")" = 5 ] || fail "the CSV holds $(wc -l <"$WORK/ann.csv") lines, not a header and 4 rounds"
 [ "$(sed -n 3p "$WORK/ann.csv" | tr -d "\r" | cut -d, -f1,4,9,10,12)" = "Ann,four,wrong,2,0" ] || fail "the CSV's second round: $(sed -n 3p "$WORK/ann.csv")"
+[ "$(sed -n 3p "$WORK/ann.csv" | tr -d "\r" | cut -d, -f17,18)" = "match,key" ] || fail "the CSV's second round's task and way: $(sed -n 3p "$WORK/ann.csv")"
 pdftotext "$WORK/ann.pdf" - | grep -q "Progress of Ann" || fail "the PDF does not name Ann"
 status=$("$WORK/app/lumari-teacher" report --learner Zed >/dev/null 2>&1; echo $?)
 [ "$status" = 1 ] || fail "report for an unknown learner: exit status $status, not 1"

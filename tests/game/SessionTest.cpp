@@ -255,6 +255,34 @@ TEST(GameSession, TellsWhatALearnersHistoryRecords)
     }
 }
 
+// The window tells how each answer was given: its digit key, the switch's select on the frame, a
+// click, the pointer resting on the symbol.
+TEST(GameSession, TheWindowTellsHowEachAnswerWasGiven)
+{
+    World w;
+    w.app.MakeSet("Set_s", {"a.jpg", "b.jpg"}, {"a.jpg", "b.jpg"});
+    GameOptions options = Options("s", 2);
+    options.access.scanMs = 1000, options.access.dwellMs = 1000;
+    SteppingStopwatch clock;
+    struct Ways : GameObserver {
+        void Answered(const AnswerEvent& e) noexcept override { by.push_back(e.by); }
+        std::vector<AnsweredBy> by;
+    } ways;
+    QPointer<frmMain> window = new frmMain(w.services(), options, clock, &ways);
+    window->Open();
+    ImageBox* left = window->findChild<ImageBox*>("Simbolo0");
+    QTest::keyClick(window, Qt::Key_1);
+    clock.Step(milliseconds(500));
+    QTest::keyClick(window, Qt::Key_Space);  // the frame stays on the leftmost symbol for its first step
+    QTest::mouseClick(window->findChild<ImageBox*>("Simbolo1"), Qt::LeftButton);
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+    QCoreApplication::sendEvent(left, &enter);
+    clock.Step(milliseconds(1100));
+    QCoreApplication::sendEvent(left, &leave);  // the dwell completed before the pointer left
+    EXPECT_EQ(ways.by, (std::vector{AnsweredBy::Key, AnsweredBy::Scan, AnsweredBy::Click, AnsweredBy::Dwell}));
+    delete window.data();
+}
+
 QByteArray Bitmap(QColor colour)
 {
     QImage image(64, 32, QImage::Format_RGB32);

@@ -10,6 +10,7 @@
 #include "history/SessionWriter.h"
 #include "history/SqlSteps.h"
 #include "history/HistorySamples.h"
+#include "reports/ProgressTables.h"
 #include "support/SteppingStopwatch.h"
 #include "support/TestServices.h"
 
@@ -18,6 +19,7 @@
 #include <QSqlQuery>
 
 #include <latch>
+#include <map>
 #include <thread>
 
 namespace lumari::test {
@@ -255,6 +257,103 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
     EXPECT_TRUE(Aside(folder).isEmpty());
 }
 
+// A file of each earlier version, with rows in each of its tables, brought to this version: every
+// row kept, the old games matched and their rounds of no known way; a new game records both.
+TEST(History, AnEarlierVersionsFileKeepsEveryRowAndGainsTasksAndWaysOfAnswering)
+{
+    for (int version = 1; version < kSchemaVersion; ++version) {
+        SCOPED_TRACE(version);
+        HistoryFolder folder;
+        QDir().mkpath(folder.path() + "/lumari");
+        std::map<QString, QString> counts;  // each table's rows, as the earlier version left them
+        {
+            HistoryConnection old(folder.file());
+            BringUpToDate(old.db(), version);
+            RunSql(old.db(), "INSERT INTO learners(name, created) VALUES ('Ann', '2026-10-01T08:00:00+02:00')");
+            RunSql(old.db(), "INSERT INTO sessions(learner_id, started, ended, set_name, placeholders, way_to_work, shown, correct, "
+                             "wrong) VALUES (1, '2026-12-01T10:00:00+01:00', '2026-12-01T10:05:00+01:00', 'S', 2, 1, 2, 1, 0)");
+            RunSql(old.db(), "INSERT INTO rounds(session_id, seq, image, symbols, right_position, first_answer, answers, response_ms, "
+                             "skipped) VALUES (1, 1, 'a.jpg', 'a.jpg|b.jpg', 1, 'right', 1, 900, 0), (1, 2, 'b.jpg', 'a.jpg|b.jpg', 2, 'none', 0, NULL, 1)");
+            if (version >= 3) {
+                RunSql(old.db(), "INSERT INTO learner_plans(learner_id, procedure) VALUES (1, 'errorless')");
+                RunSql(old.db(), "INSERT INTO distractor_levels(learner_id, set_name, level) VALUES (1, 'S', 40)");
+                RunSql(old.db(), "INSERT INTO learner_access(learner_id, screen, scan_ms) VALUES (1, 'full', 700)");
+            }
+            QSqlQuery tables = RunSql(old.db(), "SELECT name FROM sqlite_master WHERE type = 'table'");
+            while (tables.next()) counts[tables.value(0).toString()] = Value(old.db(), "SELECT count(*) FROM " + tables.value(0).toString());
+        }
+        const auto opened = OpenHistory(folder.file());
+        ASSERT_TRUE(opened.connection) << opened.failure.toStdString();
+        const QSqlDatabase db = opened.connection->db();
+        EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
+        for (const auto& [table, count] : counts) EXPECT_EQ(Value(db, "SELECT count(*) FROM " + table), count) << table.toStdString();
+        EXPECT_EQ(Value(db, "SELECT count(*) FROM sessions WHERE task IS NULL"), "1");
+        EXPECT_EQ(Value(db, "SELECT count(*) FROM rounds WHERE answered_by IS NULL"), "2");
+        const std::vector<RoundRow> old = LoadRounds(db, 1, {});
+        ASSERT_EQ(old.size(), 2u);
+        EXPECT_EQ(old[0].task, "match");
+        EXPECT_EQ(old[0].answeredBy, "");
+
+        SessionRecord game = Game(At("2026-12-02T10:00:00"), "S", {Round("a.jpg", FirstAnswer::Right)}, "Ann");
+        game.task = Task::Spoken, game.rounds[0].answeredBy = AnsweredBy::Scan;
+        const qint64 session = WriteSession(db, game);
+        EXPECT_EQ(SqlValue(db, "SELECT s.task || ' ' || r.answered_by FROM sessions s JOIN rounds r ON r.session_id = s.id "
+                               "WHERE s.id = ?", {session}).toString(), "spoken scan");
+    }
+}
+
+// Each round keeps the way its first answer was given (a scanned answer takes the scan's steps, as its
+// time shows), none when unanswered; the game its task, which the CSV and the games' table show.
+TEST(History, EachRoundRecordsHowItsFirstAnswerWasGivenAndTheGameItsTask)
+{
+    World w;
+    HistoryFolder folder;
+    w.Store("Learners", "Current", "Ann");
+    SteppingStopwatch watch;
+    FixedWallClock wall;
+    wall.now = At("2026-12-07T10:00:00");
+    SessionRecorder recorder(wall, w.settings);
+    GameOptions options{"Animals"};
+    options.access.task = Task::Spoken;
+    recorder.GameStarted({watch.now, options});
+    using enum AnsweredBy;
+    struct Answer { AnsweredBy by; bool right; };
+    struct Row { std::vector<Answer> answers; const char* recorded; } const rows[] = {
+        {{{Click, true}}, "click"},
+        {{{Key, false}, {Click, true}}, "key"},  // the first answer's way
+        {{{Scan, true}}, "scan"},
+        {{{Dwell, false}, {Scan, false}}, "dwell"},
+        {{}, "NULL"},
+    };
+    GameTally tally;
+    for (const Row& row : rows) {
+        ++tally.SessionShown;
+        recorder.RoundShown({After(watch, 100), "a.jpg", {"a.jpg", "b.jpg"}, 0});
+        for (const Answer& a : row.answers) {
+            const bool first = &a == &row.answers.front();
+            if (first) ++(a.right ? tally.SessionCorrect : tally.SessionWrong);
+            recorder.Answered({After(watch, 700), a.right ? 0 : 1, a.right, first, a.by});
+        }
+        if (row.answers.empty() || !row.answers.back().right) recorder.RoundSkipped({After(watch, 100)});
+    }
+    recorder.GameEnded({After(watch, 100), false, tally});
+    const auto opened = OpenHistory(folder.file());
+    const QSqlDatabase db = opened.connection->db();
+    WriteSession(db, *recorder.Session());
+    EXPECT_EQ(Value(db, "SELECT task FROM sessions"), "spoken");
+    QSqlQuery stored = RunSql(db, "SELECT answered_by FROM rounds ORDER BY seq");
+    for (const Row& row : rows) {
+        ASSERT_TRUE(stored.next());
+        EXPECT_EQ(Text(stored.value(0)), row.recorded) << &row - rows;
+    }
+    const QList<QByteArray> csv = RoundsCsv("Ann", LoadRounds(db, 1, {})).split('\n');
+    EXPECT_TRUE(csv.value(3).endsWith(",spoken,scan\r")) << csv.value(3).toStdString();
+    const ProgressTable games = SessionsTable(LoadProgress(db, 1, {}, QDate(2026, 12, 7)));
+    const qsizetype task = games.headers.indexOf("Task");
+    ASSERT_GE(task, 0);
+    EXPECT_EQ(games.rows[0][std::size_t(task)].text, "Find the one I say");
+}
+
 TEST(History, TwoWritersAtOnceBothKeepEveryGame)
 {
     HistoryFolder folder;
@@ -367,13 +466,13 @@ TEST(History, RoundsExportAsCsvWithAHeaderAndQuotedFields)
     for (const F& f : {F{"plain", "plain"}, F{"a,b", "\"a,b\""}, F{"say \"hi\"", "\"say \"\"hi\"\"\""}, F{"two\nlines", "\"two\nlines\""},
                        F{" padded", "\" padded\""}, F{"", ""}})
         EXPECT_EQ(CsvField(f.text), f.field);
-    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false, 0, "errorless", 0, "check due"};
-    RoundRow skipped{7, "2026-12-07T10:00:00+01:00", "Set, big", 3, "dog.jpg", "cow.jpg|dog.jpg", 2, "none", 0, std::nullopt, true};
+    RoundRow r{7, "2026-12-07T10:00:00+01:00", "Set, big", 2, "cat.jpg", "cat.jpg|dog.jpg", 1, "wrong", 2, 2500, false, 0, "errorless", 0, "check due", "spoken", "key"};
+    RoundRow skipped{7, "2026-12-07T10:00:00+01:00", "Set, big", 3, "dog.jpg", "cow.jpg|dog.jpg", 2, "none", 0, std::nullopt, true, {}, {}, {}, {}, "match"};
     const QList<QByteArray> lines = RoundsCsv("Ann \"A\"", {r, skipped}).split('\n');
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped,prompt_ms,procedure,delay_ms,stage\r");
-    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0,0,errorless,0,check due\r");
-    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1,,,,\r");
+    EXPECT_EQ(lines[0], "learner,session,started,set_name,seq,image,symbols,right_position,first_answer,answers,response_ms,skipped,prompt_ms,procedure,delay_ms,stage,task,answered_by\r");
+    EXPECT_EQ(lines[1], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",2,cat.jpg,cat.jpg|dog.jpg,1,wrong,2,2500,0,0,errorless,0,check due,spoken,key\r");
+    EXPECT_EQ(lines[2], "\"Ann \"\"A\"\"\",7,2026-12-07T10:00:00+01:00,\"Set, big\",3,dog.jpg,cow.jpg|dog.jpg,2,none,0,,1,,,,,match,\r");
     EXPECT_EQ(lines[3], "");
 }
 

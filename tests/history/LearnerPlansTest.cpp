@@ -41,7 +41,7 @@ TEST(LearnerPlans, ASecondVersionFileIsMigratedItsRoundsUnpromptedAndNewGamesRec
     const auto opened = OpenHistory(folder.file());
     ASSERT_TRUE(opened.connection) << opened.failure.toStdString();
     const QSqlDatabase db = opened.connection->db();
-    EXPECT_EQ(SchemaVersion(db), 3);
+    EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
     EXPECT_EQ(SqlValue(db, "SELECT count(*) FROM rounds WHERE prompt_ms IS NULL").toInt(), 2);
     EXPECT_EQ(SqlValue(db, "SELECT count(*) FROM sessions WHERE procedure IS NULL AND delay_ms IS NULL").toInt(), 1);
     EXPECT_TRUE(LoadLearnerPlan(db, FindLearner(db, "Ann")->id) == LearnerPlan());

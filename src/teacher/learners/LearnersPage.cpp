@@ -1,6 +1,8 @@
 #include "teacher/learners/LearnersPage.h"
 
+#include "history/AccessCommand.h"
 #include "history/HistoryFile.h"
+#include "history/LearnerAccess.h"
 #include "history/LearnerPlans.h"
 #include "history/Learners.h"
 #include "history/SqlSteps.h"
@@ -9,10 +11,13 @@
 #include "reports/PictureStages.h"
 #include "reports/ProgressChart.h"
 #include "reports/ReportPage.h"
+#include "speech/SpeechVoices.h"
+#include "teacher/learners/AccessEditor.h"
 #include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/PlanEditor.h"
 #include "teacher/learners/ProgressTableModel.h"
+#include "teacher/learners/VoiceCheck.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -24,8 +29,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace lumari {
 
@@ -72,21 +79,26 @@ QString FileStem(const QString& name)
 
 LearnersPage::LearnersPage(const Services& services, Notifier& notifier, QWidget* parent)
     : QWidget(parent), services_(services), notifier_(notifier), historyPath_(DefaultHistoryPath()),
-      ownDialogs_(std::make_unique<QtLearnerDialogs>()), dialogs_(ownDialogs_.get()), clock_(&ownClock_)
+      ownDialogs_(std::make_unique<QtLearnerDialogs>()), dialogs_(ownDialogs_.get()), clock_(&ownClock_),
+      voiceLister_(VoiceLanguages)
 {
     setObjectName(QStringLiteral("learnersPage"));
+    voiceThread_.setMaxThreadCount(1);
     Build();
 }
 
 LearnersPage::LearnersPage(const Services& services, Notifier& notifier, const QString& historyPath, LearnerDialogs& dialogs,
-                           const WallClock& clock, QWidget* parent)
-    : QWidget(parent), services_(services), notifier_(notifier), historyPath_(historyPath), dialogs_(&dialogs), clock_(&clock)
+                           const WallClock& clock, VoiceLister voices, QWidget* parent)
+    : QWidget(parent), services_(services), notifier_(notifier), historyPath_(historyPath), dialogs_(&dialogs), clock_(&clock),
+      voiceLister_(std::move(voices))
 {
     setObjectName(QStringLiteral("learnersPage"));
+    voiceThread_.setMaxThreadCount(1);
     Build();
 }
 
-LearnersPage::~LearnersPage() = default;
+// The looks for voices post to the page: they end before the page does.
+LearnersPage::~LearnersPage() { voiceThread_.waitForDone(); }
 
 void LearnersPage::Build()
 {
@@ -94,6 +106,10 @@ void LearnersPage::Build()
     problem_->setObjectName(QStringLiteral("problem"));
     problem_->setWordWrap(true);
     problem_->hide();
+    withoutVoice_ = new QLabel(this);
+    withoutVoice_->setObjectName(QStringLiteral("withoutVoice"));
+    withoutVoice_->setWordWrap(true);
+    withoutVoice_->hide();
 
     learners_ = new QListWidget(this);
     learners_->setObjectName(QStringLiteral("learners"));
@@ -116,8 +132,16 @@ void LearnersPage::Build()
     left->addLayout(learnerButtons);
     left->addWidget(playsNext_);
     left->addWidget(current_);
-    plan_ = new PlanEditor(this);
-    left->addWidget(plan_);
+    // The plan and the access settings, one at a time: the column stays narrow and short.
+    auto* settings = new QTabWidget(this);
+    settings->setObjectName(QStringLiteral("learnerSettings"));
+    plan_ = new PlanEditor(settings);
+    plan_->setTitle(QString());  // the tab says it
+    plan_->setStyleSheet(QStringLiteral("QGroupBox { border: none; }"));
+    access_ = new AccessEditor(settings);
+    settings->addTab(plan_, tr("Teaching plan"));
+    settings->addTab(access_, tr("Access"));
+    left->addWidget(settings);
 
     progressArea_ = new QWidget(this);
     sessionsModel_ = new ProgressTableModel(this);
@@ -169,6 +193,7 @@ void LearnersPage::Build()
     columns->addWidget(progressArea_, 1);
     auto* page = new QVBoxLayout(this);
     page->addWidget(problem_);
+    page->addWidget(withoutVoice_);
     page->addLayout(columns, 1);
 
     connect(learners_, &QListWidget::currentRowChanged, this, [this] { ShowProgress(); });
@@ -182,6 +207,7 @@ void LearnersPage::Build()
     connect(pdf, &QPushButton::clicked, this, &LearnersPage::ExportPdf);
     connect(print, &QPushButton::clicked, this, &LearnersPage::Print);
     connect(plan_, &PlanEditor::Changed, this, &LearnersPage::SavePlan);
+    connect(access_, &AccessEditor::Changed, this, &LearnersPage::SaveAccess);
     setEnabled(false);
 }
 
@@ -288,8 +314,15 @@ void LearnersPage::ShowProgress()
     playsNext_->setEnabled(bool(selected));
     progressArea_->setEnabled(bool(selected));
     std::optional<LearnerPlan> plan;
-    if (learner) Try([&] { plan = LoadLearnerPlan(history_->db(), **selected); });
+    std::optional<AccessOptions> access;
+    if (learner) Try([&] {
+        plan = LoadLearnerPlan(history_->db(), **selected);
+        access = LoadLearnerAccess(history_->db(), **selected);
+    });
     plan_->Show(plan);
+    access_->Show(access);
+    const bool spoken = access && (access->speech != Speech::Off || access->task == Task::Spoken);
+    CheckVoices(spoken ? std::optional(**selected) : std::nullopt);
     progress_ = Progress();
     if (selected) Try([&] { progress_ = LoadProgress(history_->db(), *selected, Period(), clock_->Now().date()); });
     sessionsModel_->SetTable(SessionsTable(progress_));
@@ -349,6 +382,57 @@ void LearnersPage::SavePlan(const LearnerPlan& plan)
     Try([&] { SaveLearnerPlan(history_->db(), **selected, plan); });
     // The plan as stored, and the pictures' stages by its mastery rule.
     ShowProgress();
+}
+
+void LearnersPage::SaveAccess(const QString& option, const QString& value)
+{
+    const auto selected = Selected();
+    if (!selected || !*selected) return;
+    QString refused;
+    AccessOptions stored;
+    const bool saved = Try([&] {
+        // As "lumari-teacher learner" stores it: read, changed and written in one transaction.
+        WriteTransaction transaction(history_->db());
+        stored = LoadLearnerAccess(history_->db(), **selected);
+        auto applied = AppliedAccess(stored, AccessValues{{option, value}});
+        if (const QString* why = std::get_if<QString>(&applied)) {
+            refused = *why;
+            return;
+        }
+        SaveLearnerAccess(history_->db(), **selected, std::get<AccessOptions>(applied));
+        transaction.Commit();
+    });
+    if (saved && !refused.isEmpty()) {
+        // The value refused is told, the settings stored stay as they were.
+        access_->Refuse(stored, refused);
+        return;
+    }
+    ShowProgress();
+}
+
+void LearnersPage::CheckVoices(std::optional<qint64> spoken)
+{
+    const int check = ++*voiceChecks_;
+    // The same learner's sets looked at again keep what was said until the answer comes.
+    if (spoken != voiceLearner_) withoutVoice_->hide();
+    voiceLearner_ = spoken;
+    if (!spoken) return;
+    // The voices are asked once (a second or two while speech starts), the sets each time; a
+    // check overtaken by a later one before it starts is skipped.
+    voiceCheck_ = QtConcurrent::run(&voiceThread_, [this, check, latest = voiceChecks_, voices = voices_, lister = voiceLister_,
+                                                    folder = services_.files.AppPath()] {
+        if (check != *latest) return;
+        if (!*voices) *voices = lister();
+        std::vector<SetWithoutVoice> sets = SetsWithoutVoice(folder, **voices);
+        QMetaObject::invokeMethod(this, [this, check, sets = std::move(sets)] { ShowWithoutVoice(check, sets); }, Qt::QueuedConnection);
+    });
+}
+
+void LearnersPage::ShowWithoutVoice(int check, const std::vector<SetWithoutVoice>& sets)
+{
+    if (check != *voiceChecks_) return;  // another learner is shown meanwhile
+    withoutVoice_->setText(WithoutVoiceText(sets));
+    withoutVoice_->setVisible(!sets.empty());
 }
 
 void LearnersPage::MoveGame()

@@ -5,8 +5,12 @@
 #include "platform/Notifier.h"
 #include "platform/Services.h"
 
+#include <QFuture>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 
 class QChartView;
@@ -19,6 +23,7 @@ class QTableView;
 
 namespace lumari {
 
+class AccessEditor;
 class HistoryConnection;
 class HistoryWatcher;
 class LearnerDialogs;
@@ -26,10 +31,15 @@ class PlanEditor;
 class ProgressTableModel;
 struct LearnerPlan;
 struct ReportContent;
+struct SetWithoutVoice;
+
+// The languages the computer's speech has a voice for (VoiceLanguages()).
+using VoiceLister = std::function<QStringList()>;
 
 // The Learners page of lumari-teacher: the learners (add, rename, archive,
-// choose who plays next), and for the one selected their teaching plan,
-// their games, a chart of their progress, a table per picture with its stage
+// choose who plays next), and for the one selected their teaching plan and
+// access settings (and, when their word is spoken, the sets no voice on this
+// computer speaks), their games, a chart of their progress, a table per picture with its stage
 // and the next checks, and the exports (CSV, PDF, printer).
 // The history is opened when the page is first shown.
 class LearnersPage : public QWidget {
@@ -37,9 +47,9 @@ class LearnersPage : public QWidget {
 public:
     // On the user's own history with the toolkit's dialogs and the clock.
     LearnersPage(const Services& services, Notifier& notifier, QWidget* parent = nullptr);
-    // dialogs and clock must outlive the page.
+    // dialogs and clock must outlive the page; voices is called off the page's thread.
     LearnersPage(const Services& services, Notifier& notifier, const QString& historyPath, LearnerDialogs& dialogs,
-                 const WallClock& clock, QWidget* parent = nullptr);
+                 const WallClock& clock, VoiceLister voices, QWidget* parent = nullptr);
     ~LearnersPage() override;
 
     // Opens the history when not open yet, and reads the learners and the
@@ -48,6 +58,9 @@ public:
     void Reload();
     // Watches the history for other programs' changes; null until it is open.
     HistoryWatcher* watcher() const { return watcher_.get(); }
+    // The look for sets without a voice going on off the page's thread, if
+    // any; what it finds is posted to the page before it finishes.
+    QFuture<void> voiceCheck() const { return voiceCheck_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,6 +80,12 @@ private:
     void ToggleArchived();
     void ChooseCurrent();
     void SavePlan(const LearnerPlan& plan);
+    // One access setting as "lumari-teacher learner" takes it, checked and stored as it stores it.
+    void SaveAccess(const QString& option, const QString& value);
+    // For a learner whose word is spoken: looks for the sets no voice speaks, off the page's thread.
+    // spoken: the learner, none when no learner's word is spoken.
+    void CheckVoices(std::optional<qint64> spoken);
+    void ShowWithoutVoice(int check, const std::vector<SetWithoutVoice>& sets);
     void MoveGame();
     void ExportCsv();
     void ExportPdf();
@@ -86,6 +105,14 @@ private:
     std::unique_ptr<HistoryWatcher> watcher_;  // after the connection it reads: gone before it
     bool opened_ = false;
     Progress progress_;
+    VoiceLister voiceLister_;
+    // The looks for voices, one at a time on a thread of their own; the
+    // voices are asked there once and kept there.
+    QThreadPool voiceThread_;
+    std::shared_ptr<std::optional<QStringList>> voices_ = std::make_shared<std::optional<QStringList>>();
+    QFuture<void> voiceCheck_;
+    std::optional<qint64> voiceLearner_;  // whose sets the latest look is for
+    std::shared_ptr<std::atomic<int>> voiceChecks_ = std::make_shared<std::atomic<int>>(0);  // the latest check's number
 
     QLabel* problem_ = nullptr;
     QListWidget* learners_ = nullptr;
@@ -96,6 +123,8 @@ private:
     QPushButton* archive_ = nullptr;
     QPushButton* playsNext_ = nullptr;
     PlanEditor* plan_ = nullptr;
+    AccessEditor* access_ = nullptr;
+    QLabel* withoutVoice_ = nullptr;
     QLabel* checks_ = nullptr;
     QWidget* progressArea_ = nullptr;
     ProgressTableModel* sessionsModel_ = nullptr;

@@ -1,22 +1,28 @@
 // The Learners page, offscreen, on a real history file and the real settings file.
 #include "history/HistoryFile.h"
+#include "history/LearnerAccess.h"
 #include "history/LearnerPlans.h"
 #include "history/SessionWriter.h"
 #include "history/HistorySamples.h"
+#include "sets/SetInfo.h"
+#include "speech/SpeechVoices.h"
 #include "support/TestServices.h"
 #include "teacher/learners/HistoryWatcher.h"
 #include "teacher/learners/LearnerDialogs.h"
 #include "teacher/learners/LearnersPage.h"
+#include "teacher/learners/VoiceCheck.h"
 
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -48,7 +54,7 @@ protected:
         dialogs.folder = history.path();
         wall.now = At("2026-12-07T10:00:00");
         w.Store("Learners", "Current", "Ann");
-        page = std::make_unique<LearnersPage>(w.services(), w.notifier, history.file(), dialogs, wall);
+        page = std::make_unique<LearnersPage>(w.services(), w.notifier, history.file(), dialogs, wall, [this] { return voices; });
         page->resize(1000, 700);
         page->show();
     }
@@ -58,11 +64,20 @@ protected:
     QString Cell(const char* name, int row, int column) const { return table(name)->model()->index(row, column).data().toString(); }
     void Press(const char* button) const { QTest::mouseClick(page->findChild<QPushButton*>(button), Qt::LeftButton); }
     void Select(const QString& text) const { list()->setCurrentItem(list()->findItems(text, Qt::MatchStartsWith).value(0)); }
+    template <typename Widget> Widget* Field(const char* name) const { return page->findChild<Widget*>(name); }
+    void Choose(const char* box, const char* value) const { Field<QComboBox>(box)->setCurrentIndex(Field<QComboBox>(box)->findData(value)); }
+    void Type(const char* field, const QString& text) const
+    {
+        Field<QLineEdit>(field)->clear();
+        QTest::keyClicks(Field<QLineEdit>(field), text);
+        QTest::keyClick(Field<QLineEdit>(field), Qt::Key_Return);
+    }
 
     World w;
     HistoryFolder history;
     ScriptedDialogs dialogs;
     FixedWallClock wall;
+    QStringList voices{"en_GB"};  // the computer's voices, as speech would list them
     std::unique_ptr<LearnersPage> page;
 };
 
@@ -172,6 +187,119 @@ TEST_F(Page, AGameRecordedByTheGameShowsWithoutAClickAndNoGameSaysSo)
     EXPECT_EQ(list()->currentItem()->text(), "Bob");
     EXPECT_EQ(table("sessions")->model()->rowCount(), 1);
     EXPECT_EQ(page->findChild<QChartView*>("chart")->chart()->series().size(), 2);
+}
+
+TEST_F(Page, TheAccessSettingsAreStoredAsTheCommandStoresThemAndABadValueIsRefusedLosingNothing)
+{
+    Field<QTabWidget>("learnerSettings")->setCurrentWidget(page->findChild<QWidget*>("access"));
+    EXPECT_FALSE(Field<QComboBox>("scanMode")->isEnabled());  // the switches' settings only while scanning
+    Choose("screen", "full");
+    Field<QSpinBox>("scan")->setValue(700);
+    Choose("scanMode", "step");
+    Type("scanKeys", "step=1, select=2");
+    Field<QSpinBox>("debounce")->setValue(100);
+    Field<QSpinBox>("dwell")->setValue(1000);
+    AccessOptions set;
+    set.screen = ScreenMode::Full, set.scanMs = 700, set.scanMode = ScanMode::Step, set.debounceMs = 100, set.dwellMs = 1000;
+    set.scanKeys = *ScanKeysNamed("select=2,step=1");
+    const auto opened = OpenHistory(history.file());
+    EXPECT_EQ(LoadLearnerAccess(opened.connection->db(), 1), set);
+    EXPECT_EQ(Field<QLineEdit>("scanKeys")->text(), "select=2,step=1");  // as stored
+
+    const struct { const char* what; std::function<void()> change; const char* says; } bad[] = {
+        {"a key with a modifier", [&] { Type("scanKeys", "select=Ctrl+S"); }, "The scan keys are default, or select="},
+        {"one key both ways", [&] { Type("scanKeys", "select=1,step=1"); }, "with no key in both"},
+        {"a scan step typed too short", [&] { Field<QSpinBox>("scan")->setValue(450); }, "from 500 to 5000, not 450."},
+        {"a dwell typed too short", [&] { Field<QSpinBox>("dwell")->setValue(420); }, "from 500 to 5000, not 420."},
+    };
+    auto* problem = Field<QLabel>("accessProblem");
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.what);
+        b.change();
+        EXPECT_TRUE(problem->isVisibleTo(page.get()));
+        EXPECT_TRUE(problem->text().contains(b.says)) << problem->text().toStdString();
+        EXPECT_EQ(LoadLearnerAccess(opened.connection->db(), 1), set);
+        EXPECT_EQ(Field<QSpinBox>("scan")->value(), 700);
+        EXPECT_EQ(Field<QLineEdit>("scanKeys")->text(), "select=2,step=1");
+    }
+    Field<QSpinBox>("scan")->setValue(Field<QSpinBox>("scan")->minimum());  // "Off"
+    EXPECT_FALSE(problem->isVisibleTo(page.get()));
+    EXPECT_FALSE(LoadLearnerAccess(opened.connection->db(), 1).scanMs);
+    EXPECT_FALSE(Field<QComboBox>("scanMode")->isEnabled());
+    Select("No learner chosen");
+    EXPECT_FALSE(Field<QComboBox>("screen")->isEnabled());
+    EXPECT_TRUE(w.boxes.shown.empty());
+}
+
+TEST_F(Page, ALearnerWhoseWordIsSpokenIsToldWhichSetsNoVoiceSpeaks)
+{
+    w.app.MakeSet("Set_Animali", {"cane.jpg", "gatto.jpg", "lupo.jpg"}, {"cane.jpg", "gatto.jpg", "lupo.jpg"});
+    w.app.WriteFile("Set_Animali/Words/cane.wav", "RIFF");
+    SetInfo italian;
+    italian.languages = {"it"};
+    ASSERT_TRUE(italian.Save(w.app("Set_Animali")));
+    auto* told = Field<QLabel>("withoutVoice");
+    EXPECT_FALSE(told->isVisibleTo(page.get()));  // Ann's word is not spoken
+    {
+        const auto opened = OpenHistory(history.file());
+        AccessOptions spoken;
+        spoken.task = Task::Spoken;
+        SaveLearnerAccess(opened.connection->db(), 1, spoken);
+    }
+    page->watcher()->Check();
+    page->voiceCheck().waitForFinished();
+    QCoreApplication::sendPostedEvents();  // what it found, posted before it finished
+    EXPECT_TRUE(told->isVisibleTo(page.get()));
+    EXPECT_EQ(told->text(), "No voice speaks Italian on this computer for set Animali: record its words on the Sets page "
+                            "(2 of 3 have none).");
+    Select("No learner chosen");
+    EXPECT_FALSE(told->isVisibleTo(page.get()));
+}
+
+// Which sets no voice speaks, by their languages, the computer's voices and the recordings they have.
+TEST(VoiceCheck, SetsWhoseLanguagesNoVoiceSpeaksAndWithPairsUnrecordedAreTold)
+{
+    AppFolder app;
+    const struct { const char* set; QStringList languages; QStringList pairs; QStringList recorded; } sets[] = {
+        {"Animali", {"it"}, {"cane.jpg", "gatto.jpg", "lupo.jpg"}, {"cane"}},
+        {"Eco", {"it"}, {"eco.jpg"}, {"eco"}},  // every word recorded: never told
+        {"Fado", {"pt_BR"}, {"fado.jpg"}, {}},
+        {"Wald", {"de"}, {"baum.jpg", "fuchs.jpg"}, {"baum"}},
+        {"Zoo", {"en", "it"}, {"cat.jpg", "dog.jpg"}, {}},
+    };
+    for (const auto& s : sets) {
+        const QString folder = QStringLiteral("Set_%1").arg(s.set);
+        app.MakeSet(folder, s.pairs, s.pairs);
+        for (const QString& pair : s.recorded) app.WriteFile(folder + "/Words/" + pair + ".wav", "RIFF");
+        SetInfo info;
+        info.languages = s.languages;
+        ASSERT_TRUE(info.Save(app(folder)));
+    }
+    const struct { QStringList voices; QStringList told; } rows[] = {
+        {{"it_IT", "en_GB", "de_AT"}, {"Fado"}},                 // a bare language: any of its countries' voices
+        {{"pt_PT", "de_DE"}, {"Animali", "Fado", "Zoo"}},        // a language with a country: that country's voice
+        {{"pt_BR", "en_US"}, {"Animali", "Wald"}},               // one voiced language of a set is enough
+        {{}, {"Animali", "Fado", "Wald", "Zoo"}},                // no speech at all
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.voices.join(',').toStdString());
+        QStringList told;
+        for (const SetWithoutVoice& s : SetsWithoutVoice(app.path(), row.voices)) told << s.set;
+        EXPECT_EQ(told, row.told);
+    }
+    EXPECT_EQ(WithoutVoiceText(SetsWithoutVoice(app.path(), {"it_IT", "de_DE"})),
+              "No voice speaks Portuguese (Brazil) on this computer for set Fado: record its words on the Sets page (1 of 1 have none).");
+    EXPECT_TRUE(WithoutVoiceText(SetsWithoutVoice(app.path(), {"de_DE", "pt_BR"})).contains("No voice speaks English or Italian on this computer for set Zoo"));
+    const QStringList lines = WithoutVoiceText(SetsWithoutVoice(app.path(), {})).split('\n');  // beyond three sets, the others by name
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[2].startsWith("No voice speaks German on this computer for set Wald")) << lines[2].toStdString();
+    EXPECT_EQ(lines[3], "No voice speaks the words of set Zoo either.");
+
+    const struct { const char* language; QStringList voices; bool voiced; } languages[] = {
+        {"pt-BR", {"pt_PT"}, false}, {"pt-BR", {"pt_BR"}, true}, {"it", {"it_IT"}, true},
+        {"it_IT", {"it_CH"}, false}, {"", {"en_GB"}, false}, {"en", {}, false},
+    };
+    for (const auto& l : languages) EXPECT_EQ(HasVoice(l.voices, l.language), l.voiced) << l.language << " " << l.voices.join(',').toStdString();
 }
 
 }  // namespace

@@ -8,6 +8,27 @@
 #include <algorithm>
 
 namespace lumari {
+namespace {
+
+// Where the audio input writes what it hears: each piece handed on as it comes.
+// (Read from the input instead, Qt 6.4's PulseAudio input gives nothing.)
+class Catcher : public QIODevice {
+public:
+    explicit Catcher(SoundInput::Take take) : take_(std::move(take)) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        take_(QByteArray(data, qsizetype(size)));
+        return size;
+    }
+
+private:
+    SoundInput::Take take_;
+};
+
+}  // namespace
 
 MicrophoneInput::MicrophoneInput() = default;
 MicrophoneInput::~MicrophoneInput()
@@ -27,15 +48,15 @@ QString MicrophoneInput::Start(Take take)
         format.setSampleRate(44100);
         format.setChannelCount(1);
     }
-    source_ = std::make_unique<QAudioSource>(device, format);
-    QIODevice* io = source_->start();
-    if (io == nullptr || source_->error() != QAudio::NoError) {
-        source_.reset();
-        return QCoreApplication::translate("WordRecorder", "The microphone “%1” could not be opened.").arg(device.description());
-    }
     channels_ = format.channelCount();
     sampleRate_ = format.sampleRate();
-    QObject::connect(io, &QIODevice::readyRead, io, [io, take = std::move(take)] { take(io->readAll()); });
+    source_ = std::make_unique<QAudioSource>(device, format);
+    catcher_ = std::make_unique<Catcher>(std::move(take));
+    source_->start(catcher_.get());
+    if (source_->error() != QAudio::NoError) {
+        Stop();
+        return QCoreApplication::translate("WordRecorder", "The microphone “%1” could not be opened.").arg(device.description());
+    }
     return {};
 }
 
@@ -43,8 +64,9 @@ void MicrophoneInput::Stop()
 {
     if (!source_) return;
     source_->stop();
-    // Stopped from a piece it has just handed over: it goes once that is done.
+    // Stopped from a piece it has just handed over: both go once that is done.
     source_.release()->deleteLater();
+    catcher_.release()->deleteLater();
 }
 
 WordRecorder::WordRecorder(SoundInput& input, QObject* parent) : QObject(parent), input_(input) {}

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAudioSource;
+class QIODevice;
 
 namespace lumari {
 
@@ -38,6 +39,7 @@ public:
     int sampleRate() const override { return sampleRate_; }
 
 private:
+    std::unique_ptr<QIODevice> catcher_;  // where the source writes: destroyed after it
     std::unique_ptr<QAudioSource> source_;
     int channels_ = 1;
     int sampleRate_ = 0;

@@ -370,9 +370,17 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     EXPECT_EQ(Heard(owl), "1 120000");
     EXPECT_EQ(Shown().last(), "owl recorded");
 
-    // No microphone: told, nothing recorded.
-    mic.refusal = "No microphone was found.";
+    // Closing the page keeps the word being recorded.
     Choose("bee");
+    Button("Record")->click();
+    mic.Feed(1, 8000);
+    page.reset();
+    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/bee.wav")), "1 8000");
+
+    // No microphone: told, nothing recorded.
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
+    mic.refusal = "No microphone was found.";
+    Choose("IMG_0001");
     Button("Record")->click();
     EXPECT_EQ(w.boxes.Texts(), QStringList{"No microphone was found."});
     EXPECT_EQ(enabled(), "Record");

@@ -191,13 +191,18 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
 
 SetsPage::~SetsPage()
 {
+    closing_ = true;
+    StopWord();  // a word being recorded is kept
     batch_.reset();
     work_.waitForDone();
 }
 
 QString SetsPage::currentSet() const { return folder_ ? folder_->set() : QString(); }
 
-void SetsPage::Tell(Severity severity, const QString& text) { notifier_.Tell(severity, text, tr("Lumari ! for teachers")); }
+void SetsPage::Tell(Severity severity, const QString& text)
+{
+    if (!closing_) notifier_.Tell(severity, text, tr("Lumari ! for teachers"));
+}
 
 void SetsPage::SelectSet(const QString& name)
 {
@@ -530,7 +535,7 @@ void SetsPage::Recorded(const Recording& heard)
     } catch (const SetError& e) {
         Tell(Severity::Critical, e.reason());
     }
-    RefreshPairs();
+    if (!closing_) RefreshPairs();
 }
 
 void SetsPage::PlayWord()

@@ -148,6 +148,7 @@ private:
     QString recordingSet_, recordingPair_;  // whose word is being recorded
     QTimer playing_;                        // runs while a word plays
     QString playingPair_;
+    bool closing_ = false;  // nothing more is told
 
     QListWidget* sets_;
     QLabel* title_;

@@ -34,9 +34,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
-
 #include <QSet>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -545,7 +544,7 @@ void SetsPage::PlayWord()
     const QString path = RecordingPath(*folder_, pair->name);
     QFile file(path);
     const std::optional<WavSound> sound = file.open(QIODevice::ReadOnly) ? ReadWav(file) : std::nullopt;
-    if (!sound) return Tell(Severity::Warning, tr("The recording of “%1” cannot be played: it is no sound.").arg(pair->name));
+    if (!sound) return Tell(Severity::Warning, tr("The recording of “%1” cannot be played: it is not a sound.").arg(pair->name));
     try {
         services_.sound.Play(path);
     } catch (const std::exception& e) {

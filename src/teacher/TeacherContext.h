@@ -6,6 +6,7 @@ namespace lumari {
 
 class Notifier;
 class SetsDialogs;
+class SoundInput;
 class SymbolMaker;
 struct Services;
 
@@ -16,6 +17,7 @@ struct TeacherContext {
     const SymbolMaker& symbols;
     SetsDialogs& dialogs;
     QString gameProgram;  // the game's executable, beside this program's
+    SoundInput& microphone;  // where recorded words come from
 };
 
 }  // namespace lumari

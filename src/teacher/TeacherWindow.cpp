@@ -17,7 +17,8 @@ TeacherWindow::TeacherWindow(const TeacherContext& context, QWidget* parent)
     pages_->setDocumentMode(true);
     setCentralWidget(pages_);
     // The pages, one line each.
-    auto* sets = new SetsPage(context.services, context.notifier, context.symbols, context.dialogs, context.gameProgram, pages_);
+    auto* sets = new SetsPage(context.services, context.notifier, context.symbols, context.dialogs, context.gameProgram,
+                              context.microphone, pages_);
     pages_->addTab(sets, tr("Sets"));
     pages_->addTab(new LearnersPage(context.services, context.notifier, pages_), tr("Learners"));
 

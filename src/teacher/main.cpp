@@ -15,6 +15,7 @@
 #include "teacher/sets/ImportCommand.h"
 #include "teacher/sets/PictogramSymbols.h"
 #include "teacher/sets/SetsDialogs.h"
+#include "teacher/sets/WordRecorder.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -57,7 +58,8 @@ int main(int argc, char* argv[])
     if (!folder.failure.isEmpty()) QMessageBox::warning(nullptr, QObject::tr("Lumari ! for teachers"), folder.failure);
     lumari::QtSetsDialogs dialogs;
     lumari::QtNotifier notifier;
-    lumari::TeacherWindow window({services, notifier, symbols, dialogs, executableFolder + QStringLiteral("/lumari")});
+    lumari::MicrophoneInput microphone;
+    lumari::TeacherWindow window({services, notifier, symbols, dialogs, executableFolder + QStringLiteral("/lumari"), microphone});
     window.show();
     return app.exec();
 }

@@ -1,17 +1,23 @@
 // The Sets page on real folders and real widgets: the game's set with its pairs, pictures added, a
-// camera's name given in the grid, a half pair fixed, the >1000 note, and "Play it".
+// camera's name given in the grid, a half pair fixed, the >1000 note, "Play it", and words recorded
+// (from samples the test hands over as a microphone would) or dropped as WAV files.
 #include "teacher/TeacherFixtures.h"
 #include "teacher/sets/PairPanel.h"
 #include "teacher/sets/PictogramSymbols.h"
 #include "teacher/sets/SetsDialogs.h"
+#include "platform/WavFile.h"
 #include "sets/SetInfo.h"
+#include "sets/WordRecordings.h"
 #include "teacher/sets/SetsPage.h"
+#include "teacher/sets/WordBar.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +54,35 @@ struct OwnTrash {
     const QByteArray homeWas = qgetenv("HOME"), dataWas = qgetenv("XDG_DATA_HOME");
 };
 
+// A stereo microphone at 8000 Hz whose sound the test gives.
+struct FedInput : SoundInput {
+    QString Start(Take t) override { return refusal.isEmpty() ? (take = std::move(t), QString()) : refusal; }
+    void Stop() override { take = nullptr; }
+    int channels() const override { return 2; }
+    int sampleRate() const override { return 8000; }
+    // Seconds of a tone at a level (0: silence), handed over in tenths of a second while it is taken.
+    void Feed(double seconds, qint16 level)
+    {
+        for (int tenth = 0; tenth < int(seconds * 10) && take; ++tenth) {
+            QByteArray piece;
+            for (int frame = 0; frame < 800; ++frame)
+                for (const qint16 sample : {qint16(frame % 8 < 4 ? level : -level), qint16(0)}) piece.append(reinterpret_cast<const char*>(&sample), 2);
+            const Take taking = take;  // it may stop the input
+            taking(piece);
+        }
+    }
+    Take take;
+    QString refusal;
+};
+
+// A WAV file's channels and frames, 0 0 when it is none.
+QString Heard(const QString& path)
+{
+    QFile file(path);
+    const auto sound = file.open(QIODevice::ReadOnly) ? ReadWav(file) : std::nullopt;
+    return sound ? QString("%1 %2").arg(sound->format.channelCount()).arg(sound->format.framesForBytes(sound->samples.size())) : "0 0";
+}
+
 class Page : public ::testing::Test {
 protected:
     void SetUp() override
@@ -58,7 +93,7 @@ protected:
         // The game: a script that tells it ran, beside the program.
         w.app.WriteFile("lumari", "#!/bin/sh\ntouch \"$(dirname \"$0\")/played\"\n");
         QFile::setPermissions(w.app("lumari"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+        page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
     }
     QStringList Shown() const
     {
@@ -69,7 +104,8 @@ protected:
             rows << i.data().toString() + (i.data(PairListModel::LacksImageRole).toBool() ? " no image" : "") +
                         (i.data(PairListModel::LacksSymbolRole).toBool() ? " no symbol" : "") +
                         (i.data(PairListModel::UnnamedRole).toBool() ? " unnamed" : "") +
-                        (i.data(PairListModel::ProposedRole).toString().isEmpty() ? "" : " proposed");
+                        (i.data(PairListModel::ProposedRole).toString().isEmpty() ? "" : " proposed") +
+                        (i.data(PairListModel::RecordedRole).toBool() ? " recorded" : "");
         }
         return rows;
     }
@@ -84,6 +120,7 @@ protected:
     Services services = w.services();
     const PictogramSymbols symbols{PictogramIndex::DefaultRoot(), {"en"}};
     ScriptedDialogs dialogs;
+    FedInput mic;
     std::unique_ptr<SetsPage> page;
 };
 
@@ -138,7 +175,7 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
 TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
 {
     for (int i = 0; i < 1001; ++i) w.app.WriteFile(QString("Set_birds/Images/b%1.jpg").arg(i), "");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
     page->SelectSet("birds");
     const QLabel* note = nullptr;
     for (const QLabel* label : page->findChildren<QLabel*>())
@@ -175,7 +212,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
     w.app.WriteFile("Set_Farm/set.json", R"({"languages": ["it", "en"], "pictograms": {
         "cane": {"emoji": "🐕", "name": "cane", "review": true}, "gatto": {"emoji": "🐈", "name": "gatto", "review": false},
         "mela": {"emoji": "🍎", "name": "mela", "review": true}}})");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
     page->SelectSet("farm");
     const auto said = [&](const QString& start) {
         for (const QLabel* label : page->findChildren<QLabel*>())
@@ -197,7 +234,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown() == QStringList{"cane", "gatto", "mela"}; }, 10000)) << Shown().join(", ").toStdString();
 
     // A restart reads the same: nothing left to review.
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
     page->SelectSet("farm");
     EXPECT_EQ(Shown(), (QStringList{"cane", "gatto", "mela"}));
     EXPECT_EQ(said("1 "), "");
@@ -211,7 +248,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
 
     // A camera's name given a German word: its pictogram is found in the set's languages, to review.
     w.app.WriteJpeg("Set_Farm/Images/IMG_0002.jpg");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"));
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
     page->SelectSet("farm");
     page->pairs().setData(page->pairs().index(page->pairs().RowOf("IMG_0002")), "Katze", Qt::EditRole);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown().contains("Katze proposed"); }, 10000)) << Shown().join(", ").toStdString();
@@ -283,6 +320,103 @@ TEST_F(Page, FillTheBoxCropsThePictureJustAdded)
     dialogs.pictures = {};
     page->panel()->findChild<QCheckBox*>()->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return ColourAt(QImage(owl), 100, 300) == "white"; }, 10000));
+}
+
+TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeletedToTheTrash)
+{
+    const OwnTrash own;
+    const QString owl = w.app("Set_Zoo/Words/owl.wav");
+    const auto enabled = [&] {
+        QStringList on;
+        for (const char* text : {"Record", "Stop", "Play", "Delete recording"})
+            if (Button(text)->isEnabled()) on << text;
+        return on.join(", ");
+    };
+    const auto said = [&] { return page->panel()->words()->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->text(); };
+    Choose("owl");
+    EXPECT_EQ(enabled(), "Record");
+    Button("Record")->click();
+    EXPECT_EQ(enabled(), "Stop");
+    mic.Feed(1, 0), mic.Feed(0.5, 8000), mic.Feed(1, 0);
+    EXPECT_EQ(said(), "● Recording “owl”: 2 s of at most 15 s");
+    Button("Stop")->click();
+    EXPECT_EQ(Heard(owl), "1 4480");  // half a second of word and 30 ms of silence each side, in mono
+    EXPECT_EQ(Shown().last(), "owl recorded");
+    EXPECT_EQ(enabled(), "Record, Play, Delete recording");
+    Button("Play")->click();
+    EXPECT_EQ(w.sound.played.value(0), owl);
+    EXPECT_EQ(enabled(), "Record, Stop");
+    Button("Stop")->click();
+
+    // Silence is told and stores nothing: the word before stays.
+    const QByteArray word = ReadBytes(owl);
+    Button("Record")->click();
+    mic.Feed(2, 0);
+    Button("Stop")->click();
+    EXPECT_EQ(ReadBytes(owl), word);
+    EXPECT_EQ(w.boxes.Take(), QStringList{"Nothing was heard, so nothing was kept: the word recorded before stays. Check that the microphone "
+                                          "is plugged in and not muted, then record “owl” again.|48|Lumari ! for teachers"});
+    // Talking on: it stops by itself at 15 s.
+    Button("Record")->click();
+    mic.Feed(20, 8000);
+    EXPECT_EQ(Heard(owl), "1 120000");
+    EXPECT_EQ(enabled(), "Record, Play, Delete recording");
+
+    Button("Delete recording")->click();
+    EXPECT_EQ(Tree(own.path()), (QStringList{"files", "files/owl.wav", "info", "info/owl.wav.trashinfo"}));
+    EXPECT_EQ(Shown().last(), "owl");
+    EXPECT_EQ(enabled(), "Record");
+    page->undoStack()->undo();
+    EXPECT_EQ(Heard(owl), "1 120000");
+    EXPECT_EQ(Shown().last(), "owl recorded");
+
+    // Closing the page keeps the word being recorded.
+    Choose("bee");
+    Button("Record")->click();
+    mic.Feed(1, 8000);
+    page.reset();
+    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/bee.wav")), "1 8000");
+
+    // No microphone: told, nothing recorded.
+    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
+    mic.refusal = "No microphone was found.";
+    Choose("IMG_0001");
+    Button("Record")->click();
+    EXPECT_EQ(w.boxes.Texts(), QStringList{"No microphone was found."});
+    EXPECT_EQ(enabled(), "Record");
+}
+
+TEST_F(Page, AWavDroppedWithItsPictureOrAloneBecomesAPairsWord)
+{
+    Recording spoken{8000, std::vector<qint16>(2000, 0)};
+    for (int i = 0; i < 2000; ++i) spoken.samples.push_back(i % 8 < 4 ? 8000 : -8000);
+    spoken.samples.insert(spoken.samples.end(), 2000, 0);
+    for (const char* name : {"in/apple.wav", "in/OWL.wav", "in/hum.wav", "in/buzz.wav"}) w.app.WriteFile(name, WavBytes(spoken));
+    w.app.WriteFile("in/apple.png", Encoded(Quarters({80, 40}), "png"));
+    w.app.WriteFile("quiet/bee.wav", WavBytes({8000, std::vector<qint16>(8000, 0)}));
+    const auto drop = [&](const QStringList& files) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& file : files) urls << QUrl::fromLocalFile(w.app(file));
+        data.setUrls(urls);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject*>(page.get())->event(&event);  // as the window's drag and drop hands it over
+    };
+    // With the picture of its name it is that picture's word; alone, the word of the pair of its name.
+    drop({"in/apple.png", "in/apple.wav", "in/OWL.wav"});
+    ASSERT_TRUE(page->batch() && Finishes(*page->batch()));
+    EXPECT_EQ(Tree(w.app("Set_Zoo/Words")), (QStringList{"apple.wav", "owl.wav"}));
+    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/apple.wav")), "1 2480");
+    EXPECT_EQ(w.boxes.Take(), QStringList());
+    // One alone, of no pair's name: the chosen pair's word. Two, or a silent one: told, and nothing changed.
+    Choose("bee");
+    drop({"in/hum.wav"});
+    const QByteArray bee = ReadBytes(w.app("Set_Zoo/Words/bee.wav"));
+    drop({"in/buzz.wav", "quiet/bee.wav"});
+    EXPECT_EQ(w.boxes.Texts(), QStringList{"Some files were not added:\nskipped: buzz.wav: no pair of this name (choose its pair, then drop "
+                                           "the file alone)\nskipped: bee.wav: the recording of bee is silent"});
+    EXPECT_EQ(ReadBytes(w.app("Set_Zoo/Words/bee.wav")), bee);
+    EXPECT_EQ(Shown(), (QStringList{"apple proposed recorded", "bee no image recorded", "IMG_0001 no symbol unnamed", "owl recorded"}));
 }
 
 }  // namespace lumari::test

@@ -42,6 +42,23 @@ void DrawSide(QPainter* p, const QRect& box, const QVariant& thumbnail, bool lac
         p->drawImage(box, image);
 }
 
+// A small loudspeaker: the pair's word is recorded.
+void DrawRecorded(QPainter* p, const QRect& box)
+{
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setPen(Qt::NoPen);
+    p->setBrush(QColor(30, 130, 70));
+    p->drawEllipse(box);
+    const QPointF c = QRectF(box).center();
+    const qreal u = box.width() / 16.0;
+    p->setBrush(Qt::white);
+    p->drawPolygon(QPolygonF{{c.x() - 5 * u, c.y() - 2 * u}, {c.x() - 2 * u, c.y() - 2 * u}, {c.x() + 2 * u, c.y() - 5 * u},
+                             {c.x() + 2 * u, c.y() + 5 * u}, {c.x() - 2 * u, c.y() + 2 * u}, {c.x() - 5 * u, c.y() + 2 * u}});
+    p->setPen(QPen(Qt::white, 1.2 * u));
+    p->setBrush(Qt::NoBrush);
+    p->drawArc(QRectF(c.x() - 1 * u, c.y() - 4 * u, 7 * u, 8 * u), -50 * 16, 100 * 16);
+}
+
 }  // namespace
 
 QSize PairDelegate::CellSize()
@@ -74,6 +91,9 @@ void PairDelegate::paint(QPainter* p, const QStyleOptionViewItem& option, const 
         p->setPen(Qt::white);
         p->drawText(badge, Qt::AlignCenter, QStringLiteral("?"));
     }
+
+    if (index.data(PairListModel::RecordedRole).toBool())
+        DrawRecorded(p, QRect(ImageBox(cell).bottomLeft() + QPoint(3, -19), QSize(16, 16)));
 
     QFont font = option.font;
     const bool unnamed = index.data(PairListModel::UnnamedRole).toBool();

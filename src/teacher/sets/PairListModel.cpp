@@ -1,8 +1,10 @@
 #include "teacher/sets/PairListModel.h"
 
 #include "sets/PairNames.h"
+#include "sets/WordRecordings.h"
 #include "teacher/sets/ThumbnailCache.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -21,7 +23,12 @@ void PairListModel::Show(const SetFolder* folder, QList<Pair> pairs)
     folder_ = folder;
     pairs_ = std::move(pairs);
     rowOfPath_.clear();
+    recorded_.clear();
     if (folder_ != nullptr) {
+        // One listing of the words, not one look per pair painted.
+        const QDir words(WordsFolder(*folder_));
+        for (const QFileInfo& word : words.entryInfoList({QStringLiteral("*.wav")}, QDir::Files))
+            recorded_.insert(word.completeBaseName().toUpper());
         for (int row = 0; row < pairs_.size(); ++row) {
             if (!pairs_[row].image.isEmpty()) rowOfPath_.insert(folder_->ImagePath(pairs_[row].image), row);
             if (!pairs_[row].symbol.isEmpty()) rowOfPath_.insert(folder_->SymbolPath(pairs_[row].symbol), row);
@@ -78,11 +85,13 @@ QVariant PairListModel::data(const QModelIndex& index, int role) const
         return IsCameraName(pair.name);
     case ProposedRole:
         return Proposed(pair.name).value_or(Pictogram{}).name;
+    case RecordedRole:
+        return recorded_.contains(pair.name.toUpper());
     case Qt::ToolTipRole:
         if (pair.image.isEmpty()) return tr("This pair has no image.");
         if (pair.symbol.isEmpty()) return tr("This pair has no symbol.");
         if (IsCameraName(pair.name)) return tr("A camera gave this name: give the pair a real name.");
-        return {};
+        return recorded_.contains(pair.name.toUpper()) ? tr("Its word is recorded.") : tr("Its word is not recorded yet.");
     default:
         return {};
     }

@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QSet>
 #include <QSize>
 
 #include <optional>
@@ -27,6 +28,7 @@ public:
         LacksSymbolRole,  // bool
         UnnamedRole,      // bool: a camera's name
         ProposedRole,     // QString: the proposed pictogram's name, "" when confirmed or none
+        RecordedRole,     // bool: its word is recorded
     };
 
     // The sizes of the thumbnails, in logical pixels: the game's boxes halved.
@@ -35,7 +37,8 @@ public:
 
     PairListModel(ThumbnailCache& thumbnails, QObject* parent = nullptr);
 
-    // Shows a set's pairs; folder: nullptr for none.
+    // Shows a set's pairs, and which have their word recorded; folder:
+    // nullptr for none.
     void Show(const SetFolder* folder, QList<Pair> pairs);
     const QList<Pair>& pairs() const { return pairs_; }
     // -1 when no pair has this name (letter case ignored).
@@ -61,6 +64,7 @@ private:
     QList<Pair> pairs_;
     QHash<QString, int> rowOfPath_;
     QHash<QString, Pictogram> proposed_;  // by upper-cased name
+    QSet<QString> recorded_;              // upper-cased names of the pairs whose word is recorded
     qreal pixelRatio_ = 1;
 };
 

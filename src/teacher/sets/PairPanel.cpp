@@ -2,6 +2,7 @@
 
 #include "sets/PairNames.h"
 #include "sets/SetFolder.h"
+#include "teacher/sets/WordBar.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,7 +22,8 @@ PairPanel::PairPanel(QWidget* parent)
       image_(new QPushButton(tr("Choose image…"), this)),
       symbol_(new QPushButton(tr("Choose symbol…"), this)),
       fill_(new QCheckBox(tr("Fill the box"), this)),
-      remove_(new QPushButton(tr("Remove pair"), this))
+      remove_(new QPushButton(tr("Remove pair"), this)),
+      words_(new WordBar(this))
 {
     name_->setMaxLength(kMaxPairNameLength);
     name_->setPlaceholderText(tr("Name of the pair"));
@@ -39,6 +41,7 @@ PairPanel::PairPanel(QWidget* parent)
     layout->addWidget(other_, 1, 3);
     layout->addWidget(image_, 1, 4);
     layout->addWidget(symbol_, 1, 5);
+    layout->addWidget(words_, 2, 0, 1, 6);
     layout->setColumnStretch(1, 1);
 
     connect(name_, &QLineEdit::editingFinished, this, [this] {

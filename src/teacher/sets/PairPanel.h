@@ -10,10 +10,12 @@ class QPushButton;
 namespace lumari {
 
 struct Pair;
+class WordBar;
 
 // The pair chosen in the grid, with every fix at hand: its name to edit,
 // what it lacks, and buttons to choose an image or a symbol, confirm or
-// change a proposed pictogram, fill the box, or remove the pair.
+// change a proposed pictogram, fill the box, or remove the pair; and its
+// recorded word.
 class PairPanel : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ public:
     void Show(const Pair* pair, const QString& proposed, bool filled);
 
     QLineEdit* nameField() const { return name_; }
+    WordBar* words() const { return words_; }
 
 signals:
     void renameAsked(const QString& wanted);
@@ -43,6 +46,7 @@ private:
     QPushButton* symbol_;
     QCheckBox* fill_;
     QPushButton* remove_;
+    WordBar* words_;
     QString shownName_;
 };
 

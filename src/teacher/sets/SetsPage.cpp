@@ -1,22 +1,28 @@
 #include "teacher/sets/SetsPage.h"
 
+#include "platform/Failure.h"
 #include "platform/Services.h"
+#include "platform/WavFile.h"
 #include "settings/StoredKeys.h"
 #include "state/CreaSet.h"
 #include "sets/PictureImport.h"
 #include "sets/RemovePairCommand.h"
 #include "sets/SetCheck.h"
 #include "sets/SetInfo.h"
+#include "sets/WordRecordings.h"
 #include "teacher/picker/PictogramLanguages.h"
+#include "teacher/sets/DeleteRecordingCommand.h"
 #include "teacher/sets/PairDelegate.h"
 #include "teacher/sets/PairPanel.h"
 #include "teacher/sets/ReviewBar.h"
 #include "teacher/sets/SetsDialogs.h"
+#include "teacher/sets/WordBar.h"
 #include "sets/SymbolMaker.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,9 +34,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace lumari {
 namespace {
@@ -54,7 +62,7 @@ int ProposalsLeft(const PairListModel& model)
 }  // namespace
 
 SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMaker& symbols, SetsDialogs& dialogs,
-                   QString gameProgram, QWidget* parent)
+                   QString gameProgram, SoundInput& microphone, QWidget* parent)
     : QWidget(parent),
       services_(services),
       notifier_(notifier),
@@ -62,6 +70,7 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
       dialogs_(dialogs),
       gameProgram_(std::move(gameProgram)),
       model_(thumbnails_),
+      recorder_(microphone),
       sets_(new QListWidget(this)),
       title_(new QLabel(this)),
       note_(new QLabel(this)),
@@ -167,19 +176,32 @@ SetsPage::SetsPage(const Services& services, Notifier& notifier, const SymbolMak
     connect(review_, &ReviewBar::next, this, &SetsPage::NextToReview);
     connect(panel_, &PairPanel::fillChanged, this, &SetsPage::FillBox);
     connect(panel_, &PairPanel::removeAsked, this, &SetsPage::RemovePair);
+    connect(panel_->words(), &WordBar::record, this, &SetsPage::Record);
+    connect(panel_->words(), &WordBar::stop, this, &SetsPage::StopWord);
+    connect(panel_->words(), &WordBar::play, this, &SetsPage::PlayWord);
+    connect(panel_->words(), &WordBar::remove, this, &SetsPage::DeleteWord);
+    connect(&recorder_, &WordRecorder::progressed, this, &SetsPage::ShowWord);
+    connect(&recorder_, &WordRecorder::finished, this, &SetsPage::Recorded);
+    playing_.setSingleShot(true);
+    connect(&playing_, &QTimer::timeout, this, &SetsPage::ShowWord);
 
     ReloadSets(stored::ImagesSet.Get(services_.settings));
 }
 
 SetsPage::~SetsPage()
 {
+    closing_ = true;
+    StopWord();  // a word being recorded is kept
     batch_.reset();
     work_.waitForDone();
 }
 
 QString SetsPage::currentSet() const { return folder_ ? folder_->set() : QString(); }
 
-void SetsPage::Tell(Severity severity, const QString& text) { notifier_.Tell(severity, text, tr("Lumari ! for teachers")); }
+void SetsPage::Tell(Severity severity, const QString& text)
+{
+    if (!closing_) notifier_.Tell(severity, text, tr("Lumari ! for teachers"));
+}
 
 void SetsPage::SelectSet(const QString& name)
 {
@@ -207,6 +229,7 @@ void SetsPage::ReloadSets(const QString& select)
 
 void SetsPage::ShowSet()
 {
+    StopWord();  // a word being recorded is kept in its set
     QListWidgetItem* item = sets_->currentItem();
     // The model compares the new set with the one it shows: the old folder
     // lives until it has.
@@ -254,6 +277,7 @@ void SetsPage::NewSet()
 void SetsPage::RenameCurrentSet()
 {
     if (!folder_) return;
+    StopWord();
     const QString old = folder_->set();
     const QString wanted = services_.boxes.InputBox(tr("New name of the set “%1”:").arg(old), tr("Rename set"));
     if (wanted.isEmpty() || wanted == old) return;
@@ -276,6 +300,7 @@ void SetsPage::RenameCurrentSet()
 void SetsPage::DeleteCurrentSet()
 {
     if (!folder_) return;
+    StopWord();
     const QString set = folder_->set();
     if (!notifier_.Tell(Severity::Question, tr("Move the set “%1” and all its pictures to the trash?").arg(set), tr("Delete set")))
         return;
@@ -368,9 +393,11 @@ void SetsPage::dropEvent(QDropEvent* event)
     AddPictures(paths);
 }
 
-void SetsPage::AddPictures(const QStringList& paths)
+void SetsPage::AddPictures(const QStringList& given)
 {
     if (!folder_) return Tell(Severity::Information, tr("Choose a set, or make a new one, before adding pictures."));
+    const QStringList paths = TakeWords(given);
+    if (paths.isEmpty()) return;
     if (batch_ && batch_->running()) return Tell(Severity::Information, tr("Pictures are being added: wait until they are, or cancel."));
     problems_.clear();
     batch_ = std::make_unique<ImportBatch>(services_.files, folder_->set(), &symbols_);
@@ -387,9 +414,51 @@ void SetsPage::AddPictures(const QStringList& paths)
     batch_->Start(paths);
 }
 
+QStringList SetsPage::TakeWords(const QStringList& paths)
+{
+    QSet<QString> beside;  // the WAV files of the pictures given
+    for (const QString& path : paths)
+        if (QFileInfo(path).isFile())
+            if (const QString wav = RecordingBeside(path); !wav.isEmpty()) beside.insert(QFileInfo(wav).absoluteFilePath());
+    QStringList rest, alone;
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        const bool wav = file.isFile() && file.suffix().compare(QStringLiteral("wav"), Qt::CaseInsensitive) == 0;
+        (wav && !beside.contains(file.absoluteFilePath()) ? alone : rest) << path;
+    }
+    QStringList problems;
+    const Pair* chosen = ChosenPair();
+    for (const QString& wav : alone) {
+        const QString file = QFileInfo(wav).fileName();
+        const int row = model_.RowOf(QFileInfo(wav).completeBaseName());
+        const QString pair = row >= 0 ? model_.pairs()[row].name : alone.size() == 1 && chosen ? chosen->name : QString();
+        if (pair.isEmpty()) {
+            problems << tr("skipped: %1: no pair of this name (choose its pair, then drop the file alone)").arg(file);
+            continue;
+        }
+        try {
+            ImportRecording(*folder_, pair, wav);
+        } catch (const SetError& e) {
+            problems << tr("skipped: %1: %2").arg(file, e.reason());
+        }
+    }
+    if (!alone.isEmpty()) RefreshPairs();
+    if (!problems.isEmpty()) Tell(Severity::Information, tr("Some files were not added:") + u'\n' + problems.join(u'\n'));
+    return rest;
+}
+
 void SetsPage::Imported(const ImportOutcome& outcome)
 {
+    // A WAV file beside a picture of its name is that picture's word, taken with it.
+    if (outcome.result == ImportOutcome::Result::Skipped && IsRecordingBesidePicture(outcome.source)) return;
     if (!outcome.pair.isEmpty()) {
+        if (const QString wav = RecordingBeside(outcome.source); !wav.isEmpty()) {
+            try {
+                ImportRecording(batch_->folder(), outcome.pair, wav);
+            } catch (const SetError& e) {
+                problems_ << tr("skipped: %1: %2").arg(QFileInfo(wav).fileName(), e.reason());
+            }
+        }
         originals_.insert(outcome.pair.toUpper(), outcome.source);
         // Shown at once; the import keeps it with the set when it ends.
         model_.Propose(outcome.pair, outcome.proposed);
@@ -423,6 +492,90 @@ void SetsPage::ShowChosenPair()
     review_->Show(ProposalsLeft(model_), pair && model_.Proposed(pair->name).has_value());
     panel_->Show(pair, pair ? model_.Proposed(pair->name).value_or(Pictogram{}).name : QString(),
                  pair && filled_.value(pair->name.toUpper()));
+    ShowWord();
+}
+
+void SetsPage::ShowWord()
+{
+    using State = WordBar::State;
+    if (recorder_.recording()) return panel_->words()->Show(recordingPair_, false, State::Recording, recorder_.elapsedMs());
+    if (playing_.isActive()) return panel_->words()->Show(playingPair_, true, State::Playing);
+    const Pair* pair = ChosenPair();
+    panel_->words()->Show(pair ? pair->name : QString(), grid_->currentIndex().data(PairListModel::RecordedRole).toBool(), State::Idle);
+}
+
+void SetsPage::Record()
+{
+    const Pair* pair = ChosenPair();
+    if (!folder_ || pair == nullptr || recorder_.recording()) return;
+    StopPlaying();
+    recordingSet_ = folder_->set();
+    recordingPair_ = pair->name;
+    if (const QString why = recorder_.Start(); !why.isEmpty()) {
+        recordingPair_.clear();
+        return Tell(Severity::Warning, why);
+    }
+    ShowWord();
+}
+
+void SetsPage::Recorded(const Recording& heard)
+{
+    const QString name = std::exchange(recordingPair_, QString());
+    ShowWord();
+    // Renamed or removed meanwhile: a word stored under the old name would belong to no pair.
+    if (!folder_ || folder_->set() != recordingSet_ || model_.RowOf(name) < 0)
+        return Tell(Severity::Warning, tr("“%1” was renamed or removed while its word was being recorded: the recording is not kept.").arg(name));
+    if (Trimmed(heard).samples.empty())
+        return Tell(Severity::Warning, tr("Nothing was heard, so nothing was kept%1. Check that the microphone is plugged in and not muted, "
+                                          "then record “%2” again.")
+                                           .arg(HasRecording(*folder_, name) ? tr(": the word recorded before stays") : QString(), name));
+    try {
+        StoreRecording(*folder_, name, heard);
+    } catch (const SetError& e) {
+        Tell(Severity::Critical, e.reason());
+    }
+    if (!closing_) RefreshPairs();
+}
+
+void SetsPage::PlayWord()
+{
+    const Pair* pair = ChosenPair();
+    if (!folder_ || pair == nullptr || recorder_.recording()) return;
+    const QString path = RecordingPath(*folder_, pair->name);
+    QFile file(path);
+    const std::optional<WavSound> sound = file.open(QIODevice::ReadOnly) ? ReadWav(file) : std::nullopt;
+    if (!sound) return Tell(Severity::Warning, tr("The recording of “%1” cannot be played: it is not a sound.").arg(pair->name));
+    try {
+        services_.sound.Play(path);
+    } catch (const std::exception& e) {
+        return Tell(Severity::Warning, tr("The recording of “%1” cannot be played: %2").arg(pair->name, ReasonOf(e)));
+    }
+    playingPair_ = pair->name;
+    playing_.start(int(sound->format.durationForBytes(sound->samples.size()) / 1000) + 1);
+    ShowWord();
+}
+
+void SetsPage::StopWord()
+{
+    if (recorder_.recording()) return recorder_.Stop();  // it tells what was heard
+    StopPlaying();
+    ShowWord();
+}
+
+void SetsPage::StopPlaying()
+{
+    if (!playing_.isActive()) return;
+    playing_.stop();
+    services_.sound.Play(QString());  // nothing to play: the word playing stops
+}
+
+void SetsPage::DeleteWord()
+{
+    const Pair* pair = ChosenPair();
+    if (!folder_ || pair == nullptr || recorder_.recording()) return;
+    StopPlaying();
+    undo_.push(new DeleteRecordingCommand(services_.files, folder_->set(), pair->name,
+                                          [this](const QString& set, const QString& failure) { Undone(set, failure); }));
 }
 
 void SetsPage::RenamePair(int row, const QString& wanted)

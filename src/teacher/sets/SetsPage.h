@@ -5,6 +5,7 @@
 #include "sets/SetFolder.h"
 #include "teacher/sets/PairListModel.h"
 #include "teacher/sets/ThumbnailCache.h"
+#include "teacher/sets/WordRecorder.h"
 
 #include <QHash>
 #include <QThreadPool>
@@ -28,6 +29,7 @@ class ReviewBar;
 class SetInfo;
 struct SetFinding;
 class SetsDialogs;
+class SoundInput;
 class SymbolMaker;
 struct Services;
 
@@ -35,20 +37,23 @@ struct Services;
 // pairs of the chosen set as a grid of thumbnails, and everything that makes
 // a set: new, rename, delete to the trash; pictures dropped or chosen,
 // imported with a progress bar and Cancel; names edited in place; half pairs
-// fixed; pictograms confirmed or changed; "Play it". The page only wires and
+// fixed; pictograms confirmed or changed; words recorded, played, dropped as
+// WAV files and deleted; "Play it". The page only wires and
 // shows: the work is done by the set's folder, the import and the cache.
 class SetsPage : public QWidget {
     Q_OBJECT
 public:
-    // gameProgram: the game's executable, started by "Play it".
+    // gameProgram: the game's executable, started by "Play it". microphone:
+    // where recorded words come from.
     SetsPage(const Services& services, Notifier& notifier, const SymbolMaker& symbols, SetsDialogs& dialogs,
-             QString gameProgram, QWidget* parent = nullptr);
+             QString gameProgram, SoundInput& microphone, QWidget* parent = nullptr);
     ~SetsPage() override;
 
     // Shows a set, as a click on it in the list does.
     void SelectSet(const QString& name);
     QString currentSet() const;
-    // Imports into the set on show, as a drop does.
+    // Imports into the set on show, as a drop does: pictures, and WAV files
+    // as the words of the pairs of their names.
     void AddPictures(const QStringList& paths);
 
     // What tests and the benchmark look at.
@@ -80,6 +85,10 @@ private:
     bool ReadyToPlay();
     void Fix(const SetFinding& finding);
 
+    // WAV files given without a picture of their name, taken at once as the
+    // word of the pair of their name, or else, one alone, of the chosen pair;
+    // the rest, for the import.
+    QStringList TakeWords(const QStringList& paths);
     void Imported(const ImportOutcome& outcome);
     void ImportFinished();
 
@@ -90,6 +99,15 @@ private:
     // After a step of the undo stack in a set: shows that set as it now is.
     void Undone(const QString& set, const QString& failure);
     void ChooseSide(Side side);
+    // The chosen pair's word: recorded, stored when the recorder stops (a
+    // silent one is refused), played, stopped, deleted to the trash.
+    void Record();
+    void Recorded(const Recording& heard);
+    void PlayWord();
+    void StopWord();
+    void StopPlaying();
+    void DeleteWord();
+    void ShowWord();
     void OtherPictogram();
     // The set's word languages, for its pictograms.
     QStringList Languages() const;
@@ -126,6 +144,11 @@ private:
     QHash<QString, QString> originals_;  // upper-cased pair name → the picture its image was made from
     QHash<QString, bool> filled_;        // upper-cased pair name → "Fill the box"
     QStringList problems_;               // of the import going on
+    WordRecorder recorder_;
+    QString recordingSet_, recordingPair_;  // whose word is being recorded
+    QTimer playing_;                        // runs while a word plays
+    QString playingPair_;
+    bool closing_ = false;  // nothing more is told
 
     QListWidget* sets_;
     QLabel* title_;

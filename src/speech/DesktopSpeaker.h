@@ -32,9 +32,9 @@ public:
 
 private:
     WavePlayer player_;
+    std::shared_ptr<std::atomic<int>> latest_ = std::make_shared<std::atomic<int>>(0);  // the latest word's number
     QThread thread_;
     Synthesis* synthesis_;  // on thread_, deleted there when it ends
-    std::shared_ptr<std::atomic<int>> latest_ = std::make_shared<std::atomic<int>>(0);  // the latest word's number
 };
 
 // The voice that says a set's words on this machine, in the set's word

@@ -24,7 +24,7 @@ for way in recorded synthesised; do
     "$WORK/app/lumari-teacher" learner Bench --speak word --plays-next >/dev/null
     start_game
     wait_until drawn none || fail "the first round was not drawn"
-    /usr/bin/python3 "$here/../tests/e2e/word_heard.py" "$game" "$rounds" 300 348,206 148,548 545,548 >"$WORK/ms" ||
+    /usr/bin/python3 "$here/word_heard.py" "$game" "$rounds" 300 348,206 148,548 545,548 >"$WORK/ms" ||
       fail "the words could not be timed"
     close_window "$game"
     wait_window "About Lumari !"; answer "$WIN"

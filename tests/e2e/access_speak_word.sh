@@ -15,7 +15,7 @@ printf '[GeneralSettings]\nImagesSet=three\nMaxPlaceholders=2\nPlaySounds=0\nWay
 
 start_game
 wait_until drawn none || fail "the first round was not drawn"
-/usr/bin/python3 "$E2E_DIR/word_heard.py" "$game" 5 300 348,206 148,548 545,548 >"$WORK/heard" || fail "a word was not heard"
+/usr/bin/python3 "$E2E_DIR/../../bench/word_heard.py" "$game" 5 300 348,206 148,548 545,548 >"$WORK/heard" || fail "a word was not heard"
 cat "$WORK/heard"
 # Each word the tone, the median within the 500 ms (a loaded machine may be late once).
 awk '$2 < 800 || $2 > 960 { exit 1 }' "$WORK/heard" || fail "a word heard was not its recording"

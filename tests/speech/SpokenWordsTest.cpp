@@ -1,6 +1,5 @@
 // Which way a set's word is said: its recording, else synthesis in the first
 // of the set's languages with a voice, else silence; on a real set folder.
-#include "speech/SpeechVoices.h"
 #include "speech/SpokenWords.h"
 #include "support/TestServices.h"
 
@@ -60,16 +59,6 @@ TEST(SpokenWords, ARecordingInAnyLetterCaseElseTheFirstLanguageWithAVoiceElseSil
         if (!row.voicesFirst) heard.voicesFound(row.voices);
         EXPECT_EQ(heard.said, row.said);
     }
-}
-
-TEST(SpeechVoices, TheVoiceForASetsLanguage)
-{
-    const QStringList voices{"en_US", "en_GB", "pt_PT", "de_DE"};
-    struct Row { const char* language; QString voice; } const rows[] = {
-        {"en", "en_US"}, {"en-GB", "en_GB"}, {"EN_gb", "en_GB"}, {"pt_BR", ""}, {"pt", "pt_PT"}, {" de ", "de_DE"}, {"", ""},
-        {"e", ""},
-    };
-    for (const Row& row : rows) EXPECT_EQ(VoiceFor(voices, QString::fromLatin1(row.language)), row.voice) << row.language;
 }
 
 }  // namespace

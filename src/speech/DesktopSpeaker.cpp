@@ -55,6 +55,11 @@ DesktopSpeaker::DesktopSpeaker() : synthesis_(new Synthesis(latest_))
     thread_.setObjectName(QStringLiteral("speech"));
     synthesis_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, synthesis_, &QObject::deleteLater);
+    // Connected before the thread starts, so the voices are never told before anyone listens.
+    connect(synthesis_, &Synthesis::found, this, [this](const QStringList& voices) {
+        voices_ = voices;
+        if (found_) found_(voices);
+    }, Qt::QueuedConnection);
     thread_.start();
     QMetaObject::invokeMethod(synthesis_, &Synthesis::Start, Qt::QueuedConnection);
 }
@@ -67,9 +72,8 @@ DesktopSpeaker::~DesktopSpeaker()
 
 void DesktopSpeaker::FindVoices(std::function<void(const QStringList&)> found)
 {
-    // Told on this object's thread; never once this object is gone.
-    connect(synthesis_, &Synthesis::found, this, [found = std::move(found)](const QStringList& voices) { found(voices); },
-            Qt::QueuedConnection);
+    found_ = std::move(found);
+    if (voices_) found_(*voices_);
 }
 
 void DesktopSpeaker::Play(const QString& wavFile)
@@ -97,12 +101,12 @@ void DesktopSpeaker::Speak(const QString& word, const QString& voice)
                               Qt::QueuedConnection);
 }
 
-std::unique_ptr<WordVoice> VoiceOfSet(Files& files, const QString& set)
+std::unique_ptr<WordVoice> VoiceOfSet(Files& files, const QString& set, std::unique_ptr<DesktopSpeaker> speaker)
 {
     try {
         SetFolder folder(files, set);
         const QStringList languages = SetInfo::Load(SetInfoFolder(files, set)).Languages();
-        return std::make_unique<SpokenWords>(std::move(folder), languages, std::make_unique<DesktopSpeaker>());
+        return std::make_unique<SpokenWords>(std::move(folder), languages, std::move(speaker));
     } catch (const std::exception&) {
         return nullptr;
     }

@@ -7,7 +7,9 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace lumari {
 
@@ -35,10 +37,12 @@ private:
     std::shared_ptr<std::atomic<int>> latest_ = std::make_shared<std::atomic<int>>(0);  // the latest word's number
     QThread thread_;
     Synthesis* synthesis_;  // on thread_, deleted there when it ends
+    std::optional<QStringList> voices_;  // once the synthesis has told them
+    std::function<void(const QStringList&)> found_;
 };
 
-// The voice that says a set's words on this machine, in the set's word
-// languages (set.json). Null for a name that cannot be a set's.
-std::unique_ptr<WordVoice> VoiceOfSet(Files& files, const QString& set);
+// The voice that says a set's words on this machine through the speaker, in
+// the set's word languages (set.json). Null for a name that cannot be a set's.
+std::unique_ptr<WordVoice> VoiceOfSet(Files& files, const QString& set, std::unique_ptr<DesktopSpeaker> speaker);
 
 }  // namespace lumari

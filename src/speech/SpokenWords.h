@@ -19,7 +19,8 @@ public:
     virtual ~WordSpeaker() = default;
     // Asks which voices the synthesis has (slow: it may start the speech
     // server); `found` is called once with their locale names ("it_IT"),
-    // later, on the caller's thread. None when there is no synthesis.
+    // on the caller's thread: later, or at once when they are known already.
+    // None when there is no synthesis.
     virtual void FindVoices(std::function<void(const QStringList&)> found) = 0;
     // A recorded word.
     virtual void Play(const QString& wavFile) = 0;

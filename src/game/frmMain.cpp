@@ -491,7 +491,7 @@ bool frmMain::SayAgainKey(const QKeyEvent* event)
 
 void frmMain::ShowSpeaker()
 {
-    speaker_ = new SpeakerPicture(Immagine_);
+    new SpeakerPicture(Immagine_);  // the box's child, over its photo
     // The caption would give the word away.
     lblImmagine_->hide();
 }

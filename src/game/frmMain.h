@@ -26,7 +26,6 @@ class FillRing;
 class GameSession;
 class ImageBox;
 class ScanFrame;
-class SpeakerPicture;
 class WordVoice;
 
 // The game window: one image above a row of two to four symbols; the learner
@@ -129,7 +128,6 @@ private:
     FillRing* escRing_ = nullptr;
     MonotonicTime escSince_{};
     WordVoice* voice_ = nullptr;
-    SpeakerPicture* speaker_ = nullptr;
 
     QLabel* lblImmagine_;
     ImageBox* Immagine_;

@@ -44,8 +44,10 @@ void GameFlow::OpenGame()
     GameOptions options = GameOptionsOf(module1_);
     if (planner_) options.plan = planner_(options);
     if (access_) options.access = access_();
+    if (voices_ && options.access.Speaking()) voice_ = voices_(options);
     auto* window = new frmMain(services_, options, stopwatch_, &observers_);
     game_ = window;
+    if (voice_) window->SpeakWith(voice_.get());
     // Connected before the start-up, which may already end the game.
     connect(window, &frmMain::finished, this, &GameFlow::EndGame);
     window->Open();

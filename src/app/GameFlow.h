@@ -2,6 +2,7 @@
 
 #include "game/GameEvents.h"
 #include "game/GameOptions.h"
+#include "game/WordVoice.h"
 #include "platform/Services.h"
 #include "results/Statistics.h"
 
@@ -54,6 +55,10 @@ public:
     // Where each game takes its access settings from, asked as the game
     // opens; without one, the described game.
     void AccessFrom(std::function<AccessOptions()> source) { access_ = std::move(source); }
+    // Where a game whose access settings ask for speech takes the voice that
+    // says its words, for the game's options (its set); asked as the game
+    // opens, and kept to the end of the run. Without one, no game speaks.
+    void SpeakWith(std::function<std::unique_ptr<WordVoice>(const GameOptions&)> voices) { voices_ = std::move(voices); }
 
     // Shows the options window. False when its start-up refused to run: no
     // window is left and the program ends.
@@ -77,6 +82,8 @@ private:
     std::vector<std::function<void()>> atGameEnd_;
     std::function<TeachingPlan(const GameOptions&)> planner_;
     std::function<AccessOptions()> access_;
+    std::function<std::unique_ptr<WordVoice>(const GameOptions&)> voices_;
+    std::unique_ptr<WordVoice> voice_;  // the game's, when it speaks
     // Keeps the program running from the game window's close to the results window's showing.
     std::unique_ptr<QEventLoopLocker> ending_;
     QPointer<frmApertura> options_;

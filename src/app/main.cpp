@@ -11,6 +11,7 @@
 #include "platform/HelpAndVersion.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtServices.h"
+#include "speech/DesktopSpeaker.h"
 #include "state/Module1.h"
 
 #include <QApplication>
@@ -49,6 +50,15 @@ int main(int argc, char* argv[])
     });
     // The learner who plays next may play with access settings of their own.
     flow.AccessFrom([&] { return lumari::CurrentLearnerAccess(services.settings, lumari::DefaultHistoryPath()); });
+    // A learner who hears the words: the set's recordings, else speech synthesis,
+    // which connects to speech-dispatcher meanwhile, so the first word is not late.
+    std::unique_ptr<lumari::DesktopSpeaker> speaker;
+    if (lumari::CurrentLearnerAccess(services.settings, lumari::DefaultHistoryPath()).Speaking())
+        speaker = std::make_unique<lumari::DesktopSpeaker>();
+    flow.SpeakWith([&](const lumari::GameOptions& options) {
+        return lumari::VoiceOfSet(services.files, options.ImagesSet,
+                                  speaker ? std::move(speaker) : std::make_unique<lumari::DesktopSpeaker>());
+    });
     flow.AddObserver(&recorder);
     flow.AtGameEnd([&] { recording.Record(recorder); });
     if (!flow.Start()) return 0;

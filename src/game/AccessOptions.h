@@ -71,6 +71,8 @@ struct AccessOptions {
 
     bool Scanning() const { return scanMs.has_value(); }
     bool Dwelling() const { return dwellMs.has_value(); }
+    // Each image's word is said: asked for, or the task is to find the word heard.
+    bool Speaking() const { return speech == Speech::Word || task == Task::Spoken; }
     // None of the settings that change the game is set: the described game.
     bool Described() const
     {

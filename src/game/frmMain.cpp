@@ -4,6 +4,8 @@
 #include "game/DistractorShade.h"
 #include "game/GameSession.h"
 #include "game/ImageBox.h"
+#include "game/SpeakerPicture.h"
+#include "game/WordVoice.h"
 #include "platform/AppInfo.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Geometry.h"
@@ -165,6 +167,7 @@ frmMain::frmMain(const Services& services, const GameOptions& options, const Sto
         promptTimer_->setTimerType(Qt::PreciseTimer);
         connect(promptTimer_, &QTimer::timeout, this, [this] { ShowPrompt(session_->TimePassed()); });
     }
+    if (access.task == Task::Spoken) ShowSpeaker();
 }
 
 frmMain::~frmMain() = default;
@@ -233,6 +236,7 @@ void frmMain::Show(const ShownRound& shown)
     if (shade_) ShowPrompt(session_->Prompt());
     if (shown.setEnded) close();
     else if (shown.drawn) AccessRound(true);
+    if (shown.drawn) SayWord();
 }
 
 void frmMain::Put(const ShownPicture& picture)
@@ -252,6 +256,7 @@ void frmMain::ShowPrompt(const PromptState& state)
 
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
+    if (SayAgainKey(event)) return;
     // A key held down is one press, as a held mouse button is one click.
     const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
     const int key = event->key();
@@ -481,6 +486,36 @@ void frmMain::LeaveFullScreen()
     const QRect screenArea = screen()->availableGeometry();
     setGeometry(QRect(QPoint(), kDescribedClientSize).translated(screenArea.center() - QPoint(kDescribedClientSize.width() / 2, kDescribedClientSize.height() / 2)));
     cmdCambia_->show();
+}
+
+void frmMain::SpeakWith(WordVoice* voice)
+{
+    if (!options_.access.Speaking() || voice_) return;
+    voice_ = voice;
+    Immagine_->setCursor(HandCursor());
+    connect(Immagine_, &ImageBox::clicked, this, &frmMain::SayWord);
+}
+
+void frmMain::SayWord()
+{
+    const QString image = session_->game().round.imageTag;
+    if (voice_ && !closed_ && !image.isEmpty()) voice_->Say(PairOfFile(image));
+}
+
+bool frmMain::SayAgainKey(const QKeyEvent* event)
+{
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    // A switch remapped to R stays the switch's.
+    if (!voice_ || !plain || event->key() != Qt::Key_R || (scanner_ && scanner_->Takes(Qt::Key_R))) return false;
+    if (!event->isAutoRepeat()) SayWord();
+    return true;
+}
+
+void frmMain::ShowSpeaker()
+{
+    new SpeakerPicture(Immagine_);  // the box's child, over its photo
+    // The caption would give the word away.
+    lblImmagine_->hide();
 }
 
 }  // namespace lumari

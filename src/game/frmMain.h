@@ -27,6 +27,7 @@ class FillRing;
 class GameSession;
 class ImageBox;
 class ScanFrame;
+class WordVoice;
 
 // The game window: one image above a row of two to four symbols; the learner
 // clicks the symbol that belongs to the image. It shows what its game session
@@ -45,6 +46,11 @@ public:
     // A new window, opened. Null once it is closed.
     static QPointer<frmMain> Start(const Services& services, const GameOptions& options, const Stopwatch& stopwatch,
                                    GameObserver* observer = nullptr);
+
+    // The voice that says each image's word, for a learner whose access asks
+    // for speech; it must outlive the window. Given before Open. Without one,
+    // or without speech in the access settings, the window says nothing.
+    void SpeakWith(WordVoice* voice);
 
     const GameSession& session() const { return *session_; }
     // What the window works from, for inspection.
@@ -104,6 +110,12 @@ private:
     void DrawDwell();
     void EscHeld();
     void LeaveFullScreen();
+    // With speech: the round's word said as its image appears, on a click on
+    // the image, and on R (true when the key was that).
+    void SayWord();
+    bool SayAgainKey(const QKeyEvent* event);
+    // "Find the one I say": a speaker instead of the photo, and no caption.
+    void ShowSpeaker();
 
     WatchedBoxes boxes_;  // every box of the game, its session's too
     Services services_;
@@ -124,6 +136,7 @@ private:
     FillRing* dwellRing_ = nullptr;
     FillRing* escRing_ = nullptr;
     MonotonicTime escSince_{};
+    WordVoice* voice_ = nullptr;
 
     QLabel* lblImmagine_;
     ImageBox* Immagine_;

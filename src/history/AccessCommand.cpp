@@ -83,16 +83,11 @@ std::variant<AccessOptions, QString> AppliedAccess(AccessOptions access, const A
     if (given("speak")) {
         const auto speech = SpeechNamed(value("speak"));
         if (!speech) return HistoryText::tr("Speaking is off or word, not %1.").arg(value("speak"));
-        // Refused rather than stored: the game would not speak yet.
-        if (*speech != Speech::Off)
-            return HistoryText::tr("--speak %1 is not available yet in this version.").arg(SpeechName(*speech));
         access.speech = *speech;
     }
     if (given("task")) {
         const auto task = TaskNamed(value("task"));
         if (!task) return HistoryText::tr("The task is match or spoken, not %1.").arg(value("task"));
-        if (*task != Task::Match)
-            return HistoryText::tr("--task %1 is not available yet in this version.").arg(TaskName(*task));
         access.task = *task;
     }
     return access;

@@ -18,17 +18,22 @@ QStringList VoiceLanguages()
 
 bool HasVoice(const QStringList& voiceLanguages, const QString& language)
 {
+    return !VoiceFor(voiceLanguages, language).isEmpty();
+}
+
+QString VoiceFor(const QStringList& voiceLanguages, const QString& language)
+{
     QString wanted = language.trimmed();
     wanted.replace(u'-', u'_');
-    if (wanted.isEmpty()) return false;
+    if (wanted.isEmpty()) return {};
     const bool withCountry = wanted.contains(u'_');
     const QString bare = wanted.section(u'_', 0, 0);
     for (const QString& voice : voiceLanguages) {
         if (withCountry ? voice.compare(wanted, Qt::CaseInsensitive) == 0
                         : voice.section(u'_', 0, 0).compare(bare, Qt::CaseInsensitive) == 0)
-            return true;
+            return voice;
     }
-    return false;
+    return {};
 }
 
 }  // namespace lumari

@@ -15,5 +15,8 @@ QStringList VoiceLanguages();
 // those voices: a code with a country needs that country's voice, a bare
 // language any of its voices.
 bool HasVoice(const QStringList& voiceLanguages, const QString& language);
+// The first of those voices that speaks the language, by the same rule; ""
+// for none.
+QString VoiceFor(const QStringList& voiceLanguages, const QString& language);
 
 }  // namespace lumari

@@ -128,3 +128,11 @@ setting() {
     inside && index($0, key "=") == 1 { print substr($0, length(key) + 2) }' "$INI"
 }
 totals() { echo "$(setting Statistics Shown) $(setting Statistics CorrectAnswers) $(setting Statistics WrongAnswers) $(setting Statistics Used)"; }
+
+# A speech-dispatcher of the journey's own, speaking on its sound server (start_sound_server first): the
+# program's speech synthesis connects to it rather than starting one that would outlive the journey.
+start_speech_server() {
+  speech-dispatcher --run-single --timeout 0 >"$WORK/speech.log" 2>&1 &
+  EXTRA_PIDS="$EXTRA_PIDS $!"
+  wait_until test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" || { cat "$WORK/speech.log"; fail "no speech-dispatcher"; }
+}

@@ -22,7 +22,7 @@ TEST(LearnerAccess, TheLearnerCommandSetsTheAccessSettingsAndRefusesBadValues)
     HistoryFolder folder;
     const QString ann = "learner: Ann\n" + kNoPlan +
                         "screen: full\nscan: 700\nscan-mode: step\nscan-keys: select=2,step=1\ndebounce: 100\n"
-                        "dwell: 1000\nspeak: off\ntask: match\nplays-next: yes\n";
+                        "dwell: 1000\nspeak: word\ntask: spoken\nplays-next: yes\n";
     // out: all of it; errHas: a part of the message.
     struct Row { QStringList arguments; int status; QString out; QString errHas; } const rows[] = {
         {{"Ann", "--plays-next"}, 0,
@@ -30,10 +30,7 @@ TEST(LearnerAccess, TheLearnerCommandSetsTheAccessSettingsAndRefusesBadValues)
              "screen: window\nscan: off\nscan-mode: auto\nscan-keys: default\ndebounce: 300\ndwell: off\nspeak: off\n"
              "task: match\nplays-next: yes\n", ""},
         {{"Ann", "--screen", "full", "--scan", "700", "--scan-mode", "step", "--scan-keys", "step=1,select=2", "--debounce",
-          "100", "--dwell=1000", "--speak", "off", "--task", "match"}, 0, ann, ""},
-        // Not available yet: refused, nothing stored that would do nothing.
-        {{"Ann", "--speak", "word"}, 2, "", "not available yet in this version"},
-        {{"Ann", "--task", "spoken"}, 2, "", "not available yet in this version"},
+          "100", "--dwell=1000", "--speak", "word", "--task", "spoken"}, 0, ann, ""},
         {{"Ann", "--screen", "wide"}, 2, "", "window or full"},
         {{"Ann", "--scan", "499"}, 2, "", "--scan is off or a whole number of ms from 500 to 5000"},
         {{"Ann", "--dwell", "5001"}, 2, "", "--dwell is off"},
@@ -45,8 +42,8 @@ TEST(LearnerAccess, TheLearnerCommandSetsTheAccessSettingsAndRefusesBadValues)
         {{"Ann"}, 0, ann, ""},  // kept, and nothing refused changed it
         {{"Ann", "--scan", "off", "--dwell", "OFF", "--scan-keys", "default"}, 0,
          "learner: Ann\n" + kNoPlan +
-             "screen: full\nscan: off\nscan-mode: step\nscan-keys: default\ndebounce: 100\ndwell: off\nspeak: off\n"
-             "task: match\nplays-next: yes\n", ""},
+             "screen: full\nscan: off\nscan-mode: step\nscan-keys: default\ndebounce: 100\ndwell: off\nspeak: word\n"
+             "task: spoken\nplays-next: yes\n", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());

@@ -83,7 +83,6 @@ TEST(WordSpoken, TheWindowAsksAsEachImageAppearsOnAClickOnItAndOnROnlyWhenSpeaki
         if (!g.voice.said.isEmpty()) {
             EXPECT_EQ(g.voice.said.last(), PairOfFile(g.window->game().round.imageTag));
         }
-        for (const QString& word : g.voice.said) EXPECT_TRUE(word == "Cat" || word == "dog") << word.toStdString();
     }
 }
 

@@ -9,20 +9,12 @@ namespace lumari::test {
 namespace {
 
 // What the speaker was told, as "play <file>" and "speak <word> <voice>", and how to tell it the voices.
-struct Heard {
+struct HeardSpeaker : WordSpeaker {
+    void FindVoices(std::function<void(const QStringList&)> found) override { voicesFound = std::move(found); }
+    void Play(const QString& wavFile) override { said << "play " + QFileInfo(wavFile).fileName(); }
+    void Speak(const QString& word, const QString& voice) override { said << "speak " + word + ' ' + voice; }
     QStringList said;
     std::function<void(const QStringList&)> voicesFound;
-};
-
-class HeardSpeaker : public WordSpeaker {
-public:
-    explicit HeardSpeaker(Heard& heard) : heard_(heard) {}
-    void FindVoices(std::function<void(const QStringList&)> found) override { heard_.voicesFound = std::move(found); }
-    void Play(const QString& wavFile) override { heard_.said << "play " + QFileInfo(wavFile).fileName(); }
-    void Speak(const QString& word, const QString& voice) override { heard_.said << "speak " + word + ' ' + voice; }
-
-private:
-    Heard& heard_;
 };
 
 TEST(SpokenWords, ARecordingInAnyLetterCaseElseTheFirstLanguageWithAVoiceElseSilence)
@@ -51,8 +43,9 @@ TEST(SpokenWords, ARecordingInAnyLetterCaseElseTheFirstLanguageWithAVoiceElseSil
         World w;
         w.app.MakeSet("Set_s", {"cat.jpg", "dog.jpg"}, {"cat.jpg", "dog.jpg"});
         for (const QString& recording : row.recordings) w.app.WriteFile("Set_s/" + recording, "RIFF");
-        Heard heard;
-        SpokenWords words(SetFolder(w.files, "s"), row.languages, std::make_unique<HeardSpeaker>(heard));
+        auto speaker = std::make_unique<HeardSpeaker>();
+        HeardSpeaker& heard = *speaker;  // kept by the words
+        SpokenWords words(SetFolder(w.files, "s"), row.languages, std::move(speaker));
         ASSERT_TRUE(heard.voicesFound);
         if (row.voicesFirst) heard.voicesFound(row.voices);
         for (const QString& pair : row.asked) words.Say(pair);

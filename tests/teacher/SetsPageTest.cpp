@@ -39,16 +39,8 @@ struct ScriptedDialogs : SetsDialogs {
 
 // The desktop's trash under a home of the test's own, on the sets' file system.
 struct OwnTrash {
-    OwnTrash()
-    {
-        qputenv("HOME", home.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-    }
-    ~OwnTrash()
-    {
-        qputenv("HOME", homeWas);
-        qputenv("XDG_DATA_HOME", dataWas);
-    }
+    OwnTrash() { qputenv("HOME", home.path().toLocal8Bit()), qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit()); }
+    ~OwnTrash() { qputenv("HOME", homeWas), qputenv("XDG_DATA_HOME", dataWas); }
     QString path() const { return home.path() + "/data/Trash"; }
     const QTemporaryDir home;
     const QByteArray homeWas = qgetenv("HOME"), dataWas = qgetenv("XDG_DATA_HOME");
@@ -93,19 +85,25 @@ protected:
         // The game: a script that tells it ran, beside the program.
         w.app.WriteFile("lumari", "#!/bin/sh\ntouch \"$(dirname \"$0\")/played\"\n");
         QFile::setPermissions(w.app("lumari"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Reopen();
+    }
+    // The page made anew, as at the program's start, on a set if one is named.
+    void Reopen(const QString& set = {})
+    {
         page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
+        if (!set.isEmpty()) page->SelectSet(set);
     }
     QStringList Shown() const
     {
         QStringList rows;
         PairListModel& m = page->pairs();
         for (int r = 0; r < m.rowCount(); ++r) {
-            const QModelIndex i = m.index(r);
-            rows << i.data().toString() + (i.data(PairListModel::LacksImageRole).toBool() ? " no image" : "") +
-                        (i.data(PairListModel::LacksSymbolRole).toBool() ? " no symbol" : "") +
-                        (i.data(PairListModel::UnnamedRole).toBool() ? " unnamed" : "") +
-                        (i.data(PairListModel::ProposedRole).toString().isEmpty() ? "" : " proposed") +
-                        (i.data(PairListModel::RecordedRole).toBool() ? " recorded" : "");
+            QString row = m.index(r).data().toString();
+            for (const auto& [role, mark] : {std::pair{PairListModel::LacksImageRole, " no image"}, {PairListModel::LacksSymbolRole, " no symbol"},
+                                             {PairListModel::UnnamedRole, " unnamed"}, {PairListModel::ProposedRole, " proposed"},
+                                             {PairListModel::RecordedRole, " recorded"}})
+                if (m.index(r).data(role).toBool()) row += mark;  // a proposal's name is true
+            rows << row;
         }
         return rows;
     }
@@ -175,8 +173,7 @@ TEST_F(Page, ShowsTheGamesSetAddsPicturesAndFixesPairs)
 TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
 {
     for (int i = 0; i < 1001; ++i) w.app.WriteFile(QString("Set_birds/Images/b%1.jpg").arg(i), "");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
-    page->SelectSet("birds");
+    Reopen("birds");
     const QLabel* note = nullptr;
     for (const QLabel* label : page->findChildren<QLabel*>())
         if (label->text().contains("1000")) note = label;
@@ -195,11 +192,9 @@ TEST_F(Page, TellsOfTheGamesLimitAndPlaysTheSet)
 // Deleting asks first, as a question; No keeps every picture where it is.
 TEST_F(Page, DeleteAsksAndNoKeepsTheSet)
 {
-    const QByteArray home = qgetenv("HOME");  // a wrong Yes trashes into the test's own folder
-    qputenv("HOME", w.app.path().toLocal8Bit()), qputenv("XDG_DATA_HOME", w.app("data").toLocal8Bit());
+    const OwnTrash own;  // a wrong Yes trashes into the test's own folder
     w.boxes.answers = {mb::No};
     Button("Delete")->click();
-    qputenv("HOME", home), qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(w.boxes.Take(), QStringList{"Move the set “Zoo” and all its pictures to the trash?|36|Delete set"});
     EXPECT_EQ(Tree(w.app("Set_Zoo")), (QStringList{"Images", "Images/IMG_0001.jpg", "Images/owl.jpg", "Symbols",
                                                   "Symbols/OWL.jpg", "Symbols/bee.jpg"}));
@@ -212,8 +207,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
     w.app.WriteFile("Set_Farm/set.json", R"({"languages": ["it", "en"], "pictograms": {
         "cane": {"emoji": "🐕", "name": "cane", "review": true}, "gatto": {"emoji": "🐈", "name": "gatto", "review": false},
         "mela": {"emoji": "🍎", "name": "mela", "review": true}}})");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
-    page->SelectSet("farm");
+    Reopen("farm");
     const auto said = [&](const QString& start) {
         for (const QLabel* label : page->findChildren<QLabel*>())
             if (label->isVisibleTo(page.get()) && label->text().startsWith(start)) return label->text();
@@ -234,8 +228,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown() == QStringList{"cane", "gatto", "mela"}; }, 10000)) << Shown().join(", ").toStdString();
 
     // A restart reads the same: nothing left to review.
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
-    page->SelectSet("farm");
+    Reopen("farm");
     EXPECT_EQ(Shown(), (QStringList{"cane", "gatto", "mela"}));
     EXPECT_EQ(said("1 "), "");
     // Languages chosen on the page are kept with the set, for the next import and pick.
@@ -248,8 +241,7 @@ TEST_F(Page, ProposalsKeptWithTheSetAreMarkedCountedAndReviewedOneByOneInItsLang
 
     // A camera's name given a German word: its pictogram is found in the set's languages, to review.
     w.app.WriteJpeg("Set_Farm/Images/IMG_0002.jpg");
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
-    page->SelectSet("farm");
+    Reopen("farm");
     page->pairs().setData(page->pairs().index(page->pairs().RowOf("IMG_0002")), "Katze", Qt::EditRole);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Shown().contains("Katze proposed"); }, 10000)) << Shown().join(", ").toStdString();
     EXPECT_EQ(SetInfo::Load(w.app("Set_Farm")).Pictogram("katze").value_or(PairPictogram{}).emoji, QString::fromUtf8("🐈"));
@@ -378,7 +370,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     EXPECT_EQ(Heard(w.app("Set_Zoo/Words/bee.wav")), "1 8000");
 
     // No microphone: told, nothing recorded.
-    page = std::make_unique<SetsPage>(services, w.notifier, symbols, dialogs, w.app("lumari"), mic);
+    Reopen();
     mic.refusal = "No microphone was found.";
     Choose("IMG_0001");
     Button("Record")->click();

@@ -4,7 +4,6 @@
 #include "history/LearnerPlans.h"
 #include "history/SessionWriter.h"
 #include "history/HistorySamples.h"
-#include "sets/SetInfo.h"
 #include "speech/SpeechVoices.h"
 #include "support/TestServices.h"
 #include "teacher/learners/HistoryWatcher.h"
@@ -68,9 +67,8 @@ protected:
     void Choose(const char* box, const char* value) const { Field<QComboBox>(box)->setCurrentIndex(Field<QComboBox>(box)->findData(value)); }
     void Type(const char* field, const QString& text) const
     {
-        Field<QLineEdit>(field)->clear();
-        QTest::keyClicks(Field<QLineEdit>(field), text);
-        QTest::keyClick(Field<QLineEdit>(field), Qt::Key_Return);
+        QLineEdit* typed = Field<QLineEdit>(field);
+        typed->clear(), QTest::keyClicks(typed, text), QTest::keyClick(typed, Qt::Key_Return);
     }
 
     World w;
@@ -235,17 +233,12 @@ TEST_F(Page, ALearnerWhoseWordIsSpokenIsToldWhichSetsNoVoiceSpeaks)
 {
     w.app.MakeSet("Set_Animali", {"cane.jpg", "gatto.jpg", "lupo.jpg"}, {"cane.jpg", "gatto.jpg", "lupo.jpg"});
     w.app.WriteFile("Set_Animali/Words/cane.wav", "RIFF");
-    SetInfo italian;
-    italian.languages = {"it"};
-    ASSERT_TRUE(italian.Save(w.app("Set_Animali")));
+    w.app.WriteFile("Set_Animali/set.json", R"({"languages": ["it"]})");
     auto* told = Field<QLabel>("withoutVoice");
     EXPECT_FALSE(told->isVisibleTo(page.get()));  // Ann's word is not spoken
-    {
-        const auto opened = OpenHistory(history.file());
-        AccessOptions spoken;
-        spoken.task = Task::Spoken;
-        SaveLearnerAccess(opened.connection->db(), 1, spoken);
-    }
+    AccessOptions spoken;
+    spoken.task = Task::Spoken;
+    SaveLearnerAccess(OpenHistory(history.file()).connection->db(), 1, spoken);
     page->watcher()->Check();
     page->voiceCheck().waitForFinished();
     QCoreApplication::sendPostedEvents();  // what it found, posted before it finished
@@ -271,9 +264,7 @@ TEST(VoiceCheck, SetsWhoseLanguagesNoVoiceSpeaksAndWithPairsUnrecordedAreTold)
         const QString folder = QStringLiteral("Set_%1").arg(s.set);
         app.MakeSet(folder, s.pairs, s.pairs);
         for (const QString& pair : s.recorded) app.WriteFile(folder + "/Words/" + pair + ".wav", "RIFF");
-        SetInfo info;
-        info.languages = s.languages;
-        ASSERT_TRUE(info.Save(app(folder)));
+        app.WriteFile(folder + "/set.json", QString(R"({"languages": ["%1"]})").arg(s.languages.join(R"(", ")")).toUtf8());
     }
     const struct { QStringList voices; QStringList told; } rows[] = {
         {{"it_IT", "en_GB", "de_AT"}, {"Fado"}},                 // a bare language: any of its countries' voices

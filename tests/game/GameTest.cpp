@@ -294,8 +294,7 @@ TEST(AnswerInput, EachPictureIsNamedByItsCaptionShownOrNot)
 TEST(AccessWindow, TheScanAndTheDwellStandStillBehindABoxAndStartAfreshAfterIt)
 {
     AccessOptions access;
-    access.scanMs = 1000;
-    access.dwellMs = 2000;
+    access.scanMs = 1000, access.dwellMs = 2000;
     Game g(1, true, access);  // one placeholder: every answer is right
     QWidget* frame = g.window->findChild<QWidget*>("scanFrame");
     const auto* ring = g.window->findChild<FillRing*>("dwellRing");

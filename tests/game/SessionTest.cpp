@@ -192,11 +192,12 @@ struct History : GameObserver {
         Round& r = rounds.back();
         EXPECT_EQ(e.right, r.symbols.value(e.position) == r.image);
         if (e.first) r.first = e.right ? "right" : "wrong", r.response = std::chrono::duration_cast<milliseconds>(e.at - shownAt);
-        ++r.answers;
+        ++r.answers, ways.push_back(e.by);
     }
     void RoundSkipped(const RoundSkippedEvent&) noexcept override { rounds.back().skipped = true; }
     void GameEnded(const GameEndedEvent& e) noexcept override { ++ends, onShowAtEnd = e.roundOnShow, tally = e.tally, level = e.distractorLevel; }
     std::vector<Round> rounds;
+    std::vector<AnsweredBy> ways;  // of every answer
     MonotonicTime shownAt;
     int ends = 0;
     bool onShowAtEnd = false;
@@ -264,11 +265,8 @@ TEST(GameSession, TheWindowTellsHowEachAnswerWasGiven)
     GameOptions options = Options("s", 2);
     options.access.scanMs = 1000, options.access.dwellMs = 1000;
     SteppingStopwatch clock;
-    struct Ways : GameObserver {
-        void Answered(const AnswerEvent& e) noexcept override { by.push_back(e.by); }
-        std::vector<AnsweredBy> by;
-    } ways;
-    QPointer<frmMain> window = new frmMain(w.services(), options, clock, &ways);
+    History history;
+    QPointer<frmMain> window = new frmMain(w.services(), options, clock, &history);
     window->Open();
     ImageBox* left = window->findChild<ImageBox*>("Simbolo0");
     QTest::keyClick(window, Qt::Key_1);
@@ -279,7 +277,7 @@ TEST(GameSession, TheWindowTellsHowEachAnswerWasGiven)
     QCoreApplication::sendEvent(left, &enter);
     clock.Step(milliseconds(1100));
     QCoreApplication::sendEvent(left, &leave);  // the dwell completed before the pointer left
-    EXPECT_EQ(ways.by, (std::vector{AnsweredBy::Key, AnsweredBy::Scan, AnsweredBy::Click, AnsweredBy::Dwell}));
+    EXPECT_EQ(history.ways, (std::vector{AnsweredBy::Key, AnsweredBy::Scan, AnsweredBy::Click, AnsweredBy::Dwell}));
     delete window.data();
 }
 

@@ -44,12 +44,8 @@ struct SpeakingGame {
 AccessOptions Access(Speech speech, Task task, const char* scanKeys = nullptr)
 {
     AccessOptions access;
-    access.speech = speech;
-    access.task = task;
-    if (scanKeys) {
-        access.scanMs = 1000;
-        access.scanKeys = *ScanKeysNamed(QString::fromLatin1(scanKeys));
-    }
+    access.speech = speech, access.task = task;
+    if (scanKeys) access.scanMs = 1000, access.scanKeys = *ScanKeysNamed(QString::fromLatin1(scanKeys));
     return access;
 }
 

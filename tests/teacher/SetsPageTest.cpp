@@ -5,7 +5,6 @@
 #include "teacher/sets/PairPanel.h"
 #include "teacher/sets/PictogramSymbols.h"
 #include "teacher/sets/SetsDialogs.h"
-#include "platform/WavFile.h"
 #include "sets/SetInfo.h"
 #include "sets/WordRecordings.h"
 #include "teacher/sets/SetsPage.h"
@@ -66,14 +65,6 @@ struct FedInput : SoundInput {
     Take take;
     QString refusal;
 };
-
-// A WAV file's channels and frames, 0 0 when it is none.
-QString Heard(const QString& path)
-{
-    QFile file(path);
-    const auto sound = file.open(QIODevice::ReadOnly) ? ReadWav(file) : std::nullopt;
-    return sound ? QString("%1 %2").arg(sound->format.channelCount()).arg(sound->format.framesForBytes(sound->samples.size())) : "0 0";
-}
 
 class Page : public ::testing::Test {
 protected:
@@ -332,7 +323,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     mic.Feed(1, 0), mic.Feed(0.5, 8000), mic.Feed(1, 0);
     EXPECT_EQ(said(), "● Recording “owl”: 2 s of at most 15 s");
     Button("Stop")->click();
-    EXPECT_EQ(Heard(owl), "1 4480");  // half a second of word and 30 ms of silence each side, in mono
+    EXPECT_EQ(Heard(owl), "1 8000 4480");  // half a second of word and 30 ms of silence each side, in mono
     EXPECT_EQ(Shown().last(), "owl recorded");
     EXPECT_EQ(enabled(), "Record, Play, Delete recording");
     Button("Play")->click();
@@ -351,7 +342,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     // Talking on: it stops by itself at 15 s.
     Button("Record")->click();
     mic.Feed(20, 8000);
-    EXPECT_EQ(Heard(owl), "1 120000");
+    EXPECT_EQ(Heard(owl), "1 8000 120000");
     EXPECT_EQ(enabled(), "Record, Play, Delete recording");
 
     Button("Delete recording")->click();
@@ -359,7 +350,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     EXPECT_EQ(Shown().last(), "owl");
     EXPECT_EQ(enabled(), "Record");
     page->undoStack()->undo();
-    EXPECT_EQ(Heard(owl), "1 120000");
+    EXPECT_EQ(Heard(owl), "1 8000 120000");
     EXPECT_EQ(Shown().last(), "owl recorded");
 
     // Closing the page keeps the word being recorded.
@@ -367,7 +358,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
     Button("Record")->click();
     mic.Feed(1, 8000);
     page.reset();
-    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/bee.wav")), "1 8000");
+    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/bee.wav")), "1 8000 8000");
 
     // No microphone: told, nothing recorded.
     Reopen();
@@ -398,7 +389,7 @@ TEST_F(Page, AWavDroppedWithItsPictureOrAloneBecomesAPairsWord)
     drop({"in/apple.png", "in/apple.wav", "in/OWL.wav"});
     ASSERT_TRUE(page->batch() && Finishes(*page->batch()));
     EXPECT_EQ(Tree(w.app("Set_Zoo/Words")), (QStringList{"apple.wav", "owl.wav"}));
-    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/apple.wav")), "1 2480");
+    EXPECT_EQ(Heard(w.app("Set_Zoo/Words/apple.wav")), "1 8000 2480");
     EXPECT_EQ(w.boxes.Take(), QStringList());
     // One alone, of no pair's name: the chosen pair's word. Two, or a silent one: told, and nothing changed.
     Choose("bee");

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/WavFile.h"
 #include "support/TestServices.h"
 #include "sets/ImportBatch.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -48,6 +50,15 @@ inline QByteArray WithOrientation(const QByteArray& jpeg, int orientation)
                             BigEndian(0, 4);
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     return jpeg.left(2) + "\xFF\xE1" + BigEndian(quint32(exif.size() + 2), 2) + exif + jpeg.mid(2);
+}
+
+// A WAV file's channels, rate and frames, 0 0 0 when it is none.
+inline QString Heard(const QString& path)
+{
+    QFile file(path);
+    const auto sound = file.open(QIODevice::ReadOnly) ? ReadWav(file) : std::nullopt;
+    return sound ? QString("%1 %2 %3").arg(sound->format.channelCount()).arg(sound->format.sampleRate()).arg(sound->format.framesForBytes(sound->samples.size()))
+                 : "0 0 0";
 }
 
 // The colour name of a pixel: red, green, blue, yellow, white or other.

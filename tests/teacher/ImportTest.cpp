@@ -31,27 +31,6 @@ protected:
 
 }  // namespace
 
-// A 16-bit stereo WAV file: a second of silence, a quarter of a second of
-// sound (loud on the left, half as loud on the right), a second of silence.
-static QByteArray Le(qsizetype value, int bytes)
-{
-    QByteArray out;
-    for (int i = 0; i < bytes; ++i) out.append(char((value >> (8 * i)) & 0xFF));
-    return out;
-}
-
-static QByteArray StereoWord(int rate)
-{
-    QByteArray samples;
-    for (int frame = 0; frame < rate * 9 / 4; ++frame) {
-        const bool sound = frame >= rate && frame < rate * 5 / 4;
-        const qint16 left = sound ? (frame % 8 < 4 ? 8000 : -8000) : 0;
-        for (qint16 sample : {left, qint16(left / 2)}) samples.append(reinterpret_cast<const char*>(&sample), 2);
-    }
-    return "RIFF" + Le(36 + samples.size(), 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) + Le(rate, 4) +
-           Le(rate * 4, 4) + Le(4, 2) + Le(16, 2) + "data" + Le(samples.size(), 4) + samples;
-}
-
 TEST_F(Import, AWavFileBesideAPictureIsItsPairsRecordingInSixteenBitMono)
 {
     struct NoSymbols : SymbolMaker {

@@ -315,13 +315,12 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
             if (Button(text)->isEnabled()) on << text;
         return on.join(", ");
     };
-    const auto said = [&] { return page->panel()->words()->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->text(); };
     Choose("owl");
     EXPECT_EQ(enabled(), "Record");
     Button("Record")->click();
     EXPECT_EQ(enabled(), "Stop");
     mic.Feed(1, 0), mic.Feed(0.5, 8000), mic.Feed(1, 0);
-    EXPECT_EQ(said(), "● Recording “owl”: 2 s of at most 15 s");
+    EXPECT_EQ(page->panel()->words()->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->text(), "● Recording “owl”: 2 s of at most 15 s");
     Button("Stop")->click();
     EXPECT_EQ(Heard(owl), "1 8000 4480");  // half a second of word and 30 ms of silence each side, in mono
     EXPECT_EQ(Shown().last(), "owl recorded");
@@ -371,10 +370,7 @@ TEST_F(Page, AWordIsRecordedTrimmedPlayedKeptFromSilenceCutAt15SecondsAndDeleted
 
 TEST_F(Page, AWavDroppedWithItsPictureOrAloneBecomesAPairsWord)
 {
-    Recording spoken{8000, std::vector<qint16>(2000, 0)};
-    for (int i = 0; i < 2000; ++i) spoken.samples.push_back(i % 8 < 4 ? 8000 : -8000);
-    spoken.samples.insert(spoken.samples.end(), 2000, 0);
-    for (const char* name : {"in/apple.wav", "in/OWL.wav", "in/hum.wav", "in/buzz.wav"}) w.app.WriteFile(name, WavBytes(spoken));
+    for (const char* name : {"in/apple.wav", "in/OWL.wav", "in/hum.wav", "in/buzz.wav"}) w.app.WriteFile(name, StereoWord(8000));
     w.app.WriteFile("in/apple.png", Encoded(Quarters({80, 40}), "png"));
     w.app.WriteFile("quiet/bee.wav", WavBytes({8000, std::vector<qint16>(8000, 0)}));
     const auto drop = [&](const QStringList& files) {

@@ -52,6 +52,25 @@ inline QByteArray WithOrientation(const QByteArray& jpeg, int orientation)
     return jpeg.left(2) + "\xFF\xE1" + BigEndian(quint32(exif.size() + 2), 2) + exif + jpeg.mid(2);
 }
 
+// A 16-bit stereo WAV file: a second of silence, a quarter of a second of
+// sound (loud on the left, half as loud on the right), a second of silence.
+inline QByteArray StereoWord(int rate)
+{
+    const auto le = [](qsizetype value, int bytes) {
+        QByteArray out;
+        for (int i = 0; i < bytes; ++i) out.append(char((value >> (8 * i)) & 0xFF));
+        return out;
+    };
+    QByteArray samples;
+    for (int frame = 0; frame < rate * 9 / 4; ++frame) {
+        const bool sound = frame >= rate && frame < rate * 5 / 4;
+        const qint16 left = sound ? (frame % 8 < 4 ? 8000 : -8000) : 0;
+        for (qint16 sample : {left, qint16(left / 2)}) samples.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    return "RIFF" + le(36 + samples.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(2, 2) + le(rate, 4) +
+           le(rate * 4, 4) + le(4, 2) + le(16, 2) + "data" + le(samples.size(), 4) + samples;
+}
+
 // A WAV file's channels, rate and frames, 0 0 0 when it is none.
 inline QString Heard(const QString& path)
 {

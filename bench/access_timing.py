@@ -17,29 +17,18 @@ dwell: the pointer off the symbols as the image appears, 400 ms of looking,
 then moved onto the right symbol until the next image is on screen ("dwell").
 Prints "NAME MS" per figure."""
 import select, sys, time
-from Xlib import X, XK, display
-from Xlib.ext import damage, xtest
+from Xlib import X, XK
+from Xlib.ext import xtest
+from game_window import GameWindow, point
 
-d = display.Display()
 what = sys.argv[1]
-window = d.create_resource_object("window", int(sys.argv[2], 0))
+game = GameWindow(sys.argv[2])
+d = game.d
 rounds = int(sys.argv[3])
-image = tuple(map(int, sys.argv[4].split(",")))
-places = [tuple(map(int, p.split(","))) for p in sys.argv[5:7]]
-frames = [tuple(map(int, p.split(","))) for p in sys.argv[7:9]]
-root = d.screen().root
-d.damage_query_version()  # the extension answers nothing before it
-watch = window.damage_create(damage.DamageReportNonEmpty)
+image = point(sys.argv[4])
+places = [point(p) for p in sys.argv[5:7]]
+frames = [point(p) for p in sys.argv[7:9]]
 space = d.keysym_to_keycode(XK.XK_space)
-
-
-def colour(x, y):
-    raw = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
-    return raw[2], raw[1], raw[0]  # 24-bit TrueColor, BGRX
-
-
-def distance(a, b):
-    return sum((p - q) ** 2 for p, q in zip(a, b))
 
 
 def yellow(c):  # the frame's (255, 214, 0)
@@ -50,25 +39,21 @@ def frame_colours():
     """Both frame pixels in one read, so a move cannot fall between them."""
     x0, y0 = min(f[0] for f in frames), min(f[1] for f in frames)
     w, h = max(f[0] for f in frames) - x0 + 1, max(f[1] for f in frames) - y0 + 1
-    raw = window.get_image(x0, y0, w, h, X.ZPixmap, 0xFFFFFFFF).data
-    at = [4 * ((y - y0) * w + x - x0) for x, y in frames]
-    return [(raw[i + 2], raw[i + 1], raw[i]) for i in at]
+    rows = game.pixels(x0, y0, w, h)
+    return [rows[y - y0][x - x0] for x, y in frames]
 
 
 def state():
     """The image's colour and the framed placeholder (None: no frame, or caught as it moves)."""
     framed = [i for i, c in enumerate(frame_colours()) if yellow(c)]
-    return colour(*image), (framed[0] if len(framed) == 1 else None)
+    return game.colour(*image), (framed[0] if len(framed) == 1 else None)
 
 
 def change(test, timeout=8):
     """Waits until test(state()) holds: (when it was first seen, the state)."""
     end = time.monotonic() + timeout
     while True:
-        d.damage_subtract(watch)  # re-armed before the read: no change falls between
-        d.sync()
-        while d.pending_events():
-            d.next_event()
+        game.forget_damage()  # re-armed before the read: no change falls between
         at = time.monotonic()
         now = state()
         if test(now):
@@ -79,16 +64,6 @@ def change(test, timeout=8):
         select.select([d.fileno()], [], [], min(left, 0.02))
 
 
-def move(x, y):
-    at = root.translate_coords(window, x, y)
-    xtest.fake_input(d, X.MotionNotify, x=at.x, y=at.y)
-    d.flush()
-
-
-def right_place(shown):
-    return min(range(len(places)), key=lambda i: distance(colour(*places[i]), shown))
-
-
 def report(name, seconds):
     print("%s %.2f" % (name, seconds * 1000), flush=True)
 
@@ -97,7 +72,7 @@ if what == "scan":
     _, (shown, framed) = change(lambda s: s[1] is not None)
     t_image = None  # the first round's image appeared before the look
     for n in range(rounds + 1):
-        right = right_place(shown)
+        right = game.right_place(shown, places)
         # The frame starts from the left with the image; moves are timed from there.
         last, (_, framed) = change(lambda s: s[1] == 0)
         if t_image is not None:
@@ -112,7 +87,7 @@ if what == "scan":
                 report("first" if moves == 0 else "step", at - last)
             last, moves = at, moves + 1
         time.sleep(0.15)
-        window.set_input_focus(X.RevertToParent, X.CurrentTime)
+        game.window.set_input_focus(X.RevertToParent, X.CurrentTime)
         d.sync()
         start = time.monotonic()
         xtest.fake_input(d, X.KeyPress, space)
@@ -123,15 +98,15 @@ if what == "scan":
             report("select", t_image - start)
 elif what == "dwell":
     off = (900, 100)  # in the window, over no symbol
-    move(*off)
+    game.move(*off)
     shown = state()[0]
     for n in range(rounds):
         time.sleep(0.4)  # the learner looks at the round
-        x, y = places[right_place(shown)]
+        x, y = places[game.right_place(shown, places)]
         start = time.monotonic()
-        move(x, y)
+        game.move(x, y)
         at, (shown, _) = change(lambda s, was=shown: s[0] != was)
-        move(*off)  # at once: the new round's dwell would start on the symbol under the pointer
+        game.move(*off)  # at once: the new round's dwell would start on the symbol under the pointer
         report("dwell", at - start)
 else:
     sys.exit(__doc__)

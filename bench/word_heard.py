@@ -8,20 +8,15 @@ silent. The right placeholder is the one nearest in colour to the image.
 usage: word_heard.py WINDOW ROUNDS PAUSE_MS IMAGE_X,IMAGE_Y X1,Y1 X2,Y2 ...
 prints, per round, the ms from the image to its word and the word's pitch in Hz
 (from its zero crossings: a pure tone gives its frequency)."""
-import array, select, subprocess, sys, threading, time
-from Xlib import X, display
-from Xlib.ext import damage, xtest
+import array, subprocess, sys, threading, time
+from game_window import GameWindow, point
 
 RATE, LOUD, QUIET = 44100, 3000, 200
 
-d = display.Display()
-window = d.create_resource_object("window", int(sys.argv[1], 0))
+game = GameWindow(sys.argv[1])
 rounds, pause = int(sys.argv[2]), int(sys.argv[3]) / 1000
-image = tuple(map(int, sys.argv[4].split(",")))
-places = [tuple(map(int, p.split(","))) for p in sys.argv[5:]]
-root = d.screen().root
-d.damage_query_version()
-watch = window.damage_create(damage.DamageReportNonEmpty)
+image = point(sys.argv[4])
+places = [point(p) for p in sys.argv[5:]]
 
 # The sink's sound, and the time its first sample was played: the earliest
 # any arrival allows (each arrives after it was played).
@@ -93,44 +88,16 @@ def pitch(at):
     return crossings / 2 / (len(part) / RATE)
 
 
-def colour(x, y):
-    raw = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
-    return raw[2], raw[1], raw[0]
-
-
-def damaged(timeout):
-    end = time.monotonic() + timeout
-    while True:
-        while d.pending_events():
-            if d.next_event().type == d.extension_event.DamageNotify:
-                return True
-        left = end - time.monotonic()
-        if left <= 0 or not select.select([d.fileno()], [], [], left)[0]:
-            return False
-
-
 wait(lambda: True if count() else None, 10, "nothing recorded")
 for n in range(rounds):
     wait(quiet, 30, "the sound did not fall silent")
     time.sleep(pause)
-    shown = colour(*image)
-    x, y = min(places, key=lambda p: sum((a - b) ** 2 for a, b in zip(colour(*p), shown)))
-    at = root.translate_coords(window, x, y)
-    xtest.fake_input(d, X.MotionNotify, x=at.x, y=at.y)
-    d.sync()
-    d.damage_subtract(watch)
-    d.sync()
-    while d.pending_events():
-        d.next_event()
-    clicked = time.monotonic()
-    xtest.fake_input(d, X.ButtonPress, 1)
-    xtest.fake_input(d, X.ButtonRelease, 1)
-    d.flush()
-    if not damaged(10):
+    clicked = game.click_right(image, places)
+    if not game.damaged(10):
         sys.exit("no new image was painted after click %d" % (n + 1))
     painted = time.monotonic()
     first = wait(onset(int((clicked - start[0]) * RATE)), 10, "no word heard after image %d" % (n + 1))
     heard = start[0] + first / RATE
     print("%.1f %.0f" % ((heard - painted) * 1000, pitch(first)), flush=True)
 recorder.kill()
-d.close()
+game.d.close()

@@ -2,24 +2,9 @@
 
 #include "history/SqlSteps.h"
 
-#include <algorithm>
-
 namespace lumari {
-namespace {
 
 using namespace access_limits;
-
-std::optional<int> Number(const QVariant& value, int least, int most)
-{
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    if (value.isNull() || !ok) return std::nullopt;
-    return std::clamp(number, least, most);
-}
-
-QVariant Nullable(const std::optional<int>& value) { return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int)); }
-
-}  // namespace
 
 AccessOptions LoadLearnerAccess(const QSqlDatabase& db, qint64 learner)
 {
@@ -30,11 +15,11 @@ AccessOptions LoadLearnerAccess(const QSqlDatabase& db, qint64 learner)
     AccessOptions access;
     if (!row.next()) return access;
     access.screen = ScreenModeNamed(row.value(0).toString()).value_or(access.screen);
-    access.scanMs = Number(row.value(1), kShortestStepMs, kLongestStepMs);
+    access.scanMs = StoredNumber(row.value(1), kShortestStepMs, kLongestStepMs);
     access.scanMode = ScanModeNamed(row.value(2).toString()).value_or(access.scanMode);
     access.scanKeys = ScanKeysNamed(row.value(3).toString()).value_or(access.scanKeys);
-    access.debounceMs = Number(row.value(4), 0, kLongestDebounceMs).value_or(access.debounceMs);
-    access.dwellMs = Number(row.value(5), kShortestStepMs, kLongestStepMs);
+    access.debounceMs = StoredNumber(row.value(4), 0, kLongestDebounceMs).value_or(access.debounceMs);
+    access.dwellMs = StoredNumber(row.value(5), kShortestStepMs, kLongestStepMs);
     access.speech = SpeechNamed(row.value(6).toString()).value_or(access.speech);
     access.task = TaskNamed(row.value(7).toString()).value_or(access.task);
     return access;

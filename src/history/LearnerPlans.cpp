@@ -12,12 +12,8 @@ using namespace plan_limits;
 
 int Bounded(const QVariant& value, int fallback, int least, int most)
 {
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? std::clamp(number, least, most) : fallback;
+    return StoredNumber(value, least, most).value_or(fallback);
 }
-
-QVariant Nullable(const std::optional<int>& value) { return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int)); }
 
 }  // namespace
 

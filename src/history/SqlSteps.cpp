@@ -2,6 +2,8 @@
 
 #include <QSqlError>
 
+#include <algorithm>
+
 namespace lumari {
 
 namespace {
@@ -45,6 +47,16 @@ QVariant SqlValue(const QSqlDatabase& db, const QString& sql, std::initializer_l
     QSqlQuery query = RunSql(db, sql, values);
     return query.next() ? query.value(0) : QVariant();
 }
+
+std::optional<int> StoredNumber(const QVariant& value, int least, int most)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (value.isNull() || !ok) return std::nullopt;
+    return std::clamp(number, least, most);
+}
+
+QVariant Nullable(const std::optional<int>& value) { return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int)); }
 
 WriteTransaction::WriteTransaction(const QSqlDatabase& db) : db_(db) { RunSql(db_, QStringLiteral("BEGIN IMMEDIATE")); }
 

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 
 class QSqlError;
@@ -34,6 +35,12 @@ private:
 QSqlQuery RunSql(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
 // The first column of the first row, a null value when there is none.
 QVariant SqlValue(const QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values = {});
+
+// A stored number brought within [least, most]; nothing for NULL or a value
+// that is no number (a hand edit, a later version's text).
+std::optional<int> StoredNumber(const QVariant& value, int least, int most);
+// The value to bind for a number that may be unset: NULL when it is.
+QVariant Nullable(const std::optional<int>& value);
 
 // A write transaction that takes the write lock at once (BEGIN IMMEDIATE):
 // a second writer then waits through the busy timeout at the start instead
